@@ -1,0 +1,140 @@
+// tavlo-selfplay: plays whole deals headless and prints how fast, and optionally what
+// happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--show]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "game/arrange.h"
+#include "game/game.h"
+#include "game/invariants.h"
+#include "game/scoring.h"
+#include "game/seats.h"
+#include "game/trick.h"
+
+namespace {
+
+using namespace tavlo;
+
+struct Settings {
+  int deals = 100;
+  std::uint64_t seed = 1;
+  bool show = false;
+};
+
+const char* const kSeatNames[5] = {"", "West", "North", "East", "South"};
+
+std::string HandText(const CardList13& hand) {
+  std::string out;
+  for (const TCardCode& c : hand) {
+    if (c.IsEmpty()) continue;
+    if (!out.empty()) out += ' ';
+    out += CardLabel(c);
+  }
+  return out;
+}
+
+void ShowDeal(const GameState& s) {
+  std::cout << "Deal " << s.KonNo << ": dummy " << kSeatNames[s.Dummy] << ", trump card " << CardLabel(s.TrumpCard)
+            << " (trump " << SuitLabel(s.Trump) << "), " << kSeatNames[PrevSeat(s.Dummy)] << " leads\n";
+  for (int seat = 1; seat <= 4; ++seat) {
+    std::printf("  %-6s %s\n", kSeatNames[seat], HandText(s.Hands[seat]).c_str());
+  }
+}
+
+void ShowTrick(const GameState& s) {
+  std::printf("  trick %2d:", s.TrickNo);
+  for (int p = 1; p <= 4; ++p) {
+    std::printf(" %s %-4s", kSeatNames[SeatAfter(s.PrevWinner, p - 1)], CardLabel(s.Table[p]).c_str());
+  }
+  std::printf(" -> %s\n", kSeatNames[s.Leader]);
+}
+
+void ShowScore(const GameState& s, const DealScore& score) {
+  std::printf("  %-8s %6s %6s\n", "", "W-E", "N-S");
+  std::printf("  %-8s %6d %6d\n", "Tricks", score.Sides[1].Tricks, score.Sides[2].Tricks);
+  std::printf("  %-8s %6d %6d\n", "Oners", score.Sides[1].Oners, score.Sides[2].Oners);
+  std::printf("  %-8s %6d %6d\n", "Koronki", score.Sides[1].Koronki, score.Sides[2].Koronki);
+  std::printf("  %-8s %6d %6d\n", "Slams", score.Sides[1].Slams, score.Sides[2].Slams);
+  std::printf("  %-8s %6d %6d   (counted tricks %d : %d, difference %d)\n", "All", score.Sides[1].All(),
+              score.Sides[2].All(), s.SideTricks[1], s.SideTricks[2], score.Difference);
+}
+
+int PickRandomLegal(const GameState& s, int seat, Random& rng) {
+  int legal[kHandSlots];
+  int n = 0;
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    if (IsLegalPlay(s, seat, slot)) legal[n++] = slot;
+  }
+  return n == 0 ? 0 : legal[rng.Below(static_cast<std::uint32_t>(n))];
+}
+
+bool ParseArgs(int argc, char** argv, Settings& settings) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--deals" && hasValue) {
+      settings.deals = std::atoi(argv[++i]);
+    } else if (arg == "--seed" && hasValue) {
+      settings.seed = std::strtoull(argv[++i], nullptr, 10);
+    } else if (arg == "--show") {
+      settings.show = true;
+    } else {
+      std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show]\n";
+      return false;
+    }
+  }
+  return settings.deals > 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Settings settings;
+  if (!ParseArgs(argc, argv, settings)) return 2;
+
+  QuietBoundary view;
+  NewPlayerRecords records;
+  Game game(view, records, settings.seed);
+  Random chooser(settings.seed ^ 0x9E3779B97F4A7C15ULL);
+  const GameState& s = game.State();
+  long long seriesDifference = 0;
+  int cardsChecked = 0;
+
+  const auto start = std::chrono::steady_clock::now();
+  for (int deal = 0; deal < settings.deals; ++deal) {
+    game.ShuffleAndDeal(deal > 0);
+    if (settings.show) ShowDeal(s);
+    game.StartPlay();
+    while (s.Turn != turn::kDealOver) {
+      if (s.Turn == turn::kTrickComplete) {
+        if (settings.show) ShowTrick(s);
+        game.GatherTrick();
+        continue;
+      }
+      const int seat = SeatToPlay(s);
+      game.PlayCard(seat, PickRandomLegal(s, seat, chooser), true);
+      const std::string broken = CheckInvariants(s);
+      if (!broken.empty()) {
+        std::cerr << "invariant broken after a card of deal " << s.KonNo << ": " << broken << "\n";
+        return 1;
+      }
+      ++cardsChecked;
+    }
+    DealScore score = ScoreDeal(s.Taken[1], s.Taken[2], s.SideTricks[1], s.SideTricks[2], s.Trump, game.Options());
+    ApplyCompleteness(score, s.Taken[1], s.Taken[2], s.Trump, true);
+    seriesDifference += -score.Difference;
+    if (settings.show) ShowScore(s, score);
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  std::printf("%d deals, random legal cards, seed %llu\n", settings.deals,
+              static_cast<unsigned long long>(settings.seed));
+  std::printf("N-S minus W-E over all deals: %lld\n", seriesDifference);
+  std::printf("invariants checked after %d cards: all held\n", cardsChecked);
+  std::printf("%.0f deals per second (%.3f s)\n", settings.deals / seconds, seconds);
+  return 0;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_state.h"
+#include "game/player_records.h"
+#include "game/random.h"
+#include "game/rule_options.h"
+#include "game/table_boundary.h"
+
+namespace tavlo {
+
+// The kind of table this program sits at. Set before a series starts.
+struct TableMode {
+  bool NetGame = false;      // a LAN game
+  int NetRole = 0;           // 0 none, 1 server, 2..4 client seat
+  bool Tournament = false;   // an online tournament table (its deals arrive dealt)
+  bool TournamentFirstPlace = false;
+  bool AwaitingDeal = false; // a LAN client whose first deal has not arrived yet
+  PlayerSlot Player = PlayerSlot::NewPlayer;
+
+  bool AgainstComputer() const { return !NetGame && !Tournament; }
+};
+
+// Owns the state of a series and of the deal in play and is the only way to change
+// it. Operations that are called out of turn (a seat that is not to play, a slot
+// without a card, gathering an incomplete trick) assert in debug builds and leave
+// the state untouched in release builds, returning false.
+class Game {
+ public:
+  Game(TableBoundary& view, PlayerRecords& records, std::uint64_t seed);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  const GameState& State() const { return state_; }
+  const RuleOptions& Options() const { return options_; }
+  void SetOptions(const RuleOptions& options) { options_ = options; }
+  const TableMode& Mode() const { return mode_; }
+  void SetMode(const TableMode& mode) { mode_ = mode; }
+  Random& Rng() { return rng_; }
+
+  // Fills Deck and DeckRanks with a uniformly shuffled deck.
+  void Shuffle();
+  // The next deal takes this deck instead of shuffling: the server's deck on a LAN
+  // client, or a chosen deal in tests and tools.
+  void SetNextDeck(const DeckCards& deck);
+  // Set by the LAN client receiver when the server's first deal reaches a table that
+  // had already counted it.
+  void SetRepeatDeal(bool repeat) { state_.RepeatDeal = repeat; }
+  // Names shown at the four seats in LAN and tournament games.
+  void SetSeatNames(const OneBased<std::string, 4>& names) { state_.SeatNames = names; }
+
+  // Starts a series (false) or the next deal of it (true); leaves Turn at the dummy seat.
+  void ShuffleAndDeal(bool continueSeries);
+
+  // "To Begin": play starts with the seat before the dummy (Turn 1..4 becomes 11..14).
+  bool StartPlay();
+
+  bool IsRevoke(int seat, int slot) const;
+  // Plays Hands[seat][slot] for the seat whose turn it is.
+  bool PlayCard(int seat, int slot, bool announce);
+  // Clears a complete trick; the winner leads next, or Turn becomes 25 after the last.
+  bool GatherTrick();
+
+ private:
+  void LoadRunningValues();
+  void DealPackets();
+  void DrawAllPlates();
+
+  TableBoundary& view_;
+  PlayerRecords& records_;
+  Random rng_;
+  RuleOptions options_;
+  TableMode mode_;
+  GameState state_;
+  bool deckPreset_ = false;
+};
+
+// The dummy for a running deal number, in the server's seats: North, East, South, West, ...
+constexpr int DummyForDeal(std::int32_t konNo) {
+  return static_cast<int>(((konNo % 4) + 4) % 4) + 1;
+}
+
+}  // namespace tavlo
