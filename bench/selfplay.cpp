@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/arrange.h"
+#include "game/card_chooser.h"
 #include "game/game.h"
 #include "game/invariants.h"
 #include "game/scoring.h"
@@ -63,15 +64,6 @@ void ShowScore(const GameState& s, const DealScore& score) {
               score.Sides[2].All(), s.SideTricks[1], s.SideTricks[2], score.Difference);
 }
 
-int PickRandomLegal(const GameState& s, int seat, Random& rng) {
-  int legal[kHandSlots];
-  int n = 0;
-  for (int slot = 1; slot <= kHandSlots; ++slot) {
-    if (IsLegalPlay(s, seat, slot)) legal[n++] = slot;
-  }
-  return n == 0 ? 0 : legal[rng.Below(static_cast<std::uint32_t>(n))];
-}
-
 bool ParseArgs(int argc, char** argv, Settings& settings) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -99,7 +91,7 @@ int main(int argc, char** argv) {
   QuietBoundary view;
   NewPlayerRecords records;
   Game game(view, records, settings.seed);
-  Random chooser(settings.seed ^ 0x9E3779B97F4A7C15ULL);
+  RandomCardChooser chooser(settings.seed ^ 0x9E3779B97F4A7C15ULL);
   const GameState& s = game.State();
   long long seriesDifference = 0;
   int cardsChecked = 0;
@@ -116,7 +108,7 @@ int main(int argc, char** argv) {
         continue;
       }
       const int seat = SeatToPlay(s);
-      game.PlayCard(seat, PickRandomLegal(s, seat, chooser), true);
+      game.PlayCard(seat, chooser.ChooseCard(s, seat), true);
       const std::string broken = CheckInvariants(s);
       if (!broken.empty()) {
         std::cerr << "invariant broken after a card of deal " << s.KonNo << ": " << broken << "\n";
