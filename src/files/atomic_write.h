@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace tavlo {
+
+// Replaces the file at `target` with `contents` so that a reader sees either the whole old file or
+// the whole new one: the bytes go to a temporary file in the same folder, are flushed to disk and
+// the temporary file is renamed over the target. On any failure the target is untouched, the
+// temporary file is removed and the error is returned; an empty error code means success.
+// An existing target keeps its permission bits.
+std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+}  // namespace tavlo

@@ -1,0 +1,71 @@
+#include "files/atomic_write.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace tavlo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicWriteTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("tavlo_atomic_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // Only the named entries are in the folder: no temporary file is left behind.
+  void ExpectOnlyEntries(std::size_t count) const {
+    EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator())),
+              count);
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(AtomicWriteTest, CreatesAndReplacesKeepingPermissions) {
+  const fs::path file = folder_ / "Tavlo.ini";
+  ASSERT_FALSE(WriteFileAtomically(file, std::string("first\r\n\0binary", 14)));
+  EXPECT_EQ(Read(file), std::string("first\r\n\0binary", 14));
+
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_FALSE(WriteFileAtomically(file, "second"));
+  EXPECT_EQ(Read(file), "second");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ExpectOnlyEntries(1);
+}
+
+TEST_F(AtomicWriteTest, MissingFolderFailsAndCreatesNothing) {
+  const std::error_code error = WriteFileAtomically(folder_ / "absent" / "Tavlo.ini", "x");
+  EXPECT_TRUE(error);
+  ExpectOnlyEntries(0);
+}
+
+TEST_F(AtomicWriteTest, FailedRenameLeavesOldTargetAndNoTemporaryFile) {
+  // A folder in the target's place cannot be replaced by a file: the rename fails after the write.
+  const fs::path target = folder_ / "Tavlo.ini";
+  fs::create_directory(target);
+  std::ofstream(target / "inside") << "old";
+
+  EXPECT_TRUE(WriteFileAtomically(target, "new"));
+  EXPECT_TRUE(fs::is_directory(target));
+  EXPECT_EQ(Read(target / "inside"), "old");
+  ExpectOnlyEntries(1);
+}
+
+}  // namespace
+}  // namespace tavlo
