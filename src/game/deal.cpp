@@ -96,7 +96,7 @@ void Game::ShuffleAndDeal(bool continueSeries) {
     mode_.NetRole = 0;
     for (int seat = 1; seat <= 3; ++seat) s.SeatNames[seat] = "PC";
   }
-  if (mode_.Tournament) view_.EnableStartButton(false);
+  if (mode_.Tournament) EnableStartButton(false);
 
   const bool dealsItself = mode_.AgainstComputer() || (mode_.NetGame && mode_.NetRole == 1) ||
                            (mode_.NetGame && mode_.NetRole >= 2 && mode_.AwaitingDeal);
@@ -138,10 +138,9 @@ void Game::ShuffleAndDeal(bool continueSeries) {
 
   view_.DrawGameInfo(false);
   const bool startEnabled = mode_.Tournament ? mode_.TournamentFirstPlace : mode_.NetRole <= 1;
-  view_.SetStartButton(StartCaption::ToBegin, startEnabled);
-  view_.SetExitButton(false);
-  view_.DrawScoreBoard(1);
-  view_.DrawScoreBoard(2);
+  SetStartButton(StartCaption::ToBegin, startEnabled);
+  SetExitButton(false);
+  for (int side = 1; side <= 2; ++side) view_.DrawScoreBoard(side, s.GameScore[side], true, 0, kBoardKeep);
 
   if (!mode_.Tournament && mode_.NetGame && mode_.NetRole >= 2 && mode_.AwaitingDeal) {
     view_.ShowAwaitingServer(ServerSeatToLocal(kSouth, mode_.NetRole));
@@ -164,7 +163,7 @@ void Game::ShuffleAndDeal(bool continueSeries) {
   view_.ShowTrumpCard();
   DrawAllPlates();
   view_.PlayEffect("WTasoKo");
-  view_.SetTimer1(200, false);
+  SetTimer1(200, false);
   view_.DealReady();
 }
 

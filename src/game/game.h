@@ -6,6 +6,7 @@
 #include "game/player_records.h"
 #include "game/random.h"
 #include "game/rule_options.h"
+#include "game/scoring.h"
 #include "game/table_boundary.h"
 
 namespace tavlo {
@@ -17,9 +18,21 @@ struct TableMode {
   bool Tournament = false;   // an online tournament table (its deals arrive dealt)
   bool TournamentFirstPlace = false;
   bool AwaitingDeal = false; // a LAN client whose first deal has not arrived yet
+  int LastClient = -1;       // LAN: -1 no client seated, 0..2 the newest seated client
+  int AccountState = 1;      // club account: 1 signed out, 2 signed in, 3 in rated play
   PlayerSlot Player = PlayerSlot::NewPlayer;
 
   bool AgainstComputer() const { return !NetGame && !Tournament; }
+};
+
+// The table's two buttons and its clock as the game last set them. The game decides
+// them and the window shows them; a press on a disabled button is ignored.
+struct TableControls {
+  StartCaption Start = StartCaption::ToBegin;
+  bool StartEnabled = false;
+  bool ExitEnabled = false;
+  int TimerInterval = 20;
+  bool TimerRunning = false;
 };
 
 // Owns the state of a series and of the deal in play and is the only way to change
@@ -37,6 +50,7 @@ class Game {
   void SetOptions(const RuleOptions& options) { options_ = options; }
   const TableMode& Mode() const { return mode_; }
   void SetMode(const TableMode& mode) { mode_ = mode; }
+  const TableControls& Controls() const { return controls_; }
   Random& Rng() { return rng_; }
 
   // Fills Deck and DeckRanks with a uniformly shuffled deck.
@@ -62,6 +76,26 @@ class Game {
   // Clears a complete trick; the winner leads next, or Turn becomes 25 after the last.
   bool GatherTrick();
 
+  // The score sheet's figures for the deal so far, with the completeness rules. In
+  // final mode (Turn 25) the deal is added to the series: GameScore, the score boards,
+  // Turn 30 and the end-of-deal sound.
+  DealScore ScoreCurrentDeal(bool final);
+  // "Show cards at end of game": the kept deck is dealt again face up and the hands
+  // are frozen (CardsLeft 0) so that nothing can be played.
+  void ShowCardsAtEnd();
+  // The series figures after a deal: SeriesResult and TotalScore.
+  void SettleSeriesResult();
+  void SetCanExit(bool canExit) { state_.CanExit = canExit; }
+  // The table is left for the menu.
+  void LeaveTable() { state_.GameShown = false; }
+  // A rated club game was abandoned: the account is signed in but not in rated play.
+  void LeaveRatedPlay() { mode_.AccountState = 2; }
+
+  void SetStartButton(StartCaption caption, bool enabled);
+  void EnableStartButton(bool enabled);
+  void SetExitButton(bool enabled);
+  void SetTimer1(int intervalMs, bool running);
+
  private:
   void LoadRunningValues();
   void DealPackets();
@@ -72,6 +106,7 @@ class Game {
   Random rng_;
   RuleOptions options_;
   TableMode mode_;
+  TableControls controls_;
   GameState state_;
   bool deckPreset_ = false;
 };

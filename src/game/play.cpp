@@ -46,8 +46,7 @@ bool Game::PlayCard(int seat, int slot, bool announce) {
   s.TrickPos = static_cast<std::uint8_t>(s.TrickPos + 1);
   if (s.TrickPos == 5) {
     ResolveTrick(s, options_);
-    view_.DrawScoreBoard(1);
-    view_.DrawScoreBoard(2);
+    for (int side = 1; side <= 2; ++side) view_.DrawScoreBoard(side, kBoardKeep, false, s.SideTricks[side], kBoardKeep);
     DrawAllPlates();
     s.Turn = turn::kTrickComplete;
   }
@@ -66,7 +65,7 @@ bool Game::GatherTrick() {
   s.LedSuit = kNoSuit;
   // After the last trick TrickNo reads 14: "one past the last trick".
   s.TrickNo = static_cast<std::uint8_t>(s.TrickNo + 1);
-  view_.EnableStartButton(false);
+  EnableStartButton(false);
   if (s.CardsLeft[1] == 0 && s.CardsLeft[2] == 0 && s.CardsLeft[3] == 0 && s.CardsLeft[4] == 0) {
     s.Turn = turn::kDealOver;
     view_.DealOver();

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "game/card_chooser.h"
+#include "game/game.h"
+
+namespace tavlo {
+
+// Drives a series of deals on Turn: stepped by Timer1 ticks, the start / "Ok" / "Next
+// game" button (Button7), "Exit to menu" (Button8), the player's card clicks and the
+// context-menu exit. It never sleeps or reads the clock; pauses and timer intervals
+// are requests to the boundary.
+class FlowController {
+ public:
+  FlowController(Game& game, TableBoundary& view, CardChooser& computer);
+  FlowController(const FlowController&) = delete;
+  FlowController& operator=(const FlowController&) = delete;
+
+  // The name dialog was accepted: the first deal of a series.
+  void StartSeries();
+
+  void OnTimer1();
+  void OnStartOrOk();
+  void OnExitToMenu();
+  // Leaving in the middle (context menu, closing the window): after the player agrees
+  // the series is abandoned without a score. Returns whether it was left.
+  bool OnQuit();
+
+  // A click on a card of a hand the player controls. A revoke is refused with a sound.
+  bool OnPlayerCard(int seat, int slot);
+
+  // Whether the computer plays the seat whose turn it is now.
+  bool ComputerMoveDue() const;
+  // Whether the player may play the cards of `seat` now: the own hand at the own turn
+  // unless South is the dummy, North's hand when North is the dummy.
+  bool PlayerControls(int seat) const;
+
+ private:
+  void EndOfDeal();
+  void SetEndOfDealButtons();
+  void Announce(const char* frame);
+
+  Game& game_;
+  TableBoundary& view_;
+  CardChooser& computer_;
+};
+
+}  // namespace tavlo
