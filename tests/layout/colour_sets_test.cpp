@@ -54,3 +54,40 @@ TEST(RecolourForSetTest, CaptionVariantsAndShadow) {
 
 }  // namespace
 }  // namespace tavlo
+
+#include "ui/layout/button_rows.h"
+
+namespace tavlo {
+namespace {
+
+TEST(ButtonRowColoursTest, FollowsTheStripPattern) {
+  const std::vector<std::uint32_t> rows30 = ButtonRowColours(30);
+  ASSERT_EQ(rows30.size(), 29u);
+  const std::uint32_t top[] = {0x000080, 0x000011, 0x5B5B87, 0xADADE8, 0xA3A3DF, 0x9999D7};
+  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(rows30[i], top[i]) << i;
+  EXPECT_EQ(rows30[12], 0x5050B0u);
+  EXPECT_EQ(rows30[13], 0x242498u);
+  EXPECT_EQ(rows30[14], 0x000088u);
+  EXPECT_EQ(rows30[15], 0x000090u);
+  EXPECT_EQ(rows30[27], 0x0000EEu);
+  EXPECT_EQ(rows30[28], 0x000080u);
+  for (int height : {45, 60}) {
+    const std::vector<std::uint32_t> rows = ButtonRowColours(height);
+    ASSERT_EQ(static_cast<int>(rows.size()), height - 1);
+    EXPECT_EQ(rows[0], 0x000080u);
+    EXPECT_EQ(rows[1], 0x000011u);
+    EXPECT_EQ(rows[3], 0xADADE8u);
+    EXPECT_EQ(rows.back(), 0x000080u);
+    EXPECT_EQ(rows[rows.size() - 2], 0x0000EEu);
+    // The band, the divider and the reds appear in this order.
+    std::size_t divider = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      if (rows[i] == 0x242498u) divider = i;
+    }
+    ASSERT_GT(divider, 3u);
+    for (std::size_t i = divider + 2; i + 1 < rows.size(); ++i) EXPECT_LE(rows[i - 1] & 0xFF, rows[i] & 0xFF);
+  }
+}
+
+}  // namespace
+}  // namespace tavlo
