@@ -1,0 +1,165 @@
+#include "ai/computer_player.h"
+
+#include <cmath>
+
+#include "ai/choice_limits.h"
+#include "ai/hidden_deal.h"
+#include "ai/knowledge.h"
+#include "game/arrange.h"
+#include "game/seats.h"
+
+namespace tavlo {
+namespace {
+
+SearchHand ViewOf(const GameState& state, int seat) {
+  SearchHand h;
+  h.Cards = state.Hands[seat];
+  h.Ranks = state.HandRanks[seat];
+  return h;
+}
+
+SearchHand Arranged(const CardList13& cards, char trump) {
+  SearchHand h;
+  h.Cards = cards;
+  for (int i = 1; i <= kHandSlots; ++i) h.Ranks[i] = cards[i].IsEmpty() ? kNoRank : RankValueOf(cards[i]);
+  ArrangeCards(h.Cards, h.Ranks, trump);
+  return h;
+}
+
+TrickCards TableOf(const GameState& state) {
+  TrickCards t;
+  t.Cards = state.Table;
+  t.Ranks = state.TableRanks;
+  return t;
+}
+
+class ThinkingScope {
+ public:
+  explicit ThinkingScope(ThinkingView& view) : view_(view) { view_.BeginThinking(); }
+  ~ThinkingScope() { view_.EndThinking(); }
+  ThinkingScope(const ThinkingScope&) = delete;
+  ThinkingScope& operator=(const ThinkingScope&) = delete;
+
+ private:
+  ThinkingView& view_;
+};
+
+}  // namespace
+
+int ThirdHandCover(const GameState& state, int seat) {
+  if (state.TrickPos != 3) return 0;
+  const int partner = Partner(seat);
+  if (state.Dummy != seat && state.Dummy != partner) return 0;
+  const char led = state.LedSuit;
+  const char trump = state.Trump;
+  const SearchHand mine = ViewOf(state, seat);
+  const SearchHand partners = ViewOf(state, partner);
+  if (SuitIndexOf(trump) < 0 || HasSuit(partners, led) || !HasSuit(partners, trump)) return 0;
+  const TrickCards table = TableOf(state);
+  const int top = TrickHighRank(table);
+  const int myTop = HighestRank(mine, led);
+  if (!HasSuit(mine, led) || myTop <= top) return 0;
+  int known = SuitCount(mine, led) + SuitCount(partners, led);
+  for (int i = 1; i <= kListSlots; ++i) known += state.NotHeld[NextSeat(seat)][i].suit == led ? 1 : 0;
+  if (known >= 13) return 0;
+  if (state.Table[2].suit == trump) return 0;
+  const SearchHand left = ViewOf(state, NextSeat(seat));
+  const SearchHand right = ViewOf(state, PrevSeat(seat));
+  if (HighestRank(left, led) <= top && HighestRank(right, led) <= top) return 0;
+  if (HighestRank(left, led) >= myTop || HighestRank(right, led) >= myTop) return 0;
+  return CardIndex(HighestCard(mine, led), mine);
+}
+
+SearchRoot RootForSeat(const GameState& state, int seat, const OneBased<SearchHand, 4>& hands) {
+  SearchRoot root;
+  for (int k = 1; k <= 4; ++k) root.Hands[k] = hands[SeatAfter(seat, k - 1)];
+  const int side = SideOf(seat);
+  root.MoverWon = state.Taken[side];
+  root.OtherWon = state.Taken[OtherSide(side)];
+  const int t = state.TrickNo;
+  const int p = state.TrickPos;
+  root.TrickNo = t;
+  root.RuleSwitch = RuleSwitch(t, p);
+  root.CacheSwitch = CacheSwitch(t);
+  root.DepthLimit = DepthLimit(t, p);
+  root.Label = side;
+  root.Position = p;
+  root.Tricks1 = state.SideTricks[1];
+  root.Tricks2 = state.SideTricks[2];
+  root.Trump = state.Trump;
+  root.Trick = TableOf(state);
+  return root;
+}
+
+ComputerPlayer::ComputerPlayer(const RuleOptions& options, ThinkingView& view, std::optional<std::uint64_t> seed)
+    : options_(options), view_(view), seed_(seed), rng_(seed.value_or(Random::ClockSeed())), searcher_(options) {}
+
+void ComputerPlayer::SetOptions(const RuleOptions& options) {
+  options_ = options;
+  searcher_.SetOptions(options);
+}
+
+int ComputerPlayer::ChooseCard(const GameState& state, int seat) {
+  ThinkingScope thinking(view_);
+  if (const int cover = ThirdHandCover(state, seat); cover != 0) {
+    view_.PlayEffect("WDing_1");
+    return cover;
+  }
+  if (state.CardsLeft[seat] == 1) return 1;
+  return ChooseBySampling(state, seat);
+}
+
+int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
+  const int known = KnownHand(seat, state.Dummy);
+  int hidden[2] = {0, 0};
+  for (int k = 1, n = 0; k <= 3; ++k) {
+    const int s = SeatAfter(seat, k);
+    if (s != known) hidden[n++] = s;
+  }
+  const int a = hidden[0];
+  const int b = hidden[1];
+  const CardPool possibleA = PossibleCards(state.Hands[seat], state.Hands[known], state.NotHeld[a]);
+  const CardPool possibleB = PossibleCards(state.Hands[seat], state.Hands[known], state.NotHeld[b]);
+  const int samples = seeAll_ ? 1 : SampleCount(state.CardsLeft[seat]);
+
+  OneBased<SearchHand, 4> hands;
+  hands[seat] = ViewOf(state, seat);
+  hands[known] = ViewOf(state, known);
+  OneBased<std::int32_t, kHandSlots> totals{};
+  OneBased<bool, kHandSlots> playable{};
+  playable.fill(true);
+
+  for (int k = 1; k <= samples; ++k) {
+    view_.ShowProgress(static_cast<int>(std::lround(k * 100.0 / samples)));
+    if (!seed_) rng_.Reseed(Random::ClockSeed());
+    if (seeAll_) {
+      hands[a] = ViewOf(state, a);
+      hands[b] = ViewOf(state, b);
+    } else {
+      const HiddenHands dealt = DealHiddenHands(possibleA, state.CardsLeft[a], possibleB, state.CardsLeft[b], rng_);
+      directDeals_ += dealt.Direct ? 1 : 0;
+      hands[a] = Arranged(dealt.A, state.Trump);
+      hands[b] = Arranged(dealt.B, state.Trump);
+    }
+    searcher_.ResetCache();
+    const SearchScores scores = searcher_.SearchPosition(RootForSeat(state, seat, hands));
+    for (int i = 1; i <= kHandSlots; ++i) {
+      totals[i] += scores.Scores[i];
+      playable[i] = scores.Scores[i] != kNotSearched;
+    }
+  }
+
+  const bool earlierWins = options_.IgnoreFirstSix && state.TrickNo <= 6;
+  std::int32_t best = -2000000000;
+  int chosen = 0;
+  for (int i = 1; i <= kHandSlots; ++i) {
+    if (!playable[i]) continue;
+    if (earlierWins ? totals[i] > best : totals[i] >= best) {
+      best = totals[i];
+      chosen = i;
+    }
+  }
+  return chosen;
+}
+
+}  // namespace tavlo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "ai/search_position.h"
+#include "ai/thinking_view.h"
+#include "game/card_chooser.h"
+#include "game/rule_options.h"
+
+namespace tavlo {
+
+// The computer player: deals the two hands it cannot see at random many times,
+// consistently with everything it knows, searches each sampled deal with full
+// information and plays the card with the best value summed over the samples.
+class ComputerPlayer : public CardChooser {
+ public:
+  // With a seed every choice is reproducible; without one each sample is seeded from
+  // the clock, as in the program.
+  ComputerPlayer(const RuleOptions& options, ThinkingView& view, std::optional<std::uint64_t> seed = std::nullopt);
+
+  int ChooseCard(const GameState& state, int seat) override;
+
+  void SetOptions(const RuleOptions& options);
+  // Gives the player the real hidden hands (one exact sample per choice): the upper
+  // bound of what sampling can reach, for the tools.
+  void SetSeeAll(bool seeAll) { seeAll_ = seeAll; }
+
+  std::uint64_t Nodes() const { return searcher_.Nodes(); }
+  // Samples whose hidden hands had to be dealt directly because re-dealing hit its bound.
+  int DirectDeals() const { return directDeals_; }
+
+ private:
+  int ChooseBySampling(const GameState& state, int seat);
+
+  RuleOptions options_;
+  ThinkingView& view_;
+  std::optional<std::uint64_t> seed_;
+  Random rng_;
+  Searcher searcher_;
+  bool seeAll_ = false;
+  int directDeals_ = 0;
+};
+
+// The third-hand cover rule: third to play on the declaring side, with the partner
+// able to ruff, S covers with its highest card of the led suit when that card beats
+// both opponents (whose real hands are read here). Returns the slot, or 0.
+int ThirdHandCover(const GameState& state, int seat);
+
+// The position handed to the search for `seat`, with `hands` (by seat) holding the
+// real or sampled hand of every seat.
+SearchRoot RootForSeat(const GameState& state, int seat, const OneBased<SearchHand, 4>& hands);
+
+}  // namespace tavlo
