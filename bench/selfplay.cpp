@@ -1,5 +1,10 @@
 // tavlo-selfplay: plays whole deals headless and prints how fast, and optionally what
-// happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--show]
+// happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]
+//                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]
+// --ai seats the computer player at all four seats and prints its decision times;
+// --duplicate plays every deal at two tables with the sides swapped, the computer
+// player against the baseline, and prints the computer player's mean points per deal.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -7,7 +12,11 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "ai/computer_player.h"
+#include "ai/duplicate_match.h"
+#include "ai/hidden_deal.h"
 #include "game/arrange.h"
 #include "game/card_chooser.h"
 #include "game/game.h"
@@ -24,6 +33,10 @@ struct Settings {
   int deals = 100;
   std::uint64_t seed = 1;
   bool show = false;
+  bool ai = false;
+  bool duplicate = false;
+  Baseline baseline = Baseline::Random;
+  std::string baselineName;
 };
 
 const char* const kSeatNames[5] = {"", "West", "North", "East", "South"};
@@ -74,12 +87,43 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       settings.seed = std::strtoull(argv[++i], nullptr, 10);
     } else if (arg == "--show") {
       settings.show = true;
+    } else if (arg == "--ai") {
+      settings.ai = true;
+    } else if (arg == "--duplicate" && hasValue && ParseBaseline(argv[i + 1], settings.baseline)) {
+      settings.duplicate = true;
+      settings.baselineName = argv[++i];
     } else {
-      std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show]\n";
+      std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]\n"
+                   "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]\n";
       return false;
     }
   }
   return settings.deals > 0;
+}
+
+// Decision times in milliseconds: median, 99th percentile and maximum.
+void PrintTimes(const char* label, std::vector<double> ms) {
+  if (ms.empty()) return;
+  std::sort(ms.begin(), ms.end());
+  const auto at = [&](double q) { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))]; };
+  std::printf("  %-10s %6zu decisions  median %8.3f ms  p99 %8.3f ms  max %8.3f ms\n", label, ms.size(), at(0.5),
+              at(0.99), ms.back());
+}
+
+int RunDuplicate(const Settings& settings) {
+  const RuleOptions options;
+  std::vector<double> perDeal;
+  const auto start = std::chrono::steady_clock::now();
+  for (int deal = 0; deal < settings.deals; ++deal) {
+    perDeal.push_back(PlayDuplicateDeal(settings.baseline, deal, settings.seed, options).PerDeal());
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const MeanWithError m = Summarise(perDeal);
+  std::printf("%d duplicate deals against %s, seed %llu (%.1f s)\n", settings.deals, settings.baselineName.c_str(),
+              static_cast<unsigned long long>(settings.seed), seconds);
+  std::printf("computer player's mean points per deal: %+.3f  (standard error %.3f, 95%% interval %+.3f .. %+.3f)\n",
+              m.Mean, m.StdError, m.Low95, m.High95);
+  return 0;
 }
 
 }  // namespace
@@ -87,11 +131,17 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
 int main(int argc, char** argv) {
   Settings settings;
   if (!ParseArgs(argc, argv, settings)) return 2;
+  if (settings.duplicate) return RunDuplicate(settings);
 
   QuietBoundary view;
   NewPlayerRecords records;
   Game game(view, records, settings.seed);
-  RandomCardChooser chooser(settings.seed ^ 0x9E3779B97F4A7C15ULL);
+  RandomCardChooser randomChooser(settings.seed ^ 0x9E3779B97F4A7C15ULL);
+  ThinkingView thinking;
+  ComputerPlayer computer(game.Options(), thinking, settings.seed);
+  CardChooser& chooser = settings.ai ? static_cast<CardChooser&>(computer) : randomChooser;
+  std::vector<double> times;
+  OneBased<std::vector<double>, 13> timesByTrick;
   const GameState& s = game.State();
   long long seriesDifference = 0;
   int cardsChecked = 0;
@@ -108,7 +158,16 @@ int main(int argc, char** argv) {
         continue;
       }
       const int seat = SeatToPlay(s);
-      game.PlayCard(seat, chooser.ChooseCard(s, seat), true);
+      const auto before = std::chrono::steady_clock::now();
+      const int slot = chooser.ChooseCard(s, seat);
+      const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
+      times.push_back(ms);
+      timesByTrick[s.TrickNo].push_back(ms);
+      if (!IsLegalPlay(s, seat, slot)) {
+        std::cerr << "illegal card chosen in deal " << s.KonNo << ": seat " << seat << " slot " << slot << "\n";
+        return 1;
+      }
+      game.PlayCard(seat, slot, true);
       const std::string broken = CheckInvariants(s);
       if (!broken.empty()) {
         std::cerr << "invariant broken after a card of deal " << s.KonNo << ": " << broken << "\n";
@@ -123,10 +182,21 @@ int main(int argc, char** argv) {
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-  std::printf("%d deals, random legal cards, seed %llu\n", settings.deals,
+  std::printf("%d deals, %s, seed %llu\n", settings.deals,
+              settings.ai ? "the computer player at all four seats" : "random legal cards",
               static_cast<unsigned long long>(settings.seed));
   std::printf("N-S minus W-E over all deals: %lld\n", seriesDifference);
   std::printf("invariants checked after %d cards: all held\n", cardsChecked);
-  std::printf("%.0f deals per second (%.3f s)\n", settings.deals / seconds, seconds);
+  std::printf("%.2f deals per second (%.3f s)\n", settings.deals / seconds, seconds);
+  if (settings.ai) {
+    std::printf("searched positions: %llu\n", static_cast<unsigned long long>(computer.Nodes()));
+    std::printf("samples dealt directly after %d re-deal attempts: %d\n", kMaxDealAttempts, computer.DirectDeals());
+    std::printf("decision times:\n");
+    PrintTimes("overall", times);
+    for (int t = 1; t <= 13; ++t) {
+      const std::string label = "trick " + std::to_string(t);
+      PrintTimes(label.c_str(), timesByTrick[t]);
+    }
+  }
   return 0;
 }

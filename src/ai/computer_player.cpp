@@ -99,6 +99,11 @@ void ComputerPlayer::SetOptions(const RuleOptions& options) {
   searcher_.SetOptions(options);
 }
 
+void ComputerPlayer::Reseed(std::uint64_t seed) {
+  seed_ = seed;
+  rng_.Reseed(seed);
+}
+
 int ComputerPlayer::ChooseCard(const GameState& state, int seat) {
   ThinkingScope thinking(view_);
   if (const int cover = ThirdHandCover(state, seat); cover != 0) {

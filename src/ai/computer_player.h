@@ -22,6 +22,8 @@ class ComputerPlayer : public CardChooser {
   int ChooseCard(const GameState& state, int seat) override;
 
   void SetOptions(const RuleOptions& options);
+  // Fixes the generator to a new seed: the choices from here on are reproducible.
+  void Reseed(std::uint64_t seed);
   // Gives the player the real hidden hands (one exact sample per choice): the upper
   // bound of what sampling can reach, for the tools.
   void SetSeeAll(bool seeAll) { seeAll_ = seeAll; }

@@ -1,5 +1,6 @@
 #include "ai/search_position.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "ai/position_cache.h"
@@ -19,6 +20,16 @@ constexpr CardId IdOf(int suit, int rank) { return static_cast<CardId>(suit * 16
 using Bits = std::uint16_t;
 constexpr Bits kAllSlots = 0x3FFE;
 constexpr Bits kHonourRanks = 0x3E00;  // ten, jack, queen, king, ace
+
+// Card counts of rank and slot sets; a table, because the portable build has no
+// population-count instruction and the library call costs more than the lookup.
+constexpr std::array<std::uint8_t, 1 << 14> MakeCounts() {
+  std::array<std::uint8_t, 1 << 14> counts{};
+  for (unsigned i = 1; i < counts.size(); ++i) counts[i] = static_cast<std::uint8_t>(counts[i >> 1] + (i & 1u));
+  return counts;
+}
+constexpr std::array<std::uint8_t, 1 << 14> kCounts = MakeCounts();
+inline int Count(Bits set) { return kCounts[set & 0x3FFFu]; }
 
 constexpr int Highest(Bits ranks) { return ranks == 0 ? 0 : 31 - std::countl_zero(static_cast<unsigned>(ranks)); }
 constexpr int Lowest(Bits ranks) { return ranks == 0 ? 0 : std::countr_zero(static_cast<unsigned>(ranks)); }
@@ -47,6 +58,7 @@ struct Searcher::Impl {
   std::array<std::array<CardId, 14>, 4> slotCard{};
   std::array<Bits, 4> slots{};                   // non-empty slots of each hand
   std::array<SuitRanks, 4> ranks{};              // ranks held, per hand and suit
+  std::array<SuitRanks, 4> suitSlotsAtRoot{};    // slots of each suit at the root, per hand
   std::array<SuitRanks, 2> won{};                // ranks won, per side (0 = side 1) and suit
   std::array<int, 2> tricks{};                   // counted tricks of side 1 and side 2
   std::array<CardId, 5> trick{};                 // positions 1..4
@@ -62,7 +74,49 @@ struct Searcher::Impl {
   int Estimate(int mover, int label) const;
   Bits Equivalent(int mover, int p) const;
   std::int32_t Search(int mover, int label, int p, int d);
+  std::int32_t LastTrick(int mover, int label);
+  int TrickWinner() const;
 };
+
+int Searcher::Impl::TrickWinner() const {
+  int winPos = 0;
+  int winRank = 0;
+  for (const int suit : {trump, SuitOf(trick[1])}) {
+    if (suit < 0) continue;
+    for (int k = 1; k <= 4; ++k) {
+      const CardId c = trick[static_cast<std::size_t>(k)];
+      if (SuitOf(c) == suit && RankOf(c) > winRank) {
+        winRank = RankOf(c);
+        winPos = k;
+      }
+    }
+    if (winPos != 0) break;
+  }
+  return winPos;
+}
+
+std::int32_t Searcher::Impl::LastTrick(int mover, int label) {
+  nodes += 4;
+  const std::array<CardId, 5> saved = trick;
+  for (int k = 0; k < 4; ++k) {
+    const auto h = static_cast<std::size_t>((mover + k) & 3);
+    trick[static_cast<std::size_t>(k + 1)] = slotCard[h][static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(slots[h])))];
+  }
+  const int winPos = TrickWinner();
+  // Positions 1 and 3 are the leader's side.
+  const int ms = SideIndex(label);
+  const auto ws = static_cast<std::size_t>(winPos % 2 == 1 ? ms : 1 - ms);
+  SuitRanks w = won[ws];
+  for (int k = 1; k <= 4; ++k) {
+    const CardId c = trick[static_cast<std::size_t>(k)];
+    w[static_cast<std::size_t>(SuitOf(c))] = static_cast<Bits>(w[static_cast<std::size_t>(SuitOf(c))] | Bit(RankOf(c)));
+  }
+  std::array<int, 2> t = tricks;
+  if (!options.IgnoreFirstSix || rootTrickNo > 6) ++t[ws];
+  trick = saved;
+  const int side1 = ws == 0 ? Score(w, won[1], t[0], t[1]) : Score(won[0], w, t[0], t[1]);
+  return side1;
+}
 
 int Searcher::Impl::ScoreSide(const SuitRanks& w, int t, int honours, int otherHonours) const {
   int points = options.IgnoreFirstSix ? t : (t >= 7 ? 2 * (t - 6) : 0);
@@ -81,8 +135,8 @@ int Searcher::Impl::ScoreSide(const SuitRanks& w, int t, int honours, int otherH
 }
 
 int Searcher::Impl::Score(const SuitRanks& wonA, const SuitRanks& wonB, int tricksA, int tricksB) const {
-  const int hA = trump < 0 ? 0 : std::popcount(static_cast<unsigned>(wonA[static_cast<std::size_t>(trump)] & kHonourRanks));
-  const int hB = trump < 0 ? 0 : std::popcount(static_cast<unsigned>(wonB[static_cast<std::size_t>(trump)] & kHonourRanks));
+  const int hA = trump < 0 ? 0 : Count(wonA[static_cast<std::size_t>(trump)] & kHonourRanks);
+  const int hB = trump < 0 ? 0 : Count(wonB[static_cast<std::size_t>(trump)] & kHonourRanks);
   return ScoreSide(wonA, tricksA, hA, hB) - ScoreSide(wonB, tricksB, hB, hA);
 }
 
@@ -173,19 +227,20 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
     return odd ? estimate : -estimate;
   }
 
+  // The last trick is forced: every hand plays its one card. Its value is what playing
+  // it out gives (a claim at its start agrees: it can only fire when the mover wins),
+  // and positions with one card are never cached.
+  if (p == 1 && !root && Count(slots[h1]) == 1) return LastTrick(mover, label);
+
   const Bits equivalent = Equivalent(mover, p);
   const auto& cards = slotCard[h1];
   const Bits held = slots[h1];
   const SuitRanks& my = ranks[h1];
   Bits allowed = kAllSlots;
 
-  // Slots of hand 1 holding a suit (slot sets per suit).
-  SuitRanks suitSlots{};
-  for (Bits rest = held; rest != 0; rest = static_cast<Bits>(rest & (rest - 1))) {
-    const int i = std::countr_zero(static_cast<unsigned>(rest));
-    const auto s = static_cast<std::size_t>(SuitOf(cards[static_cast<std::size_t>(i)]));
-    suitSlots[s] = static_cast<Bits>(suitSlots[s] | Bit(i));
-  }
+  // Slots of hand 1 holding each suit: the slot layout never changes during the search.
+  SuitRanks suitSlots;
+  for (std::size_t s = 0; s < 4; ++s) suitSlots[s] = static_cast<Bits>(suitSlotsAtRoot[h1][s] & held);
   const auto firstSlot = [](Bits set) { return static_cast<Bits>(set & (~set + 1)); };
 
   const int led = p >= 2 ? SuitOf(trick[1]) : -1;
@@ -236,7 +291,7 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
         // Hands keep their layout, so slot 1 may be played out already: the first
         // card left is the lowest trump.
         if (allTrumps) allowed = firstSlot(held);
-        if (std::popcount(static_cast<unsigned>(trumpSlots)) < std::popcount(static_cast<unsigned>(held))) {
+        if (Count(trumpSlots) < Count(held)) {
           allowed = static_cast<Bits>(allowed & ~trumpSlots);
         }
       } else {
@@ -267,19 +322,19 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
   }
 
   if (ruleSwitch && p == 1 && !root) {
-    const int myTrumps = trump < 0 ? 0 : std::popcount(static_cast<unsigned>(my[static_cast<std::size_t>(trump)]));
+    const int myTrumps = trump < 0 ? 0 : Count(my[static_cast<std::size_t>(trump)]);
     bool trumpControl = trump < 0;
     if (!trumpControl) {
       const auto ts = static_cast<std::size_t>(trump);
-      trumpControl = std::popcount(static_cast<unsigned>(ranks[h2][ts])) <= myTrumps &&
-                     std::popcount(static_cast<unsigned>(ranks[h3][ts])) <= myTrumps &&
-                     std::popcount(static_cast<unsigned>(ranks[h4][ts])) <= myTrumps;
+      trumpControl = Count(ranks[h2][ts]) <= myTrumps &&
+                     Count(ranks[h3][ts]) <= myTrumps &&
+                     Count(ranks[h4][ts]) <= myTrumps;
     }
     bool claim = trumpControl;
     for (std::size_t s = 0; s < 4 && claim; ++s) {
       for (const std::size_t other : {h2, h3, h4}) {
-        const int k = std::min(std::popcount(static_cast<unsigned>(my[s])),
-                               std::popcount(static_cast<unsigned>(ranks[other][s])));
+        const int k = std::min(Count(my[s]),
+                               Count(ranks[other][s]));
         if (k == 0) continue;
         // k-th highest of hand 1: drop the k - 1 highest cards.
         Bits mine = my[s];
@@ -296,7 +351,7 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
       for (std::size_t s = 0; s < 4; ++s) {
         moverWon[s] = static_cast<Bits>(moverWon[s] | ranks[0][s] | ranks[1][s] | ranks[2][s] | ranks[3][s]);
       }
-      const int moverTricks = tricks[static_cast<std::size_t>(ms)] + std::popcount(static_cast<unsigned>(held));
+      const int moverTricks = tricks[static_cast<std::size_t>(ms)] + Count(held);
       const int diff =
           Score(moverWon, won[static_cast<std::size_t>(1 - ms)], moverTricks, tricks[static_cast<std::size_t>(1 - ms)]);
       return odd ? diff : -diff;
@@ -323,14 +378,14 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
   const Bits legal = hasLed ? suitSlots[ls] : held;
   if (root) {
     const Bits distinct = static_cast<Bits>(legal & ~equivalent);
-    if (std::popcount(static_cast<unsigned>(distinct)) == 1) {
+    if (Count(distinct) == 1) {
       rootScores->fill(kNotSearched);
       (*rootScores)[std::countr_zero(static_cast<unsigned>(distinct))] = kOnlyCard;
       return kNotSearched;
     }
   }
 
-  const int n = std::popcount(static_cast<unsigned>(held));
+  const int n = Count(held);
   const bool cached = cacheSwitch && p == 1 && !root && n >= PositionCache::kMinCards && n <= PositionCache::kMaxCards;
   THash key;
   if (cached) {
@@ -361,18 +416,7 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
     if (p < 4) {
       glav = Search(static_cast<int>(h2), LabelAfter(label, 1), p + 1, d + 1);
     } else {
-      int winPos = 0;
-      int winRank = 0;
-      for (const int suit : {trump, SuitOf(trick[1])}) {
-        if (suit < 0) continue;
-        for (int k = 1; k <= 4; ++k) {
-          if (SuitOf(trick[static_cast<std::size_t>(k)]) == suit && RankOf(trick[static_cast<std::size_t>(k)]) > winRank) {
-            winRank = RankOf(trick[static_cast<std::size_t>(k)]);
-            winPos = k;
-          }
-        }
-        if (winPos != 0) break;
-      }
+      const int winPos = TrickWinner();
       const int ms = SideIndex(label);
       const auto ws = static_cast<std::size_t>(winPos % 2 == 0 ? ms : 1 - ms);
       const SuitRanks savedWon = won[ws];
@@ -462,6 +506,7 @@ SearchScores Searcher::SearchPosition(const SearchRoot& root) {
     const SearchHand& hand = root.Hands[static_cast<int>(h) + 1];
     m.slots[h] = 0;
     m.ranks[h] = {};
+    m.suitSlotsAtRoot[h] = {};
     m.slotCard[h].fill(kNoId);
     for (int i = 1; i <= kHandSlots; ++i) {
       const int s = SuitIndexOf(hand.Cards[i].suit);
@@ -469,6 +514,7 @@ SearchScores Searcher::SearchPosition(const SearchRoot& root) {
       const int r = hand.Ranks[i];
       m.slotCard[h][static_cast<std::size_t>(i)] = IdOf(s, r);
       m.slots[h] = static_cast<Bits>(m.slots[h] | Bit(i));
+      m.suitSlotsAtRoot[h][static_cast<std::size_t>(s)] |= Bit(i);
       m.ranks[h][static_cast<std::size_t>(s)] = static_cast<Bits>(m.ranks[h][static_cast<std::size_t>(s)] | Bit(r));
     }
   }
