@@ -11,6 +11,7 @@ struct PathCase {
   const char* name;
   std::map<std::string, std::string> environment;
   const char* parent;
+  friend void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ProgramPathsTest : public testing::TestWithParam<PathCase> {};
