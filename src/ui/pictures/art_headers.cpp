@@ -1,0 +1,7 @@
+#include "ui/pictures/picture_catalog.h"
+
+namespace tavlo::art {
+
+void AddHeaderPictures(Catalog&) {}
+
+}  // namespace tavlo::art
