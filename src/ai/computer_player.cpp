@@ -154,7 +154,11 @@ int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
     }
   }
 
-  const bool earlierWins = options_.IgnoreFirstSix && state.TrickNo <= 6;
+  return BestTotalSlot(totals, playable, options_.IgnoreFirstSix && state.TrickNo <= 6);
+}
+
+int BestTotalSlot(const OneBased<std::int32_t, kHandSlots>& totals, const OneBased<bool, kHandSlots>& playable,
+                  bool earlierWins) {
   std::int32_t best = -2000000000;
   int chosen = 0;
   for (int i = 1; i <= kHandSlots; ++i) {

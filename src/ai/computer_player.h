@@ -49,6 +49,12 @@ class ComputerPlayer : public CardChooser {
 // both opponents (whose real hands are read here). Returns the slot, or 0.
 int ThirdHandCover(const GameState& state, int seat);
 
+// The slot with the best total among the playable ones: of equal totals the later slot,
+// or the earlier one when `earlierWins` (the first six tricks under "Ignore the first 6
+// tricks"). 0 when no slot is playable.
+int BestTotalSlot(const OneBased<std::int32_t, kHandSlots>& totals, const OneBased<bool, kHandSlots>& playable,
+                  bool earlierWins);
+
 // The position handed to the search for `seat`, with `hands` (by seat) holding the
 // real or sampled hand of every seat.
 SearchRoot RootForSeat(const GameState& state, int seat, const OneBased<SearchHand, 4>& hands);
