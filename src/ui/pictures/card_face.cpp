@@ -177,7 +177,7 @@ void PaintCardStock(QPainter& p, QSizeF size, CardShape shape) {
   }
   const double pen = std::max(1.0, size.width() / 140.0);
   const QRectF body = QRectF(QPointF(0, 0), size).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
-  p.setPen(QPen(QColor(0x3A, 0x36, 0x30), pen));
+  p.setPen(QPen(QColor(0x55, 0x50, 0x4A), pen));
   p.setBrush(stock);
   const double r = CornerRadius(size);
   p.drawRoundedRect(body, r, r);
