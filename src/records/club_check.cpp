@@ -1,0 +1,76 @@
+#include "records/club_check.h"
+
+#include <unistd.h>
+
+#include "records/club_file.h"
+#include "records/fixed_fields.h"
+
+namespace tavlo {
+namespace {
+
+bool ProgramMayWrite(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto permissions = std::filesystem::status(path, error).permissions();
+  if (error || (permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none) return false;
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+ClubCheck Incorrect(ClubFault fault) {
+  ClubCheck check;
+  check.Outcome = ClubCheckOutcome::Incorrect;
+  check.Fault = fault;
+  return check;
+}
+
+}  // namespace
+
+ClubCheck CheckClubFile(const std::filesystem::path& path) {
+  const ClubFileContents contents = ReadClubFile(path);
+  switch (contents.Status) {
+    case ClubRead::Missing:
+      return ClubCheck{};
+    case ClubRead::Unreadable:
+      return Incorrect(ClubFault::Unreadable);
+    case ClubRead::WrongShape:
+      return Incorrect(ClubFault::WrongShape);
+    case ClubRead::Read:
+      break;
+  }
+  const ClubLines& lines = contents.Lines;
+  const std::string& seal = lines[kSealLine];
+  const std::optional<std::int64_t> s1 = ParseDigits(Columns(seal, 11, 6));
+  const std::optional<std::int64_t> s2 = ParseDigits(Columns(seal, 17, 6));
+  const std::optional<std::int64_t> s3 = ParseDigits(Columns(seal, 23, 6));
+  if (!s1 || !s2 || !s3) return Incorrect(ClubFault::BadChecksumField);
+  if (ComputeClubChecksums(lines) != ClubChecksums{*s1, *s2, *s3}) return Incorrect(ClubFault::ChecksumMismatch);
+  const std::string& marker = lines[kMarkerLine];
+  if (static_cast<unsigned char>(marker[0]) != kGameMarker || marker[1] != '}') return Incorrect(ClubFault::BadMarker);
+
+  ClubCheck check;
+  check.Outcome = ClubCheckOutcome::Correct;
+  check.InstallationLabel = std::string(Columns(seal, 7, 3));
+  check.RussianFlag = seal[0] == '1';
+  if (!ProgramMayWrite(path)) {
+    check.Outcome = ClubCheckOutcome::WrongAttributes;
+    check.ClubNoWrite = true;
+  }
+  return check;
+}
+
+std::string ClubCheckMessage(const ClubCheck& check, const std::filesystem::path& path, const WordLookup& word) {
+  const std::string shown = path.string();
+  switch (check.Outcome) {
+    case ClubCheckOutcome::Correct:
+      return {};
+    case ClubCheckOutcome::WrongAttributes:
+      return word(90) + shown + word(91);
+    case ClubCheckOutcome::Missing:
+      return word(93) + " \"" + shown + "\"!";
+    case ClubCheckOutcome::Incorrect:
+      return word(92) + " \"" + shown + "\"!";
+  }
+  return {};
+}
+
+}  // namespace tavlo

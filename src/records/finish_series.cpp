@@ -1,0 +1,88 @@
+#include "records/finish_series.h"
+
+#include "records/club_members.h"
+#include "records/fixed_fields.h"
+#include "records/member_line.h"
+#include "records/rating.h"
+
+namespace tavlo {
+namespace {
+
+constexpr int kCycle = 40;
+
+std::uint8_t KindOfGame(const SeriesFinish& s) {
+  if (s.Tournament) return 2;
+  if (s.NetGame) return 3;
+  return s.AccountState == 3 ? 1 : 0;
+}
+
+}  // namespace
+
+std::string HistoryPlayerName(const SeriesFinish& s) {
+  const int seat = s.Tournament ? s.TournamentPlace : s.NetRole;
+  if (seat < 2 || seat > 4) return std::string(WithoutTrailingBlanks(s.MemberName));
+  std::string name;
+  for (int k = seat; k >= 1; --k) {
+    if (k != seat) name += "/";
+    name += WithoutTrailingBlanks(s.SeatNames[k]);
+  }
+  return name;
+}
+
+SeriesRecord FinishSeries(const SeriesFinish& s, const ClubFiles& files, const HistoryClock& clock,
+                          SeriesEvents& events) {
+  SeriesRecord record;
+  const bool clubPlay = !s.Tournament && (s.AccountState == 1 || s.AccountState == 2);
+  const bool cycleComplete = s.KonNo % kCycle == 0;
+
+  events.LeaveTable();
+  double accountRating = 0.0;
+  if (s.AccountState == 3) accountRating = events.SettleRatedGame(s.Result, s.TotalScore);
+  if (s.Tournament) {
+    record.NewRating = s.TournamentRating;
+  } else if (clubPlay) {
+    record.NewRating = ComputeRating(s.KonNo, s.Result, s.MemberRating, s.MemberKon);
+  } else {
+    record.NewRating = accountRating;
+  }
+  events.HideWaitBar();
+
+  record.MemberLine = MakeMemberLine(s.MemberName, record.NewRating, s.KonNo, s.TotalScore, s.PasswordDigits);
+
+  record.History.HName = HistoryPlayerName(s);
+  record.History.HKon = s.Tournament ? 4 : s.Deals;
+  record.History.HRes = s.Tournament ? s.TournamentResult : s.Result;
+  record.History.HRei = record.NewRating;
+  record.History.Ac = KindOfGame(s);
+  record.HistoryFile = WriteHistory(files.History, {record.History}, clock);
+  if (!record.HistoryFile.Saved) {
+    events.ShowNotice(RecordsNotice::HistoryNotSaved, HistoryFilePath(files.History, record.HistoryFile.FileNo));
+  }
+  events.SendGameStats(record.History);
+
+  if (!cycleComplete && s.Result != 0) events.PlayEffect(s.Result > 0 ? "WKoGood" : "WKoBads");
+
+  if (clubPlay) {
+    record.TopTenPending = cycleComplete;
+    const std::filesystem::path& club = files.Club(s.NetGame);
+    const StoreResult stored =
+        ReplaceMember(club, static_cast<int>(s.Player), record.MemberLine, record.TopTenPending, s.ClubNoWrite);
+    record.Club = stored.Update;
+    record.TopTenPlace = stored.TopTenPlace;
+    record.PlacedScore = stored.PlacedScore;
+    record.MemberLineNo = stored.MemberLine;
+    if (const auto notice = NoticeFor(stored.Update)) events.ShowNotice(*notice, club);
+  }
+
+  if (s.NetGame) events.CloseLanConnection();
+
+  if (cycleComplete && clubPlay) {
+    events.ShowEndOfCycle(record);
+    if (!s.NetGame) events.ShowWorldTopTenResult(s.TotalScore);
+  }
+  if (s.AccountState == 3 && !s.NetGame && !s.Tournament) events.SubmitRatedCycle();
+  events.ReturnToMenu(s.AccountState == 3);
+  return record;
+}
+
+}  // namespace tavlo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "records/club_check.h"
+#include "records/club_file.h"
+
+namespace tavlo {
+
+// Failures of the record files that the window shows as notices.
+enum class RecordsNotice {
+  DiskWriting,        // a club file could not be written: "Error of disk writing!" (word 97)
+  IncorrectClubFile,  // a club file could no longer be read as one: word 92 with its path
+  HistoryNotSaved,    // "Cann`t save history!"
+};
+
+std::string RecordsNoticeText(RecordsNotice notice, const std::filesystem::path& path, const WordLookup& word);
+
+// The notice a club update asks for, if any.
+std::optional<RecordsNotice> NoticeFor(ClubUpdate update);
+
+}  // namespace tavlo
