@@ -7,6 +7,8 @@ struct RuleOptions {
   bool IgnoreFirstSix = true;  // "Ignore the first 6 tricks": tricks 1..6 are not counted
   int KoronkiMode = 1;         // 0 "Without Koronki", 1 "Cheap", 2 "Expensive (Usually)"
   bool ShowCardsAtEnd = true;  // "Show cards at end of game"
+
+  friend bool operator==(const RuleOptions&, const RuleOptions&) = default;
 };
 
 // The koronka base value of a Koronki mode: 0, 1 or 5.

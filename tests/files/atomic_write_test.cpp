@@ -1,7 +1,10 @@
 #include "files/atomic_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <sstream>
@@ -64,6 +67,26 @@ TEST_F(AtomicWriteTest, FailedRenameLeavesOldTargetAndNoTemporaryFile) {
   EXPECT_TRUE(WriteFileAtomically(target, "new"));
   EXPECT_TRUE(fs::is_directory(target));
   EXPECT_EQ(Read(target / "inside"), "old");
+  ExpectOnlyEntries(1);
+}
+
+// A full disk, imitated by a file size limit: the write fails half way.
+TEST_F(AtomicWriteTest, FailedWriteLeavesOldFileAndNoTemporaryFile) {
+  const fs::path file = folder_ / "Tavlo.ini";
+  ASSERT_FALSE(WriteFileAtomically(file, "old contents"));
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const std::error_code error = WriteFileAtomically(file, std::string(4096, 'x'));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_TRUE(error);
+  EXPECT_EQ(Read(file), "old contents");
   ExpectOnlyEntries(1);
 }
 
