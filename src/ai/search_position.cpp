@@ -44,6 +44,21 @@ constexpr int SideIndex(int label) { return label % 2 == 1 ? 0 : 1; }
 
 using SuitRanks = std::array<Bits, 4>;
 
+// Card characters to suit index and rank value by table: the won lists of every root
+// are read card by card.
+struct CharTables {
+  std::array<std::int8_t, 256> suit{};
+  std::array<std::uint8_t, 256> rank{};
+};
+constexpr CharTables MakeCharTables() {
+  CharTables t;
+  for (auto& s : t.suit) s = -1;
+  for (int s = 0; s < 4; ++s) t.suit[static_cast<unsigned char>(kSuitOrder[s])] = static_cast<std::int8_t>(s);
+  for (int r = 1; r <= 13; ++r) t.rank[static_cast<unsigned char>(kRankChars[r])] = static_cast<std::uint8_t>(r);
+  return t;
+}
+constexpr CharTables kChars = MakeCharTables();
+
 }  // namespace
 
 struct Searcher::Impl {
@@ -497,6 +512,24 @@ int Searcher::CacheCount(int n) const { return impl_->cache.Count(n); }
 
 SearchScores Searcher::SearchPosition(const SearchRoot& root) {
   Impl& m = *impl_;
+  SearchScores out;
+  // A single card is the one distinct playable card: no need to set up the deal.
+  int only = 0;
+  int held = 0;
+  for (int i = 1; i <= kHandSlots; ++i) {
+    if (root.Hands[1].Cards[i].IsEmpty()) continue;
+    ++held;
+    only = i;
+  }
+  if (held == 1) {
+    ++m.nodes;
+    out.Scores.fill(kNotSearched);
+    out.Scores[only] = kOnlyCard;
+    out.VzGlav = kNotSearched;
+    out.VzHelp = kNotSearched;
+    return out;
+  }
+
   m.trump = SuitIndexOf(root.Trump);
   m.rootTrickNo = root.TrickNo;
   m.depthLimit = root.DepthLimit;
@@ -509,7 +542,7 @@ SearchScores Searcher::SearchPosition(const SearchRoot& root) {
     m.suitSlotsAtRoot[h] = {};
     m.slotCard[h].fill(kNoId);
     for (int i = 1; i <= kHandSlots; ++i) {
-      const int s = SuitIndexOf(hand.Cards[i].suit);
+      const int s = kChars.suit[static_cast<unsigned char>(hand.Cards[i].suit)];
       if (hand.Cards[i].IsEmpty() || s < 0) continue;
       const int r = hand.Ranks[i];
       m.slotCard[h][static_cast<std::size_t>(i)] = IdOf(s, r);
@@ -521,9 +554,12 @@ SearchScores Searcher::SearchPosition(const SearchRoot& root) {
   const int ms = SideIndex(root.Label);
   m.won = {};
   const auto addWon = [&](const CardList52& list, std::size_t side) {
+    // Won lists are filled from the front: the first empty entry ends them.
     for (const TCardCode& c : list) {
-      const int s = SuitIndexOf(c.suit);
-      if (s >= 0) m.won[side][static_cast<std::size_t>(s)] |= Bit(RankValueOf(c));
+      if (c.IsEmpty()) break;
+      const int s = kChars.suit[static_cast<unsigned char>(c.suit)];
+      const int r = kChars.rank[static_cast<unsigned char>(c.rank)];
+      if (s >= 0 && r != 0) m.won[side][static_cast<std::size_t>(s)] |= Bit(r);
     }
   };
   addWon(root.MoverWon, static_cast<std::size_t>(ms));
@@ -532,10 +568,9 @@ SearchScores Searcher::SearchPosition(const SearchRoot& root) {
   m.trick.fill(kNoId);
   for (int k = 1; k < root.Position; ++k) {
     m.trick[static_cast<std::size_t>(k)] =
-        IdOf(SuitIndexOf(root.Trick.Cards[k].suit), root.Trick.Ranks[k]);
+        IdOf(kChars.suit[static_cast<unsigned char>(root.Trick.Cards[k].suit)], root.Trick.Ranks[k]);
   }
 
-  SearchScores out;
   m.rootScores = &out.Scores;
   const std::int32_t glav = m.Search(0, root.Label, root.Position, 1);
   m.rootScores = nullptr;

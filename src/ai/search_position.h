@@ -13,7 +13,7 @@ namespace tavlo {
 // partner, hand 4 played before the mover.
 struct SearchRoot {
   OneBased<SearchHand, 4> Hands{};
-  CardList52 MoverWon{};  // cards won by the mover's side so far
+  CardList52 MoverWon{};  // cards won by the mover's side so far, filled from the front
   CardList52 OtherWon{};
   int TrickNo = 1;        // 1..13, the trick the root position is in
   bool RuleSwitch = true;   // forward pruning of the following and leading rules
