@@ -4,6 +4,7 @@
 
 #include "records/club_file.h"
 #include "records/fixed_fields.h"
+#include "records/text_lines.h"
 
 namespace tavlo {
 namespace {
@@ -26,17 +27,21 @@ ClubCheck Incorrect(ClubFault fault) {
 }  // namespace
 
 ClubCheck CheckClubFile(const std::filesystem::path& path) {
-  const ClubFileContents contents = ReadClubFile(path);
-  switch (contents.Status) {
-    case ClubRead::Missing:
-      return ClubCheck{};
-    case ClubRead::Unreadable:
-      return Incorrect(ClubFault::Unreadable);
-    case ClubRead::WrongShape:
-      return Incorrect(ClubFault::WrongShape);
-    case ClubRead::Read:
-      break;
+  std::error_code error;
+  if (!std::filesystem::exists(path, error) && !error) return ClubCheck{};
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return Incorrect(ClubFault::Unreadable);
+  ClubCheck check = CheckClubContents(*bytes);
+  if (check.Passed() && !ProgramMayWrite(path)) {
+    check.Outcome = ClubCheckOutcome::WrongAttributes;
+    check.ClubNoWrite = true;
   }
+  return check;
+}
+
+ClubCheck CheckClubContents(std::string_view bytes) {
+  const ClubFileContents contents = ParseClubFile(bytes);
+  if (contents.Status != ClubRead::Read) return Incorrect(ClubFault::WrongShape);
   const ClubLines& lines = contents.Lines;
   const std::string& seal = lines[kSealLine];
   const std::optional<std::int64_t> s1 = ParseDigits(Columns(seal, 11, 6));
@@ -51,10 +56,6 @@ ClubCheck CheckClubFile(const std::filesystem::path& path) {
   check.Outcome = ClubCheckOutcome::Correct;
   check.InstallationLabel = std::string(Columns(seal, 7, 3));
   check.RussianFlag = seal[0] == '1';
-  if (!ProgramMayWrite(path)) {
-    check.Outcome = ClubCheckOutcome::WrongAttributes;
-    check.ClubNoWrite = true;
-  }
   return check;
 }
 

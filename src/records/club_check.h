@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tavlo {
 
@@ -38,6 +39,8 @@ struct ClubCheck {
 // read-only (no owner write permission), or the program lacks write access to it or to its folder
 // (replacing the file needs both).
 ClubCheck CheckClubFile(const std::filesystem::path& path);
+// The checks of the contents alone (everything but existence and attributes).
+ClubCheck CheckClubContents(std::string_view bytes);
 
 // Word lookup of the current language.
 using WordLookup = std::function<std::string(int word)>;

@@ -68,7 +68,12 @@ ClubFileContents ReadClubFile(const std::filesystem::path& path) {
     contents.Status = ClubRead::Unreadable;
     return contents;
   }
-  const std::vector<std::string> lines = SplitLines(*bytes);
+  return ParseClubFile(*bytes);
+}
+
+ClubFileContents ParseClubFile(std::string_view bytes) {
+  ClubFileContents contents;
+  const std::vector<std::string> lines = SplitLines(bytes);
   if (!HasClubShape(lines)) {
     contents.Status = ClubRead::WrongShape;
     return contents;

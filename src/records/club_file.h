@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/one_based.h"
@@ -55,6 +56,8 @@ struct ClubFileContents {
 
 // Reads and shape-checks a club file; the checksums are the start check's business.
 ClubFileContents ReadClubFile(const std::filesystem::path& path);
+// The same for the bytes of a file that was read (Status is Read or WrongShape).
+ClubFileContents ParseClubFile(std::string_view bytes);
 
 // What became of a change to a club file.
 enum class ClubUpdate {

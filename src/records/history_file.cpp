@@ -17,32 +17,39 @@ HistoryContents ReadHistory(const std::filesystem::path& path) {
   HistoryContents contents;
   const std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes) return contents;
-  const std::vector<std::string> lines = SplitLines(*bytes);
-  LineSums totals;
-  std::size_t i = 0;
-  for (;; ++i) {
-    if (i == lines.size()) return contents;  // no end line
-    const std::string& line = lines[i];
-    if (line.size() < static_cast<std::size_t>(kHistoryLineLength)) return contents;
-    const LineSums sums = BodySums(line);
-    // Each line's own sums guard the columns the totals do not cover.
-    if (WrittenSums(line) != sums) return contents;
-    totals += sums;
-    if (line.front() == '$') break;
-  }
-  if (++i == lines.size()) return contents;
-  const std::string& last = lines[i];
-  if (last.size() < static_cast<std::size_t>(kHistoryTotalsLength)) return contents;
-  const auto t1 = ParseDigits(Columns(last, 1, 10));
-  const auto t2 = ParseDigits(Columns(last, 11, 10));
-  const auto t3 = ParseDigits(Columns(last, 21, 10));
-  if (!t1 || !t2 || !t3 || LineSums{*t1, *t2, *t3} != totals) return contents;
+  std::optional<std::vector<std::string>> records = ParseHistoryFile(*bytes);
+  if (!records) return contents;
   contents.Valid = true;
-  contents.Records.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(i - 1));
+  contents.Records = std::move(*records);
   return contents;
 }
 
 }  // namespace
+
+std::optional<std::vector<std::string>> ParseHistoryFile(std::string_view bytes) {
+  const std::optional<std::vector<std::string>> invalid;
+  const std::vector<std::string> lines = SplitLines(bytes);
+  LineSums totals;
+  std::size_t i = 0;
+  for (;; ++i) {
+    if (i == lines.size()) return invalid;  // no end line
+    const std::string& line = lines[i];
+    if (line.size() < static_cast<std::size_t>(kHistoryLineLength)) return invalid;
+    const LineSums sums = BodySums(line);
+    // Each line's own sums guard the columns the totals do not cover.
+    if (WrittenSums(line) != sums) return invalid;
+    totals += sums;
+    if (line.front() == '$') break;
+  }
+  if (++i == lines.size()) return invalid;
+  const std::string& last = lines[i];
+  if (last.size() < static_cast<std::size_t>(kHistoryTotalsLength)) return invalid;
+  const auto t1 = ParseDigits(Columns(last, 1, 10));
+  const auto t2 = ParseDigits(Columns(last, 11, 10));
+  const auto t3 = ParseDigits(Columns(last, 21, 10));
+  if (!t1 || !t2 || !t3 || LineSums{*t1, *t2, *t3} != totals) return invalid;
+  return std::vector<std::string>(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(i - 1));
+}
 
 std::filesystem::path HistoryFolder(const std::filesystem::path& programFolder) { return programFolder / "History"; }
 
@@ -61,6 +68,16 @@ HistoryCheck CheckHistoryFile(const std::filesystem::path& historyFolder, int n,
   const auto modified = std::filesystem::last_write_time(path, error);
   if (!error) check.Date = clock.DateText(modified);
   return check;
+}
+
+std::vector<HistoryCheck> ValidHistoryFiles(const std::filesystem::path& historyFolder, const HistoryClock& clock) {
+  std::vector<HistoryCheck> files;
+  for (int n = 1; n <= kLastHistoryFile; ++n) {
+    HistoryCheck check = CheckHistoryFile(historyFolder, n, clock);
+    if (!check.Valid) break;
+    files.push_back(std::move(check));
+  }
+  return files;
 }
 
 std::vector<std::string> HistoryRecordLines(const std::filesystem::path& path) { return ReadHistory(path).Records; }

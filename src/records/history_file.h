@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/history_clock.h"
@@ -31,6 +33,12 @@ struct HistoryCheck {
 // least 114 bytes and carries its own correct sums, and the totals line after it agrees with the
 // sums of all those lines.
 HistoryCheck CheckHistoryFile(const std::filesystem::path& historyFolder, int n, const HistoryClock& clock);
+
+// The files the history window lists: file 1, 2, .. for as long as they are valid.
+std::vector<HistoryCheck> ValidHistoryFiles(const std::filesystem::path& historyFolder, const HistoryClock& clock);
+
+// The validity test on the bytes of a file; nullopt when invalid, else its record lines.
+std::optional<std::vector<std::string>> ParseHistoryFile(std::string_view bytes);
 
 // The record lines of a valid file, oldest first (empty for an invalid one).
 std::vector<std::string> HistoryRecordLines(const std::filesystem::path& path);

@@ -38,4 +38,9 @@ std::optional<std::string> DecodePassword(std::string_view digits) {
 
 std::string PaddedPassword(std::string_view password) { return Cp1251ToUtf8(PaddedBytes(password)); }
 
+bool PasswordMatches(std::string_view digits, std::string_view typed) {
+  const std::optional<std::string> stored = DecodePassword(digits);
+  return stored.has_value() && *stored == PaddedPassword(typed);
+}
+
 }  // namespace tavlo

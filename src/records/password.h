@@ -21,4 +21,8 @@ std::optional<std::string> DecodePassword(std::string_view digits);
 // The five-character padded form in which passwords are compared (UTF-8 in, UTF-8 out).
 std::string PaddedPassword(std::string_view password);
 
+// A typed password (UTF-8) against a stored field, both in their padded form. An empty password is
+// a valid password of five blanks.
+bool PasswordMatches(std::string_view digits, std::string_view typed);
+
 }  // namespace tavlo

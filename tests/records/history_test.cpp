@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "records/fixed_fields.h"
 #include "records_fixture.h"
 
@@ -224,6 +226,33 @@ TEST(HistoryFileTest, SaveFailureIsReported) {
   EXPECT_FALSE(write.Saved);
   EXPECT_EQ(ReadAll(folder), "a file where the folder should be");
   EXPECT_STREQ(kHistorySaveFailedText, "Cann`t save history!");
+}
+
+TEST(HistoryFileTest, ListStopsAtTheFirstInvalidFile) {
+  TempFolder program;
+  const auto folder = HistoryFolder(program.Path());
+  FixedClock clock;
+  EXPECT_TRUE(ValidHistoryFiles(folder, clock).empty());
+  std::filesystem::create_directories(folder);
+  WriteAll(HistoryFilePath(folder, 1), HistoryOf(840));
+  WriteAll(HistoryFilePath(folder, 2), HistoryOf(2));
+  WriteAll(HistoryFilePath(folder, 4), HistoryOf(1));  // beyond the missing file 3
+  const std::vector<HistoryCheck> files = ValidHistoryFiles(folder, clock);
+  ASSERT_EQ(files.size(), 2u);
+  EXPECT_EQ(files[0].Records, 840);
+  EXPECT_EQ(files[1].Records, 2);
+  EXPECT_EQ(files[1].Date, "file date");
+}
+
+TEST(SystemHistoryClockTest, TimeIsHoursAndMinutes) {
+  SystemHistoryClock clock;
+  const std::string time = clock.TimeText();
+  ASSERT_EQ(time.size(), 5u);
+  EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(time[0])) && std::isdigit(static_cast<unsigned char>(time[1])));
+  EXPECT_EQ(time[2], ':');
+  EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(time[3])) && std::isdigit(static_cast<unsigned char>(time[4])));
+  EXPECT_FALSE(clock.DateText().empty());
+  EXPECT_FALSE(clock.DateText(std::filesystem::file_time_type::clock::now()).empty());
 }
 
 TEST(HistoryFileTest, FileNames) {

@@ -30,6 +30,16 @@ INSTANTIATE_TEST_SUITE_P(
                     PasswordCase{"Пароль", "441458474472469", "Парол"},        // code page 1251 bytes
                     PasswordCase{"\xc2\xa0x", "394354266266266", "\xc2\xa0x   "}));  // no-break space 0xA0
 
+TEST(PasswordMatchesTest, ComparesPaddedForms) {
+  EXPECT_TRUE(PasswordMatches(EncodePassword(""), ""));
+  EXPECT_TRUE(PasswordMatches(EncodePassword(""), "   "));  // trailing blanks are padding
+  EXPECT_TRUE(PasswordMatches(EncodePassword("ab"), "ab"));
+  EXPECT_FALSE(PasswordMatches(EncodePassword("ab"), "Ab"));
+  EXPECT_FALSE(PasswordMatches(EncodePassword("ab"), " ab"));
+  EXPECT_TRUE(PasswordMatches(EncodePassword("пароль"), "пароль"));  // both cut to five
+  EXPECT_FALSE(PasswordMatches("###############", ""));
+}
+
 TEST(DecodePasswordTest, RejectsMalformedFields) {
   EXPECT_FALSE(DecodePassword("26626626626626").has_value());    // 14 digits
   EXPECT_FALSE(DecodePassword("233266266266266").has_value());   // below 234
