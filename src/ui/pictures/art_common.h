@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace tavlo::art {
+
+// A font of the given face and pixel size.
+QFont PixelFont(const QString& family, double pixelSize, bool bold = true);
+
+// Draws text centred in `box`, shrinking the font until the text fits the box width.
+void DrawFittedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QColor& colour);
+
+// Text with an outline and a drop shadow, as carved lettering: the path is filled with `fill`
+// and stroked with `edge`.
+void DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QBrush& fill,
+                    const QColor& edge, double edgeWidth, const QColor& shadow);
+
+// A gold frame line: a light and a dark stroke side by side, reading as a raised moulding.
+void DrawGoldFrame(QPainter& p, const QRectF& rect, double radius, double width);
+
+// A suit symbol (0 hearts .. 3 spades) centred at `centre` with height `side`.
+void DrawSuit(QPainter& p, int suitIndex, QPointF centre, double side, const QBrush& fill);
+
+// Green felt with a soft light in the middle and a faint weave.
+void PaintFelt(QPainter& p, const QRectF& rect);
+
+}  // namespace tavlo::art
