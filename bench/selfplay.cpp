@@ -4,6 +4,8 @@
 // --ai seats the computer player at all four seats and prints its decision times;
 // --duplicate plays every deal at two tables with the sides swapped, the computer
 // player against the baseline, and prints the computer player's mean points per deal.
+#include <time.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -101,6 +103,14 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
   return settings.deals > 0;
 }
 
+// Processor time of this thread in milliseconds: unlike the wall clock it does not count
+// the time other programs on a busy machine take from us.
+double ThreadMilliseconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
 // Decision times in milliseconds: median, 99th percentile and maximum.
 void PrintTimes(const char* label, std::vector<double> ms) {
   if (ms.empty()) return;
@@ -142,6 +152,8 @@ int main(int argc, char** argv) {
   CardChooser& chooser = settings.ai ? static_cast<CardChooser&>(computer) : randomChooser;
   std::vector<double> times;
   OneBased<std::vector<double>, 13> timesByTrick;
+  std::vector<double> cpuTimes;
+  std::string slowest;
   const GameState& s = game.State();
   long long seriesDifference = 0;
   int cardsChecked = 0;
@@ -159,8 +171,14 @@ int main(int argc, char** argv) {
       }
       const int seat = SeatToPlay(s);
       const auto before = std::chrono::steady_clock::now();
+      const double cpuBefore = ThreadMilliseconds();
       const int slot = chooser.ChooseCard(s, seat);
       const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
+      cpuTimes.push_back(ThreadMilliseconds() - cpuBefore);
+      if (times.empty() || ms > *std::max_element(times.begin(), times.end())) {
+        slowest = "deal " + std::to_string(s.KonNo) + ", trick " + std::to_string(s.TrickNo) + ", place " +
+                  std::to_string(s.TrickPos) + ", seat " + kSeatNames[seat];
+      }
       times.push_back(ms);
       timesByTrick[s.TrickNo].push_back(ms);
       if (!IsLegalPlay(s, seat, slot)) {
@@ -191,12 +209,15 @@ int main(int argc, char** argv) {
   if (settings.ai) {
     std::printf("searched positions: %llu\n", static_cast<unsigned long long>(computer.Nodes()));
     std::printf("samples dealt directly after %d re-deal attempts: %d\n", kMaxDealAttempts, computer.DirectDeals());
-    std::printf("decision times:\n");
+    std::printf("decision times (wall clock):\n");
     PrintTimes("overall", times);
+    std::printf("  slowest: %s\n", slowest.c_str());
     for (int t = 1; t <= 13; ++t) {
       const std::string label = "trick " + std::to_string(t);
       PrintTimes(label.c_str(), timesByTrick[t]);
     }
+    std::printf("decision times (processor time of this thread):\n");
+    PrintTimes("overall", cpuTimes);
   }
   return 0;
 }

@@ -32,13 +32,18 @@ std::int64_t PlayedSlotKey(unsigned emptySlots) { return kKeys[emptySlots & 8191
 PositionCache::PositionCache() {
   for (Table& t : tables_) {
     t.records.reserve(1024);
-    t.index.assign(kIndexSize, 0);
+    t.index.assign(kFirstIndexSize, 0);
   }
 }
 
 void PositionCache::Reset() {
   for (Table& t : tables_) {
-    for (const std::uint32_t pos : t.used) t.index[pos] = 0;
+    if (t.index.size() > kFirstIndexSize) {
+      t.index.assign(kFirstIndexSize, 0);
+      t.mask = kFirstIndexSize - 1;
+    } else {
+      for (const std::uint32_t pos : t.used) t.index[pos] = 0;
+    }
     t.used.clear();
     t.records.clear();
   }
@@ -52,12 +57,12 @@ std::uint32_t PositionCache::Hash(const THash& key) {
   h ^= key.St5;
   h *= 0xFF51AFD7ED558CCDULL;
   h ^= h >> 33;
-  return static_cast<std::uint32_t>(h) & (kIndexSize - 1);
+  return static_cast<std::uint32_t>(h);
 }
 
 const THash* PositionCache::Find(int cards, const THash& key) const {
   const Table& t = tables_[Index(cards)];
-  for (std::uint32_t pos = Hash(key);; pos = (pos + 1) & (kIndexSize - 1)) {
+  for (std::uint32_t pos = Hash(key) & t.mask;; pos = (pos + 1) & t.mask) {
     const std::uint32_t slot = t.index[pos];
     if (slot == 0) return nullptr;
     const THash& record = t.records[slot - 1];
@@ -65,20 +70,34 @@ const THash* PositionCache::Find(int cards, const THash& key) const {
   }
 }
 
-void PositionCache::Store(int cards, const THash& record) {
-  Table& t = tables_[Index(cards)];
-  if (static_cast<int>(t.records.size()) >= kMaxRecords) return;
-  t.records.push_back(record);
-  for (std::uint32_t pos = Hash(record);; pos = (pos + 1) & (kIndexSize - 1)) {
+void PositionCache::Insert(Table& t, std::uint32_t recordNumber) {
+  const THash& record = t.records[recordNumber - 1];
+  for (std::uint32_t pos = Hash(record) & t.mask;; pos = (pos + 1) & t.mask) {
     const std::uint32_t slot = t.index[pos];
     if (slot == 0) {
-      t.index[pos] = static_cast<std::uint32_t>(t.records.size());
+      t.index[pos] = recordNumber;
       t.used.push_back(pos);
       return;
     }
     // An equal key stored earlier stays the one lookups find.
     if (SameKey(t.records[slot - 1], record)) return;
   }
+}
+
+void PositionCache::Grow(Table& t) {
+  for (const std::uint32_t pos : t.used) t.index[pos] = 0;
+  t.used.clear();
+  t.index.resize(t.index.size() * 2, 0);
+  t.mask = static_cast<std::uint32_t>(t.index.size() - 1);
+  for (std::uint32_t n = 1; n < t.records.size(); ++n) Insert(t, n);
+}
+
+void PositionCache::Store(int cards, const THash& record) {
+  Table& t = tables_[Index(cards)];
+  if (static_cast<int>(t.records.size()) >= kMaxRecords) return;
+  t.records.push_back(record);
+  if (t.records.size() * 2 > t.index.size()) Grow(t);
+  Insert(t, static_cast<std::uint32_t>(t.records.size()));
 }
 
 }  // namespace tavlo

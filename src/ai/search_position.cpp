@@ -414,7 +414,7 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
 
   // Children. `best` is the value from the mover's side's point of view.
   const Bits tried = static_cast<Bits>(legal & allowed & ~equivalent);
-  std::array<std::int32_t, 14> childGlav{};
+  std::array<std::int32_t, 14> childGlav;  // written and read for tried slots only
   bool found = false;
   std::int32_t best = 0;
   std::int32_t bestGlav = odd ? -kSearchBound : kSearchBound;
@@ -446,6 +446,13 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
         const int diff = Score(won[static_cast<std::size_t>(ms)], won[static_cast<std::size_t>(1 - ms)],
                                tricks[static_cast<std::size_t>(ms)], tricks[static_cast<std::size_t>(1 - ms)]);
         glav = odd ? diff : -diff;
+      } else if (d + 1 >= depthLimit) {
+        // The next trick's start is a leaf: its winner is the mover there.
+        ++nodes;
+        const int steps = winPos % 4;
+        const int nextLabel = LabelAfter(label, steps);
+        const int estimate = Estimate((mover + steps) & 3, nextLabel);
+        glav = nextLabel % 2 == 1 ? estimate : -estimate;
       } else {
         // The winner leads: position k was played by the hand k places after the mover.
         // The next trick reuses the trick array; this one is still needed by later children.
