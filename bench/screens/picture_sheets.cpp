@@ -3,10 +3,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "game/card.h"
 #include "ui/pictures/art_palette.h"
+#include "ui/pictures/button_rows.h"
 #include "ui/pictures/picture_registry.h"
 
 namespace tavlo {
@@ -68,13 +71,14 @@ QImage DeckSheet(PictureRegistry& registry, QSize size) {
   return sheet;
 }
 
-// Every built-in picture at its design size (large ones shrunk to fit a cell) with its name.
-QImage ContactSheet(PictureRegistry& registry) {
-  const QStringList names = registry.PictureNames();
+// Built-in pictures at their design size (large ones shrunk to fit a cell), each with its name
+// and size, on felt: the names from `first`, at most 48 to a page.
+QImage ContactSheet(PictureRegistry& registry, const QStringList& names, int first) {
   const int cell = 170;
   const int label = 16;
-  const int cols = 10;
-  const int rows = (static_cast<int>(names.size()) + cols - 1) / cols;
+  const int cols = 8;
+  const int count = std::min(48, static_cast<int>(names.size()) - first);
+  const int rows = (count + cols - 1) / cols;
   QImage sheet(cols * cell, rows * (cell + label), QImage::Format_RGB32);
   sheet.fill(QColor(0x55, 0x58, 0x5C));
   QPainter p(&sheet);
@@ -82,18 +86,19 @@ QImage ContactSheet(PictureRegistry& registry) {
   QFont font("DejaVu Sans");
   font.setPixelSize(11);
   p.setFont(font);
-  for (int i = 0; i < names.size(); ++i) {
+  for (int i = 0; i < count; ++i) {
+    const QString& name = names[first + i];
     const int x = (i % cols) * cell;
     const int y = (i / cols) * (cell + label);
-    QImage picture = registry.Picture(names[i]);
+    const QImage picture = registry.Picture(name);
     QSize shown = picture.size();
     if (shown.width() > cell - 6 || shown.height() > cell - 6) shown.scale(cell - 6, cell - 6, Qt::KeepAspectRatio);
     const QRect target(x + (cell - shown.width()) / 2, y + (cell - shown.height()) / 2, shown.width(), shown.height());
-    p.fillRect(target, art::kFelt);
+    p.fillRect(target.adjusted(-2, -2, 2, 2), art::kFelt);
     p.drawImage(target, picture);
     p.setPen(Qt::white);
     p.drawText(QRect(x, y + cell, cell, label), Qt::AlignCenter,
-               QStringLiteral("%1 %2x%3").arg(names[i]).arg(picture.width()).arg(picture.height()));
+               QStringLiteral("%1 %2x%3").arg(name).arg(picture.width()).arg(picture.height()));
   }
   return sheet;
 }
@@ -112,6 +117,51 @@ QImage ClassicCloseUp(PictureRegistry& registry) {
     x += 71 * zoom + 8;
   }
   p.drawImage(QRect(x, 8, 71 * zoom, 96 * zoom), DeckCard(registry, kNoCard, 1, QSize(71, 96)));
+  return sheet;
+}
+
+// Red buttons put together from their pieces the way the owner-drawn button does, at the three
+// height classes and one free height, classic and alternative, to judge the pieces in use.
+QImage ButtonSheet(PictureRegistry& registry) {
+  QImage sheet(2 * 260 + 30, 4 * 75 + 10, QImage::Format_RGB32);
+  sheet.fill(QColor(0xD4, 0xD0, 0xC8));
+  QPainter p(&sheet);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const struct {
+    int h;
+    const char* tag;
+    int e0;
+    int reference;
+  } classes[] = {{30, "29", 8, 30}, {45, "44", 13, 45}, {60, "59", 17, 60}, {38, "44", 13, 45}};
+  int y = 10;
+  for (const auto& c : classes) {
+    for (int set = 0; set < 2; ++set) {
+      const bool nata = set == 1;
+      const int w = 240;
+      const int e = static_cast<int>(std::lround(c.e0 * static_cast<double>(c.h) / c.reference));
+      const QString prefix = QString(nata ? "Q" : "R") + c.tag;
+      const int x0 = 10 + set * 270;
+      const QSize end(e, c.h - 1);
+      p.drawImage(QRect(QPoint(x0, y), end), registry.Picture(prefix + "_L", end));
+      p.drawImage(QRect(QPoint(x0 + w - e - 1, y), end), registry.Picture(prefix + "_R", end));
+      const bool freeHeight = c.h != c.reference;
+      if (nata || freeHeight) {
+        p.drawImage(QRect(x0 + e, y, w - 2 * e - 1, c.h - 1), registry.Picture(prefix + "_2", QSize(w - 2 * e - 1, c.h - 1)));
+      } else {
+        for (int row = 0; row <= c.h - 2; ++row) {
+          p.setPen(ButtonRowColour(c.h, row));
+          p.drawLine(x0 + c.e0, y + row, x0 + w - c.e0 - 2, y + row);
+        }
+      }
+      QFont font("Comic Neue");
+      font.setBold(true);
+      font.setPixelSize(static_cast<int>(c.h * 0.6));
+      p.setFont(font);
+      p.setPen(Qt::white);
+      p.drawText(QRect(x0, y - (nata ? 1 : 0), w, c.h), Qt::AlignCenter, QStringLiteral("New Player %1").arg(c.h));
+    }
+    y += c.h + 15;
+  }
   return sheet;
 }
 
@@ -138,8 +188,13 @@ int WritePictureSheets(PictureRegistry& registry, const QString& folder) {
     }
     Save(DeckSheet(registry, size), QStringLiteral("%1/deck-%2.png").arg(folder, tag), written);
   }
+  Save(ButtonSheet(registry), QStringLiteral("%1/buttons.png").arg(folder), written);
   Save(ClassicCloseUp(registry), QStringLiteral("%1/deck-71x96-closeup.png").arg(folder), written);
-  Save(ContactSheet(registry), QStringLiteral("%1/pictures.png").arg(folder), written);
+  const QStringList names = registry.PictureNames();
+  for (int first = 0, page = 1; first < names.size(); first += 48, ++page) {
+    Save(ContactSheet(registry, names, first), QStringLiteral("%1/pictures-%2.png").arg(folder).arg(page, 2, 10, QLatin1Char('0')),
+         written);
+  }
   return written;
 }
 

@@ -148,9 +148,9 @@ void PaintEndGood(QPainter& p, int frame, int frames) {
 void PaintEndBads(QPainter& p, int frame, int frames) {
   const QImage back = PaintCardBack(1, QSize(52, 71));
   p.save();
-  p.translate(64, 98);
+  p.translate(64, 88);
   p.rotate(-8);
-  p.drawImage(QPointF(-26, -26), back);
+  p.drawImage(QPointF(-26, -30), back);
   p.restore();
   p.setPen(Qt::NoPen);
   QColor drop(0x60, 0x90, 0xD0, 200);

@@ -28,17 +28,21 @@ QPainterPath PieceShape(Piece piece, QSizeF size) {
   return shape;
 }
 
-// Classic pieces: the row colours of the middle strip, one band per row, inside the shape.
+// Classic pieces: the row colours of the middle strip as a vertical gradient with a stop at the
+// centre of every row, so that the pieces give the rows exactly at their design height and stay
+// smooth when a free-height button stretches them.
 void PaintClassic(QPainter& p, Piece piece, int buttonHeight, QSizeF size) {
   const int rows = static_cast<int>(size.height());
-  const QPainterPath shape = PieceShape(piece, size);
-  p.save();
-  p.setClipPath(shape);
-  p.setPen(Qt::NoPen);
+  QLinearGradient bands(0, 0, 0, rows);
   for (int row = 0; row < rows; ++row) {
-    p.fillRect(QRectF(-1, row, size.width() + 2, 1.02), ButtonRowColour(buttonHeight, row));
+    const QColor colour = ButtonRowColour(buttonHeight, row);
+    bands.setColorAt(static_cast<double>(row) / rows, colour);
+    bands.setColorAt((row + 0.999) / rows, colour);
   }
-  p.restore();
+  const QPainterPath shape = PieceShape(piece, size);
+  p.setPen(Qt::NoPen);
+  p.setBrush(bands);
+  p.drawPath(shape);
   if (piece != Piece::Middle) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x80, 0, 0), 1.0));
@@ -69,13 +73,13 @@ void PaintAlternative(QPainter& p, Piece piece, QSizeF size) {
   const double rim = std::max(1.0, h / 20.0);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kGold, rim));
-  p.save();
-  p.setClipRect(QRectF(0, 0, size.width(), size.height()));
-  p.drawPath(PieceShape(piece, size).translated(0, 0));
-  p.restore();
   if (piece == Piece::Middle) {
+    // Only the top and bottom edges: the middle is stretched across the button, and any
+    // upright edge would become a broad bar.
     p.drawLine(QPointF(-1, rim / 2), QPointF(size.width() + 1, rim / 2));
     p.drawLine(QPointF(-1, h - rim / 2), QPointF(size.width() + 1, h - rim / 2));
+  } else {
+    p.drawPath(PieceShape(piece, size).translated(piece == Piece::Left ? rim / 2 : -rim / 2, 0));
   }
 }
 

@@ -84,6 +84,32 @@ void DrawSuit(QPainter& p, int suitIndex, QPointF centre, double side, const QBr
   p.restore();
 }
 
+// The pointing hand that marks the seat to lead ("Hand_Right" and the classic pointer).
+void PaintPointingHand(QPainter& p) {
+  QPainterPath hand;
+  hand.moveTo(2, 7);
+  hand.lineTo(10, 7);
+  hand.cubicTo(12, 4, 15, 3, 17, 5);
+  hand.lineTo(27, 5);
+  hand.cubicTo(30, 5, 30, 9, 27, 9);
+  hand.lineTo(19, 9);
+  hand.cubicTo(21, 10, 21, 12, 19, 12.5);
+  hand.cubicTo(21, 13, 21, 15, 19, 15.5);
+  hand.cubicTo(20.5, 16, 20, 18.5, 18, 18.5);
+  hand.lineTo(11, 18.5);
+  hand.cubicTo(9, 18.5, 9, 15, 10, 14);
+  hand.lineTo(2, 14);
+  hand.closeSubpath();
+  p.setPen(QPen(QColor(0x60, 0x30, 0x10), 1.0));
+  p.setBrush(QColor(0xFF, 0xE4, 0xC4));
+  p.drawPath(hand);
+  p.setBrush(kDeepRed);
+  p.drawRect(QRectF(0.5, 6.5, 4, 8));
+  p.setPen(QPen(QColor(0xA0, 0x70, 0x50), 0.8));
+  p.drawLine(QPointF(14, 12.5), QPointF(19, 12.5));
+  p.drawLine(QPointF(14, 15.5), QPointF(19, 15.5));
+}
+
 void PaintFelt(QPainter& p, const QRectF& rect) {
   p.save();
   QRadialGradient light(rect.center(), std::max(rect.width(), rect.height()) * 0.7);

@@ -25,6 +25,9 @@ void DrawGoldFrame(QPainter& p, const QRectF& rect, double radius, double width)
 // A suit symbol (0 hearts .. 3 spades) centred at `centre` with height `side`.
 void DrawSuit(QPainter& p, int suitIndex, QPointF centre, double side, const QBrush& fill);
 
+// The pointing hand of the leading seat, in a 30 x 20 design box.
+void PaintPointingHand(QPainter& p);
+
 // Green felt with a soft light in the middle and a faint weave.
 void PaintFelt(QPainter& p, const QRectF& rect);
 

@@ -87,7 +87,10 @@ void PaintCapStrip(QPainter& p, double width) {
   DrawGoldFrame(p, band.adjusted(2.5, 2.5, -2.5, -2.5), 6, 2.2);
   QColor ornament = kGold;
   ornament.setAlpha(200);
-  for (int s = 0; s < 4; ++s) {
+  // The title is written over the middle, so the suits keep to the ends: all four on wide
+  // strips, fewer on narrow ones.
+  const int perSide = width >= 400 ? 4 : width >= 280 ? 2 : 1;
+  for (int s = 0; s < perSide; ++s) {
     DrawSuit(p, s, QPointF(18 + s * 17, 32), 12, ornament);
     DrawSuit(p, 3 - s, QPointF(width - 18 - s * 17, 32), 12, ornament);
   }

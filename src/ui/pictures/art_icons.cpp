@@ -108,6 +108,19 @@ void PaintPerson(QPainter& p, QRectF box, const QColor& coat, bool woman) {
   p.drawPath(body);
   p.setBrush(kSkin);
   p.drawEllipse(at(0.5, 0.38), box.width() * 0.2, box.height() * 0.2);
+  // Eyes and a smile.
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x30, 0x24, 0x1C));
+  p.drawEllipse(at(0.42, 0.37), box.width() * 0.022, box.height() * 0.02);
+  p.drawEllipse(at(0.58, 0.37), box.width() * 0.022, box.height() * 0.02);
+  p.setPen(QPen(QColor(0xB0, 0x40, 0x40), std::max(0.8, box.width() / 70)));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath smile;
+  smile.moveTo(at(0.44, 0.46));
+  smile.quadTo(at(0.5, 0.5), at(0.56, 0.46));
+  p.drawPath(smile);
+  p.restore();
   if (!woman) {
     p.setBrush(QColor(0x4A, 0x2E, 0x1A));
     QPainterPath hair;

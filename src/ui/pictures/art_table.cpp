@@ -126,8 +126,6 @@ void PaintCross(QPainter& p) {
 
 }  // namespace
 
-void PaintPointingHand(QPainter& p);
-
 void AddTablePictures(Catalog& c) {
   const std::pair<const char*, const char*> compass[] = {
       {"GWest", "W"}, {"GNorth", "N"}, {"GEast", "E"}, {"GSouth", "S"}};
