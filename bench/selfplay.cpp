@@ -115,7 +115,9 @@ double ThreadMilliseconds() {
 void PrintTimes(const char* label, std::vector<double> ms) {
   if (ms.empty()) return;
   std::sort(ms.begin(), ms.end());
-  const auto at = [&](double q) { return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))]; };
+  const auto at = [&](double q) {
+    return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * static_cast<double>(ms.size())))];
+  };
   std::printf("  %-10s %6zu decisions  median %8.3f ms  p99 %8.3f ms  max %8.3f ms\n", label, ms.size(), at(0.5),
               at(0.99), ms.back());
 }

@@ -135,7 +135,8 @@ int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
   playable.fill(true);
 
   for (int k = 1; k <= samples; ++k) {
-    view_.ShowProgress(static_cast<int>(std::lround(k * 100.0 / samples)));
+    // Rounded to nearest with ties to even, as every rounding on the table.
+    view_.ShowProgress(static_cast<int>(std::nearbyint(k * 100.0 / samples)));
     if (!seed_) rng_.Reseed(Random::ClockSeed());
     if (seeAll_) {
       hands[a] = ViewOf(state, a);

@@ -28,14 +28,17 @@ std::uint64_t SeatSeed(std::uint64_t seed, int dealIndex, int seat) {
 std::unique_ptr<CardChooser> MakeBaseline(Baseline baseline, const RuleOptions& options, ThinkingView& view,
                                           std::uint64_t seed) {
   switch (baseline) {
-    case Baseline::Random: return std::make_unique<RandomCardChooser>(seed);
-    case Baseline::Greedy: return std::make_unique<GreedyCardChooser>();
+    case Baseline::Random:
+      return std::make_unique<RandomCardChooser>(seed);
+    case Baseline::Greedy:
+      return std::make_unique<GreedyCardChooser>();
     case Baseline::SeeAll: {
       auto player = std::make_unique<ComputerPlayer>(options, view, seed);
       player->SetSeeAll(true);
       return player;
     }
-    case Baseline::Self: return std::make_unique<ComputerPlayer>(options, view, seed);
+    case Baseline::Self:
+      return std::make_unique<ComputerPlayer>(options, view, seed);
   }
   return nullptr;
 }
@@ -96,7 +99,8 @@ DuplicateDeal PlayDuplicateDeal(Baseline baseline, int dealIndex, std::uint64_t 
   Random shuffler(Mix(seed ^ Mix(static_cast<std::uint64_t>(dealIndex))));
   DeckCards deck;
   for (int i = 1; i <= 52; ++i) deck[i] = CardFromNumber(i);
-  for (int i = 52; i > 1; --i) std::swap(deck[i], deck[static_cast<int>(shuffler.Below(static_cast<std::uint32_t>(i))) + 1]);
+  for (int i = 52; i > 1; --i)
+    std::swap(deck[i], deck[static_cast<int>(shuffler.Below(static_cast<std::uint32_t>(i))) + 1]);
   DuplicateDeal result;
   result.FirstTable = PlayTable(deck, dealIndex, seed, baseline, 2, options);
   result.SecondTable = PlayTable(deck, dealIndex, seed, baseline, 1, options);

@@ -21,7 +21,7 @@ bool ParseBaseline(const std::string& name, Baseline& baseline);
 // One deal played at two tables with the same cards and the same per-seat random
 // seeds: at the first the computer player sits North-South, at the second West-East.
 struct DuplicateDeal {
-  std::int32_t FirstTable = 0;   // the computer player's side minus the baseline's, in points
+  std::int32_t FirstTable = 0;  // the computer player's side minus the baseline's, in points
   std::int32_t SecondTable = 0;
   double PerDeal() const { return (FirstTable + SecondTable) / 2.0; }
 };
@@ -31,7 +31,7 @@ DuplicateDeal PlayDuplicateDeal(Baseline baseline, int dealIndex, std::uint64_t 
 struct MeanWithError {
   double Mean = 0;
   double StdError = 0;
-  double Low95 = 0;   // mean - 1.96 standard errors
+  double Low95 = 0;  // mean - 1.96 standard errors
   double High95 = 0;
 };
 MeanWithError Summarise(const std::vector<double>& values);

@@ -69,8 +69,7 @@ void EnumerationOrder(std::vector<TCardCode>& cards) {
 
 }  // namespace
 
-HiddenHands DealHiddenHands(const CardPool& possibleA, int countA, const CardPool& possibleB, int countB,
-                            Random& rng) {
+HiddenHands DealHiddenHands(const CardPool& possibleA, int countA, const CardPool& possibleB, int countB, Random& rng) {
   const std::vector<TCardCode> listA = ToVector(possibleA);
   const std::vector<TCardCode> listB = ToVector(possibleB);
   HiddenHands out;
@@ -99,8 +98,10 @@ HiddenHands DealHiddenHands(const CardPool& possibleA, int countA, const CardPoo
   std::vector<TCardCode> handA, handB;
   TakeRandom(onlyA, handA, countA, rng);
   const int sharedForB = std::max(0, countB - static_cast<int>(onlyB.size()));
-  TakeRandom(shared, handA, std::max(0, std::min(countA - static_cast<int>(handA.size()),
-                                                   static_cast<int>(shared.size()) - sharedForB)), rng);
+  TakeRandom(
+      shared, handA,
+      std::max(0, std::min(countA - static_cast<int>(handA.size()), static_cast<int>(shared.size()) - sharedForB)),
+      rng);
   TakeRandom(onlyB, handB, countB, rng);
   TakeRandom(shared, handB, countB - static_cast<int>(handB.size()), rng);
   TakeRandom(shared, handA, countA - static_cast<int>(handA.size()), rng);

@@ -21,7 +21,6 @@ struct HiddenHands {
 // Deals countA cards to the first hidden seat and countB to the second from the cards
 // each may hold: re-deals until both can be filled consistently, then falls back to a
 // direct deal honouring as many constraints as can be met. Cards come in list order.
-HiddenHands DealHiddenHands(const CardPool& possibleA, int countA, const CardPool& possibleB, int countB,
-                            Random& rng);
+HiddenHands DealHiddenHands(const CardPool& possibleA, int countA, const CardPool& possibleB, int countB, Random& rng);
 
 }  // namespace tavlo

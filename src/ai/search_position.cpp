@@ -71,13 +71,13 @@ struct Searcher::Impl {
 
   // --- the sampled deal, changed and restored in place; hands by root order 0..3 ---
   std::array<std::array<CardId, 14>, 4> slotCard{};
-  std::array<Bits, 4> slots{};                   // non-empty slots of each hand
-  std::array<SuitRanks, 4> ranks{};              // ranks held, per hand and suit
-  std::array<SuitRanks, 4> suitSlotsAtRoot{};    // slots of each suit at the root, per hand
-  std::array<SuitRanks, 2> won{};                // ranks won, per side (0 = side 1) and suit
-  std::array<int, 2> tricks{};                   // counted tricks of side 1 and side 2
-  std::array<CardId, 5> trick{};                 // positions 1..4
-  int trump = -1;                                // suit index, -1 without a trump suit
+  std::array<Bits, 4> slots{};                 // non-empty slots of each hand
+  std::array<SuitRanks, 4> ranks{};            // ranks held, per hand and suit
+  std::array<SuitRanks, 4> suitSlotsAtRoot{};  // slots of each suit at the root, per hand
+  std::array<SuitRanks, 2> won{};              // ranks won, per side (0 = side 1) and suit
+  std::array<int, 2> tricks{};                 // counted tricks of side 1 and side 2
+  std::array<CardId, 5> trick{};               // positions 1..4
+  int trump = -1;                              // suit index, -1 without a trump suit
   int rootTrickNo = 1;
   int depthLimit = 0;
   bool ruleSwitch = false;
@@ -115,7 +115,8 @@ std::int32_t Searcher::Impl::LastTrick(int mover, int label) {
   const std::array<CardId, 5> saved = trick;
   for (int k = 0; k < 4; ++k) {
     const auto h = static_cast<std::size_t>((mover + k) & 3);
-    trick[static_cast<std::size_t>(k + 1)] = slotCard[h][static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(slots[h])))];
+    trick[static_cast<std::size_t>(k + 1)] =
+        slotCard[h][static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(slots[h])))];
   }
   const int winPos = TrickWinner();
   // Positions 1 and 3 are the leader's side.
@@ -211,7 +212,8 @@ Bits Searcher::Impl::Equivalent(int mover, int p) const {
   }
   for (int k = 1; k < p; ++k) {
     const CardId c = trick[static_cast<std::size_t>(k)];
-    out[static_cast<std::size_t>(SuitOf(c))] = static_cast<Bits>(out[static_cast<std::size_t>(SuitOf(c))] | Bit(RankOf(c)));
+    out[static_cast<std::size_t>(SuitOf(c))] =
+        static_cast<Bits>(out[static_cast<std::size_t>(SuitOf(c))] | Bit(RankOf(c)));
   }
   const auto& cards = slotCard[static_cast<std::size_t>(mover)];
   Bits marked = 0;
@@ -341,15 +343,13 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
     bool trumpControl = trump < 0;
     if (!trumpControl) {
       const auto ts = static_cast<std::size_t>(trump);
-      trumpControl = Count(ranks[h2][ts]) <= myTrumps &&
-                     Count(ranks[h3][ts]) <= myTrumps &&
-                     Count(ranks[h4][ts]) <= myTrumps;
+      trumpControl =
+          Count(ranks[h2][ts]) <= myTrumps && Count(ranks[h3][ts]) <= myTrumps && Count(ranks[h4][ts]) <= myTrumps;
     }
     bool claim = trumpControl;
     for (std::size_t s = 0; s < 4 && claim; ++s) {
       for (const std::size_t other : {h2, h3, h4}) {
-        const int k = std::min(Count(my[s]),
-                               Count(ranks[other][s]));
+        const int k = std::min(Count(my[s]), Count(ranks[other][s]));
         if (k == 0) continue;
         // k-th highest of hand 1: drop the k - 1 highest cards.
         Bits mine = my[s];

@@ -15,16 +15,16 @@ struct SearchRoot {
   OneBased<SearchHand, 4> Hands{};
   CardList52 MoverWon{};  // cards won by the mover's side so far, filled from the front
   CardList52 OtherWon{};
-  int TrickNo = 1;        // 1..13, the trick the root position is in
+  int TrickNo = 1;          // 1..13, the trick the root position is in
   bool RuleSwitch = true;   // forward pruning of the following and leading rules
   bool CacheSwitch = true;  // position cache at the start of tricks
-  int DepthLimit = 9;     // plies; the search stops at the first trick start at or beyond it
-  int Label = 1;          // side label 1..4 of the mover: odd West-East, even North-South
-  int Position = 1;       // 1..4, the mover's place in the trick
-  int Tricks1 = 0;        // counted tricks of side 1 (West-East) and side 2
+  int DepthLimit = 9;       // plies; the search stops at the first trick start at or beyond it
+  int Label = 1;            // side label 1..4 of the mover: odd West-East, even North-South
+  int Position = 1;         // 1..4, the mover's place in the trick
+  int Tricks1 = 0;          // counted tricks of side 1 (West-East) and side 2
   int Tricks2 = 0;
   char Trump = kNoSuit;
-  TrickCards Trick{};     // the cards already on the table, in play order
+  TrickCards Trick{};  // the cards already on the table, in play order
 };
 
 struct SearchScores {

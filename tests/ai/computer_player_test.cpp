@@ -48,7 +48,8 @@ TEST(ChooseCard, ProgressFollowsTheSampleCountOfTheHand) {
   struct Case {
     int trick;
     int samples;
-  } cases[] = {{12, 100}, {11, 50}, {10, 10}, {7, 30}, {6, 25}, {1, 5}};
+    int firstPercent;  // round(100 / samples), ties to even
+  } cases[] = {{12, 100, 1}, {11, 50, 2}, {10, 10, 10}, {9, 8, 12}, {7, 30, 3}, {6, 25, 4}, {1, 5, 20}};
   for (const Case& c : cases) {
     const testing::PlayedPosition pos = testing::PlayTo(c.trick, 1, RuleOptions{}, 8);
     RecordingView view;
@@ -56,7 +57,7 @@ TEST(ChooseCard, ProgressFollowsTheSampleCountOfTheHand) {
     const int slot = player.ChooseCard(pos.state, pos.seat);
     EXPECT_TRUE(IsLegalPlay(pos.state, pos.seat, slot)) << "trick " << c.trick;
     ASSERT_EQ(static_cast<int>(view.progress.size()), c.samples) << "trick " << c.trick;
-    EXPECT_EQ(view.progress.front(), static_cast<int>(std::lround(100.0 / c.samples)));
+    EXPECT_EQ(view.progress.front(), c.firstPercent) << "trick " << c.trick;
     EXPECT_EQ(view.progress.back(), 100);
     EXPECT_EQ(view.ended, 1);
   }

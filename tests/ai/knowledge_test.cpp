@@ -102,8 +102,7 @@ TEST(EquivalentCards, UpperCardsOfTouchingRunsWithoutKoronki) {
   EXPECT_EQ(EquivalentCards(Hand("Ac 2d"), empty, empty, empty, Trick(""), 0), 0);
 }
 
-OneBased<SearchHand, 4> Hands(const std::string& a, const std::string& b, const std::string& c,
-                              const std::string& d) {
+OneBased<SearchHand, 4> Hands(const std::string& a, const std::string& b, const std::string& c, const std::string& d) {
   OneBased<SearchHand, 4> h;
   h[1] = Hand(a);
   h[2] = Hand(b);
@@ -139,8 +138,7 @@ TEST(EstimateDeal, PlaysSuitsOutAndSharesTheRest) {
       {"uncounted tricks: six off the other side", Hands("", "", "", ""), 0, 13, true, -7},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(EstimateDeal(c.hands, kHearts, c.c, c.b, none, none, Options(c.ignoreFirstSix, 1)), c.expected)
-        << c.name;
+    EXPECT_EQ(EstimateDeal(c.hands, kHearts, c.c, c.b, none, none, Options(c.ignoreFirstSix, 1)), c.expected) << c.name;
   }
 }
 

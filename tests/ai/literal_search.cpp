@@ -157,8 +157,8 @@ SearchScores LiteralSearcher::SearchPosition(const SearchRoot& root) {
   rules_ = root.RuleSwitch;
   cacheOn_ = root.CacheSwitch;
   depthLimit_ = root.DepthLimit;
-  Node node{root.Hands, root.MoverWon, root.OtherWon, root.Label, root.Position, 1,
-            root.Tricks1, root.Tricks2, root.Trick};
+  Node node{root.Hands, root.MoverWon, root.OtherWon, root.Label, root.Position,
+            1,          root.Tricks1,  root.Tricks2,  root.Trick};
   SearchScores out;
   const Values v = Search(node, &out.Scores);
   out.VzGlav = v.VzGlav;
@@ -180,7 +180,8 @@ LiteralSearcher::Values LiteralSearcher::Search(const Node& node, OneBased<std::
 
   // 1. Leaf.
   if (d >= depthLimit_ && p == 1) {
-    const std::int32_t e = literal::EstimateDeal(node.hands, trump_, moverTricks, otherTricks, node.won1, node.won2, options_);
+    const std::int32_t e =
+        literal::EstimateDeal(node.hands, trump_, moverTricks, otherTricks, node.won1, node.won2, options_);
     return oddLabel ? Values{e, -e} : Values{-e, e};
   }
 
@@ -304,8 +305,7 @@ LiteralSearcher::Values LiteralSearcher::Search(const Node& node, OneBased<std::
             if (!node.hands[h].Cards[i].IsEmpty()) AppendCard(mine, node.hands[h].Cards[i]);
           }
         }
-        const DealScore s =
-            ScoreDeal(mine, node.won2, moverTricks + CountCards(hand1), otherTricks, trump_, options_);
+        const DealScore s = ScoreDeal(mine, node.won2, moverTricks + CountCards(hand1), otherTricks, trump_, options_);
         const std::int32_t diff = s.Sides[1].All() - s.Sides[2].All();
         return oddLabel ? Values{diff, -diff} : Values{-diff, diff};
       }
@@ -352,8 +352,7 @@ LiteralSearcher::Values LiteralSearcher::Search(const Node& node, OneBased<std::
   if (useCache) {
     for (int r = 1; r <= counter_[n]; ++r) {
       const Record& rec = tables_[n][static_cast<std::size_t>(r)];
-      if (rec.St1 == key.St1 && rec.St2 == key.St2 && rec.St3 == key.St3 && rec.St4 == key.St4 &&
-          rec.St5 == key.St5) {
+      if (rec.St1 == key.St1 && rec.St2 == key.St2 && rec.St3 == key.St3 && rec.St4 == key.St4 && rec.St5 == key.St5) {
         return Values{rec.VzGlav, rec.VzHelp};
       }
     }

@@ -54,7 +54,7 @@ TEST(SearchDifferential, FastSearchScoresEqualTheLiteralSearch) {
           ASSERT_EQ(a.VzHelp, b.VzHelp) << Describe(root, options, seed);
           for (int n = 3; n <= 12; ++n) {
             ASSERT_EQ(fast.CacheCount(n), slow.CacheCount(n)) << "cache table " << n << "\n"
-                                                               << Describe(root, options, seed);
+                                                              << Describe(root, options, seed);
           }
           ++positions;
         }

@@ -105,10 +105,14 @@ TEST(PlayedSlotKey, EmptySlotsAreDigitsInBaseThirteen) {
   struct Case {
     unsigned empty;  // bit c - 1 for an empty slot c
     std::int64_t key;
-  } cases[] = {{0, 0}, {1u << 1, 1}, {(1u << 0) | (1u << 1), 13}, {(1u << 1) | (1u << 2), 1 + 2 * 13},
-               {1u << 12, 12}, {0x1FFF, 0 + 1 * 13 + 2 * 169 + 3 * 2197 + 4 * 28561 + 5 * 371293 + 6 * 4826809LL +
-                                            7 * 62748517LL + 8 * 815730721LL + 9 * 10604499373LL +
-                                            10 * 137858491849LL + 11 * 1792160394037LL + 12 * 23298085122481LL}};
+  } cases[] = {{0, 0},
+               {1u << 1, 1},
+               {(1u << 0) | (1u << 1), 13},
+               {(1u << 1) | (1u << 2), 1 + 2 * 13},
+               {1u << 12, 12},
+               {0x1FFF, 0 + 1 * 13 + 2 * 169 + 3 * 2197 + 4 * 28561 + 5 * 371293 + 6 * 4826809LL + 7 * 62748517LL +
+                            8 * 815730721LL + 9 * 10604499373LL + 10 * 137858491849LL + 11 * 1792160394037LL +
+                            12 * 23298085122481LL}};
   for (const Case& c : cases) EXPECT_EQ(PlayedSlotKey(c.empty), c.key) << c.empty;
 }
 
