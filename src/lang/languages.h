@@ -10,13 +10,13 @@ inline constexpr int kEnglish = 0;
 inline constexpr int kRussian = 1;
 
 struct LanguageInfo {
-  std::string_view Name;           // as the language selector shows it
-  std::string_view PictureSuffix;  // appended to the base name of a language-dependent picture
-  std::string_view FlagPicture;    // flag of the options dialog
-  std::string_view ProductName;    // window title
+  std::string_view Name;                 // as the language selector shows it
+  std::string_view PictureSuffix;        // appended to the base name of a language-dependent picture
+  std::string_view FlagPicture;          // flag of the options dialog
+  std::string_view ProductName;          // window title
   std::string_view ProductNameCapitals;  // the big letters of the title screen
-  std::string_view ReleaseDate;    // first line under the title
-  std::string_view CreditLine;     // second line under the title
+  std::string_view ReleaseDate;          // first line under the title
+  std::string_view CreditLine;           // second line under the title
 };
 
 // The settings can hold language numbers up to 20 (letters "a".."k"), which the game family uses

@@ -15,21 +15,61 @@ WordId Pick(const std::array<WordId, N>& words, int first, int index) {
 using enum WordId;
 
 constexpr std::array kDecks = {
-    DeckClassical1, DeckMedieval1, DeckModern, DeckAncientEgypt, DeckBaronesse, DeckCeltic, DeckCorona,
-    DeckCrown, DeckEnglishPattern, DeckFrankfurt, DeckHistoricalCostumes, DeckNativeAmericans,
-    DeckOldGardenRoses, DeckParrots, DeckRoyal, DeckShakespeare, DeckBigBen, DeckFourReigns,
-    DeckLargePrintLondon, DeckClassical2, DeckHearts, DeckSeasons, DeckRhineStyle, DeckMedieval2,
-    DeckDoods, DeckPlayboy, DeckEpic, DeckUssr, DeckPlastic, DeckSkatGerman, DeckSkatTournament,
-    DeckSkatFrench, DeckWhitePalekh, DeckDiana, DeckPrincely, DeckForSolitaires, DeckSatin, DeckSlavic,
-    DeckMaya, DeckBast, DeckFrench, DeckSpanish1, DeckSpanish2, DeckSpanish3, DeckSpanish4, DeckChinese,
-    DeckItalian, DeckCzech,
+    DeckClassical1,
+    DeckMedieval1,
+    DeckModern,
+    DeckAncientEgypt,
+    DeckBaronesse,
+    DeckCeltic,
+    DeckCorona,
+    DeckCrown,
+    DeckEnglishPattern,
+    DeckFrankfurt,
+    DeckHistoricalCostumes,
+    DeckNativeAmericans,
+    DeckOldGardenRoses,
+    DeckParrots,
+    DeckRoyal,
+    DeckShakespeare,
+    DeckBigBen,
+    DeckFourReigns,
+    DeckLargePrintLondon,
+    DeckClassical2,
+    DeckHearts,
+    DeckSeasons,
+    DeckRhineStyle,
+    DeckMedieval2,
+    DeckDoods,
+    DeckPlayboy,
+    DeckEpic,
+    DeckUssr,
+    DeckPlastic,
+    DeckSkatGerman,
+    DeckSkatTournament,
+    DeckSkatFrench,
+    DeckWhitePalekh,
+    DeckDiana,
+    DeckPrincely,
+    DeckForSolitaires,
+    DeckSatin,
+    DeckSlavic,
+    DeckMaya,
+    DeckBast,
+    DeckFrench,
+    DeckSpanish1,
+    DeckSpanish2,
+    DeckSpanish3,
+    DeckSpanish4,
+    DeckChinese,
+    DeckItalian,
+    DeckCzech,
 };
 static_assert(kDecks.size() == 48);
 
 // Back sets 0..2 share their names with the decks of the same pictures.
 constexpr std::array kBackSets = {
-    DeckClassical1, DeckMedieval1, DeckMedieval2, BacksCarpet, BacksCross,  BacksChess,  BacksDiamond,
-    BacksKnightly,  BacksAnimals,  BacksFlowers,  BacksPlaces, BacksOther,  BacksRussian,
+    DeckClassical1, DeckMedieval1, DeckMedieval2, BacksCarpet, BacksCross, BacksChess,   BacksDiamond,
+    BacksKnightly,  BacksAnimals,  BacksFlowers,  BacksPlaces, BacksOther, BacksRussian,
 };
 
 constexpr std::array kBackgrounds = {
@@ -44,8 +84,7 @@ constexpr std::array kColours = {
 // Mode 2 is full screen; the list of the options dialog shows the sizes in this order too.
 constexpr std::array kWindowSizes = {SmallWindow, FullScreen, AverageWindow1, AverageWindow2, LargeWindow};
 
-constexpr std::array kDialogDesigns = {DesignGrayAristocratic, DesignGrayConcise, DesignGrayRedRibbons,
-                                       DesignPurple};
+constexpr std::array kDialogDesigns = {DesignGrayAristocratic, DesignGrayConcise, DesignGrayRedRibbons, DesignPurple};
 
 constexpr std::array kKoronkiModes = {WithoutKoronki, Cheap, Expensive};
 

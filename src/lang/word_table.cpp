@@ -30,11 +30,20 @@ bool Unescape(std::string_view field, std::string& out) {
     }
     if (++i == field.size()) return false;
     switch (field[i]) {
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
-      case '\\': out += '\\'; break;
-      default: return false;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case 't':
+        out += '\t';
+        break;
+      case '\\':
+        out += '\\';
+        break;
+      default:
+        return false;
     }
   }
   return true;

@@ -42,8 +42,8 @@ struct Settings {
   std::array<int, kFontRoleCount> FontScale = {100, 100, 100, 100};  // per cent, 50..150
   std::string ServerAddress = "127.0.0.1";
   std::string ServerPort = "25666";
-  int BackgroundNumber = 2;  // 1..10
-  int BackgroundColour = 0;  // 0..6
+  int BackgroundNumber = 2;                                           // 1..10
+  int BackgroundColour = 0;                                           // 0..6
   std::string PlayerName = std::string(Word(WordId::MrX, kEnglish));  // the language before loading
   // The world top ten values stay empty until a settings file is read as far as the player name;
   // only then do they get their defaults (see ApplyWorldDefaults).
@@ -54,7 +54,7 @@ struct Settings {
   std::string WorldSex;  // "M" or "W"
   std::string StatisticsAddress;
   bool SaveGamesAsGif = false;
-  int GifArea = 1;  // 1 the main window only, 2 the whole screen
+  int GifArea = 1;      // 1 the main window only, 2 the whole screen
   int GifDelay = 1000;  // milliseconds between frames, 10..5000
 
   friend bool operator==(const Settings&, const Settings&) = default;

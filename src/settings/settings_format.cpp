@@ -24,10 +24,14 @@ char SoundMusicChar(bool sound, bool music) {
 // Design 3 has its own flag; 0..2 are coded out of order in the next position.
 char DialogDesignChar(int design) {
   switch (design) {
-    case 0: return '2';
-    case 1: return '1';
-    case 2: return '3';
-    default: return '#';
+    case 0:
+      return '2';
+    case 1:
+      return '1';
+    case 2:
+      return '3';
+    default:
+      return '#';
   }
 }
 

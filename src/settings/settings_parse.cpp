@@ -78,11 +78,20 @@ std::optional<Stop> Reader::GeneralFlags() {
   }
   if (has(1)) {
     switch (at(1)) {
-      case '0': s_.SoundOn = false, s_.MusicOn = false; break;
-      case '1': s_.SoundOn = true, s_.MusicOn = true; break;
-      case '2': s_.SoundOn = true, s_.MusicOn = false; break;
-      case '3': s_.SoundOn = false, s_.MusicOn = true; break;
-      default: break;
+      case '0':
+        s_.SoundOn = false, s_.MusicOn = false;
+        break;
+      case '1':
+        s_.SoundOn = true, s_.MusicOn = true;
+        break;
+      case '2':
+        s_.SoundOn = true, s_.MusicOn = false;
+        break;
+      case '3':
+        s_.SoundOn = false, s_.MusicOn = true;
+        break;
+      default:
+        break;
     }
   }
   if (has(2) && at(2) == '0') s_.GifAnimationOn = false;
@@ -145,7 +154,8 @@ std::optional<Stop> Reader::Chain(ServiceConfiguration& services) {
   s_.ServerPort = Text(20);
   if (Line(21).empty() || Line(22).empty()) return stopAt(Line(21).empty() ? 21 : 22);
   if (auto stop = Number(22, Line(22).substr(0, 2), s_.BackgroundNumber, 1, 10)) return stop;
-  if (auto stop = Number(22, Line(22).substr(std::min<std::size_t>(2, Line(22).size()), 1), s_.BackgroundColour, 0, 6)) {
+  if (auto stop =
+          Number(22, Line(22).substr(std::min<std::size_t>(2, Line(22).size()), 1), s_.BackgroundColour, 0, 6)) {
     return stop;
   }
   if (Line(23).empty() || Line(24).empty()) return stopAt(Line(23).empty() ? 23 : 24);

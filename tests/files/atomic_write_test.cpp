@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <csignal>
-
 #include <fstream>
 #include <sstream>
 

@@ -33,8 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"XdgDataHome", {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data"}}, "/data/tavlo"},
         PathCase{"HomeWithoutXdg", {{"HOME", "/home/ann"}}, "/home/ann/.local/share/tavlo"},
         PathCase{"EmptyXdgIsUnset", {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", ""}}, "/home/ann/.local/share/tavlo"},
-        PathCase{"RelativeXdgIgnored", {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "data"}},
-                 "/home/ann/.local/share/tavlo"},
+        PathCase{
+            "RelativeXdgIgnored", {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "data"}}, "/home/ann/.local/share/tavlo"},
         PathCase{"TavloHomeWins",
                  {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data"}, {"TAVLO_HOME", "/portable"}},
                  "/portable"},

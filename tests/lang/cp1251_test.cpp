@@ -45,13 +45,15 @@ class Cp1251Lossy : public testing::TestWithParam<Lossy> {};
 
 TEST_P(Cp1251Lossy, BecomesQuestionMarks) { EXPECT_EQ(Utf8ToCp1251(GetParam().utf8), GetParam().bytes); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Text, Cp1251Lossy,
-    testing::Values(Lossy{"NoCp1251Form", "中文 über", "?? ?ber"}, Lossy{"FourByteCharacter", "a\xF0\x9F\x98\x80z", "a?z"},
-                    Lossy{"StrayContinuation", "a\x80z", "a?z"}, Lossy{"TruncatedAtEnd", "ab\xD0", "ab?"},
-                    Lossy{"TruncatedBeforeAscii", "\xE4\xB8z", "??z"}, Lossy{"Overlong", "\xC0\xAF", "??"},
-                    Lossy{"Surrogate", "\xED\xA0\x80", "???"}, Lossy{"InvalidLead", "\xFF\xFE", "??"}),
-    [](const testing::TestParamInfo<Lossy>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Text, Cp1251Lossy,
+                         testing::Values(Lossy{"NoCp1251Form", "中文 über", "?? ?ber"},
+                                         Lossy{"FourByteCharacter", "a\xF0\x9F\x98\x80z", "a?z"},
+                                         Lossy{"StrayContinuation", "a\x80z", "a?z"},
+                                         Lossy{"TruncatedAtEnd", "ab\xD0", "ab?"},
+                                         Lossy{"TruncatedBeforeAscii", "\xE4\xB8z", "??z"},
+                                         Lossy{"Overlong", "\xC0\xAF", "??"}, Lossy{"Surrogate", "\xED\xA0\x80", "???"},
+                                         Lossy{"InvalidLead", "\xFF\xFE", "??"}),
+                         [](const testing::TestParamInfo<Lossy>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tavlo

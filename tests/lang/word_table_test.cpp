@@ -28,12 +28,11 @@ TEST(WordTable, EveryWordOfTheProgramExistsInAllTenLanguages) {
 // The numbers the rest of the program names in its windows, messages and dialogs.
 TEST(WordTable, CoversEveryWordTheProgramShows) {
   const std::vector<std::pair<int, int>> ranges = {
-      {0, 0},       {2, 9},       {11, 15},     {17, 19},     {21, 30},     {32, 34},     {38, 40},
-      {42, 51},     {53, 59},     {61, 61},     {65, 93},     {96, 98},     {101, 112},   {124, 124},
-      {153, 176},   {178, 190},   {193, 227},   {230, 230},   {232, 234},   {240, 246},   {248, 251},
-      {253, 255},   {257, 363},   {365, 408},   {410, 413},   {426, 426},   {516, 516},   {599, 599},
-      {606, 606},   {633, 633},   {641, 641},   {835, 835},   {911, 912},   {914, 922},   {1016, 1025},
-      {1031, 1048}, {1050, 1056},
+      {0, 0},     {2, 9},     {11, 15},     {17, 19},     {21, 30},     {32, 34},   {38, 40},   {42, 51},
+      {53, 59},   {61, 61},   {65, 93},     {96, 98},     {101, 112},   {124, 124}, {153, 176}, {178, 190},
+      {193, 227}, {230, 230}, {232, 234},   {240, 246},   {248, 251},   {253, 255}, {257, 363}, {365, 408},
+      {410, 413}, {426, 426}, {516, 516},   {599, 599},   {606, 606},   {633, 633}, {641, 641}, {835, 835},
+      {911, 912}, {914, 922}, {1016, 1025}, {1031, 1048}, {1050, 1056},
   };
   std::set<int> present;
   for (WordId k : kAllWordIds) present.insert(static_cast<int>(k));
@@ -80,7 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         Binding{WordId::NameChanged, "Your name and/or the password were successfully changed!\n\rNew name: ", nullptr},
         Binding{WordId::ClubVelmora, "CLUB \"VELMORA GAMES\"", nullptr},
         Binding{WordId::ZanInternetRadio, "Zan Internet-Radio", nullptr}),
-    [](const testing::TestParamInfo<Binding>& info) { return "Word" + std::to_string(static_cast<int>(info.param.word)); });
+    [](const testing::TestParamInfo<Binding>& info) {
+      return "Word" + std::to_string(static_cast<int>(info.param.word));
+    });
 
 // A column filled from English by mistake would show up as most words equal to English.
 TEST(WordTable, OtherLanguagesAreTranslated) {
@@ -124,17 +125,16 @@ TEST_P(WordTableParse, ReportsAndSkipsTheBadLine) {
   EXPECT_EQ(table.Text(5, 3), "five");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, WordTableParse,
-    testing::Values(BadLine{"TooFewColumns", "6\tName\tsix", "3 columns"},
-                    BadLine{"TooManyColumns", Row("6", "six") + "\textra", "13 columns"},
-                    BadLine{"NumberNotDecimal", Row("6a", "six"), "bad word number"},
-                    BadLine{"NumberTooLarge", Row("1058", "x"), "bad word number"},
-                    BadLine{"Duplicate", Row("5", "again"), "appears twice"},
-                    BadLine{"EmptyText", Row("6", ""), "empty text"},
-                    BadLine{"UnknownEscape", Row("6", "a\\qb"), "bad escape"},
-                    BadLine{"EscapeAtEnd", Row("6", "ab\\"), "bad escape"}),
-    [](const testing::TestParamInfo<BadLine>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, WordTableParse,
+                         testing::Values(BadLine{"TooFewColumns", "6\tName\tsix", "3 columns"},
+                                         BadLine{"TooManyColumns", Row("6", "six") + "\textra", "13 columns"},
+                                         BadLine{"NumberNotDecimal", Row("6a", "six"), "bad word number"},
+                                         BadLine{"NumberTooLarge", Row("1058", "x"), "bad word number"},
+                                         BadLine{"Duplicate", Row("5", "again"), "appears twice"},
+                                         BadLine{"EmptyText", Row("6", ""), "empty text"},
+                                         BadLine{"UnknownEscape", Row("6", "a\\qb"), "bad escape"},
+                                         BadLine{"EscapeAtEnd", Row("6", "ab\\"), "bad escape"}),
+                         [](const testing::TestParamInfo<BadLine>& info) { return std::string(info.param.name); });
 
 TEST(WordTableParse, DecodesEscapesAndKeepsBlanks) {
   const std::string row = Row("7", " a\\n\\rb\\t\\\\ ");

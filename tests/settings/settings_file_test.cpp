@@ -110,8 +110,7 @@ std::string Truncated() {
 
 INSTANTIATE_TEST_SUITE_P(Files, SettingsBadFiles,
                          testing::Values(BadFile{"Missing", std::nullopt}, BadFile{"Empty", ""},
-                                         BadFile{"Truncated", Truncated()},
-                                         BadFile{"Garbage", RandomBytes(4096)},
+                                         BadFile{"Truncated", Truncated()}, BadFile{"Garbage", RandomBytes(4096)},
                                          BadFile{"OneLongLine", std::string(3 << 20, 'x')}),
                          [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 

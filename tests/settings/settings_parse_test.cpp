@@ -140,9 +140,9 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         EdgeCase{"CaptionDigitThatDoesNotConvert", [](Lines& l) { l[2][12] = 'x'; }, Status::ConversionError, 2,
                  [](const Settings& read, const Settings&, const Settings&) {
-                   EXPECT_TRUE(read.NetGame);                      // position 5, before the error
-                   EXPECT_EQ(read.CaptionVariant, 1);              // position 12
-                   EXPECT_FALSE(read.NewButtons);                  // position 13, after it
+                   EXPECT_TRUE(read.NetGame);          // position 5, before the error
+                   EXPECT_EQ(read.CaptionVariant, 1);  // position 12
+                   EXPECT_FALSE(read.NewButtons);      // position 13, after it
                    EXPECT_EQ(read.DeckNumber, 0);
                  }},
         EdgeCase{"BackgroundWithoutColour", [](Lines& l) { l[22] = "10"; }, Status::ConversionError, 22,
@@ -190,7 +190,9 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_TRUE(read.WorldCity.empty());
                  }},
         EdgeCase{"LongWorldNameAndCityAreCut",
-                 [](Lines& l) { l[27] = "ABCDEFGHIJKLMNOP", l[29] = "\xD1\xE0\xED\xEA\xF2-\xCF\xE5\xF2\xE5\xF0\xE1\xF3\xF0\xE3\xE0"; },
+                 [](Lines& l) {
+                   l[27] = "ABCDEFGHIJKLMNOP", l[29] = "\xD1\xE0\xED\xEA\xF2-\xCF\xE5\xF2\xE5\xF0\xE1\xF3\xF0\xE3\xE0";
+                 },
                  Status::Complete, 0,
                  [](const Settings& read, const Settings&, const Settings&) {
                    EXPECT_EQ(read.WorldName, "ABCDEFGHIJKL");
