@@ -9,17 +9,13 @@
 #include "game/seats.h"
 #include "game/scoring.h"
 #include "ui/pictures/picture_registry.h"
+#include "ui/pictures/picture_sources.h"
 #include "ui/table/flight_layer.h"
 #include "ui/widgets/text_helpers.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
 namespace {
-
-constexpr int kWordGame = 412;
-constexpr int kWordTrump = 426;
-constexpr int kWordNoTrump = 599;
-constexpr int kWordAwaitingServer = 103;
 
 // The classic 71 x 96 card: a 69 x 94 face inside a black outline with cut corners.
 void DrawClassicOutline(QPainter& p, int x, int y) {
@@ -150,12 +146,26 @@ void TableScreen::HideGameTable() {
   shown_ = false;
 }
 
+void TableScreen::SetDeck(const LoadedDeck* deck, const LoadedBacks* backs) {
+  deck_ = deck;
+  backs_ = backs;
+}
+
 QImage TableScreen::FacePicture(TCardCode card) {
+  if (deck_ && IsValidCard(card)) {
+    const QImage& face = deck_->faces[static_cast<std::size_t>(NumberOfCard(card) - 1)];
+    if (!face.isNull()) return face;
+  }
   const QSize size = cards_.SizeClass == 1 ? QSize(69, 94) : QSize(cards_.Width, cards_.Height);
   return pictures_.CardFace(card, size);
 }
 
 QImage TableScreen::BackPicture() {
+  if (backs_ && !backs_->backs.empty()) {
+    const std::size_t n = backs_->backs.size();
+    const QImage& back = backs_->backs[static_cast<std::size_t>(std::max(1, look_.BackNumber) - 1) % n];
+    if (!back.isNull()) return back;
+  }
   const QSize size = cards_.SizeClass == 1 ? QSize(69, 94) : QSize(cards_.Width, cards_.Height);
   return pictures_.CardBack(look_.BackNumber, size);
 }
@@ -484,11 +494,11 @@ void TableScreen::DrawGameInfo(bool withTrump) {
   const auto s = [this](int v) { return layout_.ScaleLen(v); };
   p.setFont(fonts_.Font(FontRole::Decor, s(28)));
   p.setPen(FromBgrColour(0xFF0000));
-  TextCentred(p, word_(kWordGame) + " " + QString::number(state_.SeriesKon), 0, board.width(), s(15));
+  TextCentred(p, word_(WordId::Game) + " " + QString::number(state_.SeriesKon), 0, board.width(), s(15));
   if (withTrump && SuitIndexOf(state_.Trump) >= 0) {
     p.setFont(fonts_.Font(FontRole::Decor, s(24)));
     p.setPen(FromBgrColour(0x008000));
-    TextCentred(p, word_(kWordTrump), 0, board.width(), s(45));
+    TextCentred(p, word_(WordId::Trump), 0, board.width(), s(45));
     if (small) {
       p.drawImage(50, 70, pictures_.SuitSymbol(state_.Trump, QSize(20, 20)));
     } else {
@@ -497,7 +507,7 @@ void TableScreen::DrawGameInfo(bool withTrump) {
   } else {
     p.setFont(fonts_.Font(FontRole::Decor, s(24)));
     p.setPen(FromBgrColour(0x008000));
-    TextCentred(p, word_(kWordNoTrump), 0, board.width(), s(70));
+    TextCentred(p, word_(WordId::WithoutTrumpShort), 0, board.width(), s(70));
   }
   p.end();
   board.Refresh();
@@ -544,7 +554,7 @@ void TableScreen::ShowAwaitingServer(int serverSeat) {
   QPainter p(&hand.Canvas());
   p.setFont(fonts_.Font(FontRole::Decor, layout_.ScaleLen(24)));
   p.setPen(FromBgrColour(0x00FFFF));
-  TextCentred(p, word_(kWordAwaitingServer), 0, hand.width(), layout_.ScaleLen(40));
+  TextCentred(p, word_(WordId::WaitingForServer), 0, hand.width(), layout_.ScaleLen(40));
   p.end();
   hand.Refresh();
 }

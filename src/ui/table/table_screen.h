@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "lang/word_ids.h"
 #include "ui/layout/scale.h"
 #include "ui/layout/table_layout.h"
 #include "game/table_boundary.h"
@@ -18,9 +19,12 @@ namespace tavlo {
 
 class PictureRegistry;
 class TZanCardsButton;
+struct LoadedDeck;
+struct LoadedBacks;
 class FlightLayer;
 
-using WordFn = std::function<QString(int)>;
+// The text of a word in the current language.
+using WordFn = std::function<QString(WordId)>;
 
 // What the table draws with, chosen in the options.
 struct TableLook {
@@ -46,6 +50,8 @@ class TableScreen : public QObject {
   // A new window size or background: every control is placed again by ShowGameTable.
   void SetLayout(const Layout& layout, const CardSize& cards, WindowSizeMode mode, const QImage* background);
   TableLook& Look() { return look_; }
+  // The deck and backs in use; without them the built-in deck and backs are drawn.
+  void SetDeck(const LoadedDeck* deck, const LoadedBacks* backs);
   const Layout& CurrentLayout() const { return layout_; }
   const CardSize& Cards() const { return cards_; }
 
@@ -118,6 +124,8 @@ class TableScreen : public QObject {
   CardSize cards_;
   WindowSizeMode mode_ = WindowSizeMode::Small;
   const QImage* background_ = nullptr;
+  const LoadedDeck* deck_ = nullptr;
+  const LoadedBacks* backs_ = nullptr;
   bool shown_ = false;
   bool flightRunning_ = false;
 

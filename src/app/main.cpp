@@ -1,0 +1,18 @@
+// Tavlo: the program's entry point.
+#include <QApplication>
+
+#include "files/program_paths.h"
+#include "ui/main_window.h"
+#include "ui/widgets/font_roles.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tavlo");
+  tavlo::InstallFontSubstitutes();
+  tavlo::MainWindow window(tavlo::ResolveProgramPaths());
+  bool failed = false;
+  QObject::connect(&window, &tavlo::MainWindow::StartFailed, [&failed] { failed = true; });
+  window.show();
+  const int code = QApplication::exec();
+  return failed ? 1 : code;
+}

@@ -1,0 +1,498 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QUrl>
+
+#include "lang/languages.h"
+#include "lang/word_table.h"
+#include "records/club_check.h"
+#include "records/club_file.h"
+#include "records/club_install.h"
+#include "records/club_members.h"
+#include "records/records_notice.h"
+#include "settings/settings_file.h"
+#include "ui/dialogs/notice.h"
+#include "ui/dialogs/speed_dialog.h"
+#include "ui/layout/text_fit.h"
+#include "ui/menu/club_list.h"
+#include "ui/menu/main_menu.h"
+#include "ui/menu/title_screen.h"
+#include "ui/table/table_screen.h"
+#include "ui/widgets/zan_button.h"
+
+namespace tavlo {
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Texts made of words join their lines with "\n\r"; on screen that is one line break.
+QString ScreenText(QString text) { return text.replace("\n\r", "\n"); }
+
+std::vector<std::filesystem::path> LibraryFolders(const ProgramPaths& paths) {
+  return {paths.ProgramFolder, paths.ParentFolder};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
+    : paths_(std::move(paths)),
+      files_(ClubFilesIn(paths_.ProgramFolder)),
+      settings_(DefaultSettings()),
+      pictures_(LibraryFolders(paths_)),
+      records_(files_) {
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kDesignWidth, kDesignHeight);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  fonts_ = Fonts();
+  look_.Word = [this](WordId w) { return W(w); };
+
+  const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
+  game_ = std::make_unique<Game>(*this, records_, gameSeed);
+  computer_ = std::make_unique<ComputerPlayer>(settings_.Rules, *this,
+                                                seed ? std::optional<std::uint64_t>(*seed + 1) : std::nullopt);
+  flow_ = std::make_unique<FlowController>(*game_, *this, *computer_);
+
+  title_ = new TitleScreen(pictures_, this);
+  connect(title_, &TitleScreen::Leave, this, &MainWindow::LeaveTitle);
+  menu_ = new MainMenu(this, pictures_, fonts_, [this](WordId w) { return W(w); });
+  table_ = new TableScreen(this, pictures_, game_->State(), fonts_, [this](WordId w) { return W(w); });
+  table_->SetDeck(&deck_, &backs_);
+  connect(menu_, &MainMenu::ClubRowClicked, this, &MainWindow::OnClubRow);
+  connect(menu_, &MainMenu::NewPlayerClicked, this, &MainWindow::OnNewPlayer);
+  connect(menu_, &MainMenu::ExitClicked, this, &QWidget::close);
+  connect(menu_, &MainMenu::ModeClicked, this, [this] {
+    PlayEffect("WOpenFo");
+    settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
+    menu_->ApplyCaptions();
+    FillClubList();
+  });
+  connect(menu_, &MainMenu::CaptionClicked, this, [this] {
+    settings_.CaptionVariant = settings_.CaptionVariant % 7 + 1;
+    ShowMainMenu();
+  });
+  connect(menu_, &MainMenu::IconClicked, this, [this](MenuIcon icon) { OnMenuIcon(static_cast<int>(icon)); });
+  connect(&table_->StartButton(), &QAbstractButton::clicked, this, [this] {
+    if (!busy_ && !table_->FlightRunning()) flow_->OnStartOrOk();
+  });
+  connect(&table_->ExitButton(), &QAbstractButton::clicked, this, [this] {
+    if (!busy_ && !table_->FlightRunning()) flow_->OnExitToMenu();
+  });
+  connect(table_, &TableScreen::HandReleased, this, &MainWindow::OnHandReleased);
+  connect(table_, &TableScreen::HandHovered, this, &MainWindow::OnHandHovered);
+  for (int seat = 1; seat <= 4; ++seat) table_->Hand(seat).setContextMenuPolicy(Qt::PreventContextMenu);
+  table_->Centre().setContextMenuPolicy(Qt::PreventContextMenu);
+
+  BuildContextMenu();
+  timer1_.setInterval(20);
+  connect(&timer1_, &QTimer::timeout, this, &MainWindow::OnTimer1);
+
+  AskYesNo = [this](const QString& question) {
+    return QMessageBox::question(this, windowTitle(), ScreenText(question), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
+  Notice = [this](const QString& a, const QString& b, const QString& c) {
+    ShowNotice(pictures_, this, ScreenText(a), ScreenText(b), c);
+  };
+  setWindowTitle(FromUtf8(Language(settings_.LanguageIndex).ProductName));
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::W(WordId word) const { return FromUtf8(Word(word, settings_.LanguageIndex)); }
+
+FontRoles MainWindow::Fonts() const {
+  FontRoles roles;
+  for (std::size_t k = 0; k < 4; ++k) {
+    roles.Face[k] = QString::fromStdString(settings_.FontFace[k]);
+    roles.Percent[k] = settings_.FontScale[k];
+  }
+  return roles;
+}
+
+DialogLook& MainWindow::Look() {
+  look_.Design = static_cast<DialogDesign>(std::clamp(settings_.DialogDesign, 0, 3));
+  look_.NewButtons = settings_.NewButtons;
+  look_.OwnCursor = settings_.OwnCursor;
+  look_.Fonts = fonts_;
+  look_.LanguageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
+  look_.DesignLibraryMissing = [this] {
+    settings_.DialogDesign = 0;
+    ShowNoticeText(W(WordId::CantFindFile) + " " + kDesignLibrary);
+  };
+  return look_;
+}
+
+void MainWindow::ShowNoticeText(const QString& line1, const QString& line2, const QString& link) {
+  if (Notice) Notice(line1, line2, link);
+}
+
+void MainWindow::ShowMissingFile(const std::optional<MissingFileNotice>& notice) {
+  if (!notice) return;
+  ShowNoticeText(W(static_cast<WordId>(notice->word)) + notice->tail);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!firstPaintDone_) {
+    firstPaintDone_ = true;
+    // The first paint completes the start, once the window is on the screen.
+    QTimer::singleShot(0, this, &MainWindow::CompleteStart);
+  }
+}
+
+void MainWindow::CompleteStart() {
+  if (started_ || clubCheckFailed_) return;
+  firstPaintDone_ = true;
+  settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
+
+  // Club files: installed on the very first start, checked on every start.
+  if (IsFirstStart(paths_.ProgramFolder) && !InstallClubFiles(paths_.ProgramFolder)) {
+    ShowNoticeText(W(WordId::DiskWriteError), FromUtf8(paths_.ProgramFolder.string()));
+  }
+  clubNoWrite_ = false;
+  for (const std::filesystem::path& path : {files_.Local, files_.Network}) {
+    const ClubCheck check = CheckClubFile(path);
+    const std::string message = ClubCheckMessage(check, path, settings_.LanguageIndex);
+    if (!message.empty()) ShowNoticeText(FromUtf8(message));
+    if (!check.Passed()) {
+      clubCheckFailed_ = true;
+      emit StartFailed();
+      QTimer::singleShot(0, this, &QWidget::close);
+      return;
+    }
+    if (path == files_.Local) {
+      installationLabel_ = check.InstallationLabel;
+      if (check.RussianFlag) settings_.LanguageIndex = kRussian;
+    }
+    // One flag guards both files: a file this program may not write is never written.
+    clubNoWrite_ = clubNoWrite_ || check.ClubNoWrite;
+  }
+
+  fonts_ = Fonts();
+  ApplyCaptions();
+  title_->Prepare(settings_.LanguageIndex);
+  title_->show();
+  title_->setFocus();
+  started_ = true;
+  timer1_.start(20);
+}
+
+void MainWindow::LeaveTitle() {
+  if (!titleShown_ || !started_) return;
+  timer1_.stop();
+  titleShown_ = false;
+  title_->hide();
+  ApplyWindowSize();
+  radio_->setEnabled(true);
+  chat_->setEnabled(true);
+  timer1_.start(20);
+}
+
+void MainWindow::LoadPictures() {
+  const LoadedBackground bg =
+      LoadBackground(pictures_, settings_.MenuDesign == 1, settings_.BackgroundNumber, settings_.BackgroundColour,
+                     settings_.WindowSizeMode == 1 ? 1 : settings_.WindowSizeMode, QSize(layout_.Width, layout_.Height));
+  ShowMissingFile(bg.notice);
+  settings_.BackgroundNumber = bg.backgroundNumber;
+  settings_.BackgroundColour = bg.backgroundColour;
+  if (bg.designsOff) {
+    settings_.MenuDesign = settings_.TableDesign = 0;
+    if (settings_.DialogDesign == 3) settings_.DialogDesign = 0;
+  }
+  background_ = bg.picture.isNull() ? pictures_.Picture("FonG", QSize(layout_.Width, layout_.Height))
+                                    : bg.picture.scaled(layout_.Width, layout_.Height);
+  if (background_.size() != QSize(layout_.Width, layout_.Height)) {
+    background_ = background_.scaled(layout_.Width, layout_.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+
+  cards_ = CardSizeFor(layout_, HasNarrowCards(settings_.DeckNumber));
+  deck_ = LoadDeck(pictures_, settings_.DeckNumber, cards_.SizeClass, QSize(cards_.Width, cards_.Height));
+  ShowMissingFile(deck_.notice);
+  settings_.DeckNumber = deck_.deckNumber;
+  cards_ = CardSizeFor(layout_, deck_.narrowCards);
+  backs_ = LoadBacks(pictures_, settings_.BackSet, settings_.DeckNumber, cards_.SizeClass,
+                     QSize(cards_.Width, cards_.Height));
+  ShowMissingFile(backs_.notice);
+  settings_.BackSet = backs_.backSet;
+  if (backs_.reloadBuiltInDeck) {
+    settings_.DeckNumber = 0;
+    cards_ = CardSizeFor(layout_, false);
+    deck_ = LoadDeck(pictures_, 0, cards_.SizeClass, QSize(cards_.Width, cards_.Height));
+  }
+  TableLook& look = table_->Look();
+  look.NarrowCards = deck_.narrowCards;
+  look.FlyCards = settings_.FlyCardsOn;
+  look.FlySpeed = settings_.FlySpeed;
+  look.TableDesign = settings_.TableDesign;
+  table_->SetLayout(layout_, cards_, static_cast<WindowSizeMode>(settings_.WindowSizeMode), &background_);
+}
+
+void MainWindow::ApplyWindowSize() {
+  auto mode = static_cast<WindowSizeMode>(std::clamp(settings_.WindowSizeMode, 1, 5));
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+  if (!ModeFitsScreen(mode, available.width(), available.height())) mode = WindowSizeMode::Small;
+  settings_.WindowSizeMode = static_cast<int>(mode);
+  if (mode == WindowSizeMode::FullScreen) {
+    layout_ = LayoutFor(mode, available.width(), available.height());
+  } else {
+    layout_ = LayoutFor(mode);
+  }
+  setFixedSize(layout_.Width, layout_.Height);
+  if (mode == WindowSizeMode::FullScreen) move(available.topLeft());
+  // Recording a game is possible only in the small window.
+  if (mode != WindowSizeMode::Small) settings_.SaveGamesAsGif = false;
+  LoadPictures();
+  if (!GameShown()) {
+    ShowMainMenu();
+  } else {
+    table_->ShowGameTable();
+  }
+  update();
+}
+
+QColor MainWindow::FormColour() const {
+  if (settings_.MenuDesign == 1) return FromBgrColour(0xC80078);
+  constexpr std::uint32_t kColours[7] = {0x008000, 0x000080, 0x004080, 0x008080, 0x808000, 0x800000, 0x800080};
+  return FromBgrColour(kColours[std::clamp(settings_.BackgroundColour, 0, 6)]);
+}
+
+void MainWindow::ShowMainMenu() {
+  if (const QScreen* screen = this->screen(); screen && settings_.WindowSizeMode != 2) {
+    const QRect s = screen->availableGeometry();
+    move(s.left() + RoundHalfEven((s.width() - width()) / 2.0), s.top() + RoundHalfEven((s.height() - height()) / 2.0));
+  }
+  timer1_.setInterval(20);
+  genCount_->setEnabled(false);
+  quit_->setEnabled(false);
+  changeName_->setEnabled(false);
+  conv_->setEnabled(false);
+  table_->HideGameTable();
+  title_->hide();
+  MenuView view;
+  view.layout = layout_;
+  view.mode = static_cast<WindowSizeMode>(settings_.WindowSizeMode);
+  view.background = &background_;
+  view.menuDesign = settings_.MenuDesign;
+  view.captionVariant = settings_.CaptionVariant;
+  view.clubListMode = settings_.ClubListMode;
+  view.networkClub = settings_.NetGame;
+  view.animate = settings_.GifAnimationOn;
+  view.languageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
+  menu_->Show(view);
+  FillClubList();
+  menuShown_ = true;
+  update();
+}
+
+void MainWindow::FillClubList() {
+  const ClubFileContents club = ReadClubFile(files_.Club(settings_.NetGame));
+  std::array<QString, 5> rows;
+  std::array<bool, 5> empty{};
+  const QFont font = menu_->ClubRow(1).font();
+  const QFontMetrics metrics(font);
+  const int limit = layout_.ScaleLen(361);
+  for (int k = 1; k <= 5; ++k) {
+    const std::string line = club.Status == ClubRead::Read ? club.Lines[k] : std::string();
+    empty[static_cast<std::size_t>(k - 1)] = IsEmptyClubRow(line);
+    const std::string row = ShortenRow(ClubListRow(line, settings_.ClubListMode), limit, [&](const std::string& text) {
+      return metrics.horizontalAdvance(QString::fromStdString(text));
+    });
+    rows[static_cast<std::size_t>(k - 1)] = QString::fromStdString(row);
+  }
+  menu_->SetClubRows(rows, empty);
+}
+
+void MainWindow::SetLanguage(int languageIndex) {
+  settings_.LanguageIndex = languageIndex;
+  ApplyCaptions();
+  if (menuShown_) ShowMainMenu();
+}
+
+void MainWindow::ApplyCaptions() {
+  setWindowTitle(FromUtf8(Language(settings_.LanguageIndex).ProductName));
+  genCount_->setText(W(WordId::GeneralScore));
+  quit_->setText(W(WordId::ExitToMenu));
+  changeName_->setText(W(WordId::ChangeName));
+  speed_->setText(W(WordId::Speed));
+  conv_->setText(W(WordId::Discard) + " (F2)");
+  help_->setText(W(WordId::Help));
+  about_->setText(W(WordId::About));
+  radio_->setText(W(WordId::Radio));
+  chat_->setText(W(WordId::Chat));
+  menu_->ApplyCaptions();
+  if (table_->Shown()) table_->ExitButton().setText(W(WordId::ExitToMenu));
+}
+
+void MainWindow::ApplyLooks() {
+  fonts_ = Fonts();
+  if (!titleShown_) ApplyWindowSize();
+  ApplyCaptions();
+}
+
+void MainWindow::BuildContextMenu() {
+  popup_ = new QMenu(this);
+  genCount_ = popup_->addAction(QString());
+  quit_ = popup_->addAction(QString());
+  changeName_ = popup_->addAction(QString());
+  conv_ = popup_->addAction(QString());
+  speed_ = popup_->addAction(QString());
+  popup_->addSeparator();
+  help_ = popup_->addAction(QString());
+  about_ = popup_->addAction(QString());
+  popup_->addSeparator();
+  radio_ = popup_->addAction(QString());
+  chat_ = popup_->addAction(QString());
+  for (QAction* a : {genCount_, quit_, changeName_, conv_, radio_, chat_}) a->setEnabled(false);
+  connect(quit_, &QAction::triggered, this, [this] { flow_->OnQuit(); });
+  connect(speed_, &QAction::triggered, this, &MainWindow::OpenSpeedDialog);
+  connect(help_, &QAction::triggered, this, &MainWindow::OpenHelp);
+  connect(about_, &QAction::triggered, this, &MainWindow::OpenAbout);
+  connect(conv_, &QAction::triggered, this, [this] { ShowScoreSheet(false); });
+  connect(genCount_, &QAction::triggered, this, [this] {
+    const GameState& s = game_->State();
+    ShowNoticeText(W(WordId::GeneralScore) + ": " + QString::number(s.TotalScore),
+                   W(WordId::GeneralNumberOfGame) + " " + QString::number(s.KonNo));
+  });
+  connect(radio_, &QAction::triggered, this,
+          [this] { ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8((paths_.ProgramFolder / "ZanRadio.rad").string()) + "\"!"); });
+  connect(chat_, &QAction::triggered, this, [this] { ShowNoticeText(W(WordId::ChatUnavailable)); });
+  ApplyCaptions();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (titleShown_) return;
+  popup_->exec(event->globalPos());
+}
+
+void MainWindow::OpenSpeedDialog() {
+  TFormSpeed dialog(pictures_, Look(), settings_.FlySpeed, this);
+  dialog.exec();
+  table_->Look().FlySpeed = settings_.FlySpeed;
+}
+
+void MainWindow::OpenHelp() {
+  if (settings_.LanguageIndex == kEnglish) {
+    ShowNoticeText("Excuse!", "The file of the help is not translated to the English language.");
+  }
+  const std::filesystem::path help = paths_.ProgramFolder / "Tavlo.chm";
+  if (!std::filesystem::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(help.string())))) {
+    ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8(help.string()) + "\"!");
+  }
+}
+
+void MainWindow::OpenAbout() {
+  ShowNoticeText(FromUtf8(Language(settings_.LanguageIndex).ProductName) + " V 5.7f",
+                 FromUtf8(Language(settings_.LanguageIndex).CreditLine));
+}
+
+void MainWindow::OnMenuIcon(int icon) {
+  PlayEffect("WOpenFo");
+  switch (static_cast<MenuIcon>(icon)) {
+    case MenuIcon::Help: OpenHelp(); break;
+    case MenuIcon::Tournament: ShowNoticeText(W(WordId::LogInToAccount)); break;
+    case MenuIcon::Account:
+    case MenuIcon::Statistics: ShowNoticeText(W(WordId::CouldNotConnect)); break;
+    case MenuIcon::WorldTopTen: ShowNoticeText(W(WordId::WorldTopTenUnavailable)); break;
+  }
+}
+
+void MainWindow::OnClubRow(int row) {
+  const ClubFileContents club = ReadClubFile(files_.Club(settings_.NetGame));
+  if (club.Status != ClubRead::Read || IsEmptyClubRow(club.Lines[row])) return;
+  PlayEffect("WOpenFo");
+  StartSeries(static_cast<PlayerSlot>(row));
+}
+
+void MainWindow::OnNewPlayer() {
+  PlayEffect("WOpenFo");
+  StartSeries(PlayerSlot::NewPlayer);
+}
+
+void MainWindow::StartSeries(PlayerSlot slot) {
+  TableMode mode;
+  mode.Player = slot;
+  game_->SetMode(mode);
+  game_->SetOptions(GameRules(settings_));
+  computer_->SetOptions(GameRules(settings_));
+  menu_->Hide();
+  menuShown_ = false;
+  timer1_.stop();
+  flow_->StartSeries();
+}
+
+bool MainWindow::SaveSettingsNow() {
+  const SettingsSaveResult result = SaveSettings(settings_, SettingsPath(paths_), services_, clubCheckFailed_);
+  if (result == SettingsSaveResult::Failed) {
+    ShowNoticeText(W(WordId::CantSaveOptions));
+    return false;
+  }
+  return true;
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), FormColour());
+  if (!titleShown_ && !background_.isNull()) p.drawImage(event->rect(), background_, event->rect());
+}
+
+void MainWindow::OnTimer1() {
+  if (busy_ || table_->FlightRunning()) return;
+  if (titleShown_) {
+    title_->Tick();
+    return;
+  }
+  if (menuShown_) menu_->Animate(QDateTime::currentDateTime());
+  if (game_->State().GameShown) flow_->OnTimer1();
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (titleShown_ && started_) {
+    LeaveTitle();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F2 && GameShown()) {
+    ShowScoreSheet(false);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (clubCheckFailed_ || !started_) {
+    event->accept();
+    return;
+  }
+  if (GameShown()) {
+    PlayEffect("WOpenFo");
+    if (!AskYesNo(W(WordId::LeaveGameQuestion) + " " + W(WordId::DataWillBeLost))) {
+      event->ignore();
+      return;
+    }
+  }
+  timer1_.stop();
+  SaveSettingsNow();
+  if (GameShown()) {
+    const TableMode& mode = game_->Mode();
+    const int slot = static_cast<int>(mode.Player);
+    if (!mode.Tournament && slot >= 1 && slot <= 5) RemovePlayerFromClub(slot, settings_.NetGame);
+  }
+  event->accept();
+}
+
+}  // namespace tavlo

@@ -1,0 +1,205 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "ai/computer_player.h"
+#include "files/program_paths.h"
+#include "game/flow.h"
+#include "game/game.h"
+#include "records/club_paths.h"
+#include "records/club_player_records.h"
+#include "settings/service_configuration.h"
+#include "settings/settings.h"
+#include "ui/dialogs/dialog_frame.h"
+#include "ui/layout/scale.h"
+#include "ui/pictures/picture_registry.h"
+#include "ui/pictures/picture_sources.h"
+#include "ui/widgets/font_roles.h"
+
+class QMenu;
+class QAction;
+
+namespace tavlo {
+
+class MainMenu;
+class TableScreen;
+class TitleScreen;
+
+// Sounds are asked for by name; the sound subsystem plays them (or not, with sound off).
+class SoundEffects {
+ public:
+  virtual ~SoundEffects() = default;
+  virtual void Play(std::string_view name) = 0;
+};
+
+// The program's one window, TForm1: the title screen, the main menu and the game table
+// are its three screens. It owns the settings, the pictures, the game and its flow, and
+// is the game's screen, speakers and records (the boundary the game core talks to).
+class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
+  Q_OBJECT
+
+ public:
+  // With a seed the deals and the computer player are reproducible (tests, tools).
+  MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed = std::nullopt);
+  ~MainWindow() override;
+
+  // Questions (Yes / No) and notices go through these; tests answer them.
+  std::function<bool(const QString& question)> AskYesNo;
+  std::function<void(const QString& line1, const QString& line2, const QString& link)> Notice;
+  // The sound subsystem, when there is one.
+  void SetSoundEffects(SoundEffects* sounds) { sounds_ = sounds; }
+
+  bool TitleShown() const { return titleShown_; }
+  bool MenuShown() const { return menuShown_; }
+  bool GameShown() const { return game_->State().GameShown; }
+  // False when the start found a club file missing or damaged: the window closes.
+  bool Started() const { return started_; }
+
+  Settings& CurrentSettings() { return settings_; }
+  const Layout& CurrentLayout() const { return layout_; }
+  const CardSize& Cards() const { return cards_; }
+  const QImage& Background() const { return background_; }
+  TitleScreen& Title() { return *title_; }
+  MainMenu& Menu() { return *menu_; }
+  TableScreen& Table() { return *table_; }
+  Game& TheGame() { return *game_; }
+  FlowController& Flow() { return *flow_; }
+  PictureRegistry& Pictures() { return pictures_; }
+  QMenu& ContextMenu() { return *popup_; }
+  const ClubFiles& Files() const { return files_; }
+  QTimer& Timer1() { return timer1_; }
+
+  QString W(WordId word) const;
+  // The start that the first paint completes: settings, club files, title.
+  void CompleteStart();
+  void LeaveTitle();
+  void ApplyWindowSize();
+  void ShowMainMenu();
+  void SetLanguage(int languageIndex);
+  void ApplyCaptions();
+  // The options changed the looks: fonts, designs, deck, backgrounds are applied again.
+  void ApplyLooks();
+  // A new series against the computer for the player in `slot` (the name dialog is done).
+  void StartSeries(PlayerSlot slot);
+  // The settings are written back; false (after the notice) when that failed.
+  bool SaveSettingsNow();
+
+  // --- TableBoundary ---
+  void PrepareTable() override;
+  void ShowAwaitingServer(int serverSeat) override;
+  void DrawGameInfo(bool withTrump) override;
+  void DrawScoreBoard(int side, std::int32_t seriesPoints, bool redrawFrame, std::int32_t tricks,
+                      std::int32_t dealPoints) override;
+  void RedrawHand(int seat, bool faceUp) override;
+  void ShowTrumpCard() override;
+  void DrawSeatPlate(int seat, bool isDummy, bool leadsTrick) override;
+  void CardToTable(int seat, int slot, TCardCode card, bool faceUp) override;
+  void GatherTrickArea(int winner) override;
+  void RestoreArrowCursor() override;
+  void SetStartButton(StartCaption caption, bool enabled) override;
+  void SetExitButton(bool enabled) override;
+  void SetTimer1(int intervalMs, bool running) override;
+  void Pause(int ms) override;
+  void DealOver() override;
+  void DealReady() override;
+  void ShowScoreSheet(bool final) override;
+  void EndOfDealShown() override;
+  void PlayEffect(std::string_view name) override;
+  void SendFrame(std::string_view frame) override;
+  void CloseConnections() override;
+  void FinishSeries(std::int32_t seriesResult, int seriesKon) override;
+  bool ConfirmLeave() override;
+  void RemovePlayerFromClub(int playerSlot, bool networkClub) override;
+  void LeaveRatedPlay() override;
+  void ShowMenu() override;
+  void EndTournamentTable() override;
+  void ShowTournamentWindow() override;
+
+  // --- ThinkingView ---
+  void BeginThinking() override;
+  void ShowProgress(int percent) override;
+  void EndThinking() override;
+
+ signals:
+  // The start could not be completed (a club file is missing or damaged).
+  void StartFailed();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void OnTimer1();
+  void BuildContextMenu();
+  void ShowNoticeText(const QString& line1, const QString& line2 = {}, const QString& link = {});
+  void ShowMissingFile(const std::optional<MissingFileNotice>& notice);
+  void LoadPictures();
+  void FillClubList();
+  void OnClubRow(int row);
+  void OnNewPlayer();
+  void OnMenuIcon(int icon);
+  void OpenSpeedDialog();
+  void OpenHelp();
+  void OpenAbout();
+  void OnHandReleased(int seat, int slot, Qt::MouseButton button);
+  void OnHandHovered(int seat, int slot);
+  FontRoles Fonts() const;
+  DialogLook& Look();
+  QColor FormColour() const;
+
+  ProgramPaths paths_;
+  ClubFiles files_;
+  Settings settings_;
+  NoServiceConfiguration services_;
+  PictureRegistry pictures_;
+  FontRoles fonts_;
+  DialogLook look_;
+  Layout layout_;
+  CardSize cards_;
+  QImage background_;
+  LoadedDeck deck_;
+  LoadedBacks backs_;
+  bool clubNoWrite_ = false;
+  bool clubCheckFailed_ = false;
+  std::string installationLabel_;
+
+  ClubPlayerRecords records_;
+  std::unique_ptr<Game> game_;
+  std::unique_ptr<ComputerPlayer> computer_;
+  std::unique_ptr<FlowController> flow_;
+
+  TitleScreen* title_ = nullptr;
+  MainMenu* menu_ = nullptr;
+  TableScreen* table_ = nullptr;
+  QMenu* popup_ = nullptr;
+  QAction* genCount_ = nullptr;
+  QAction* quit_ = nullptr;
+  QAction* changeName_ = nullptr;
+  QAction* conv_ = nullptr;
+  QAction* speed_ = nullptr;
+  QAction* help_ = nullptr;
+  QAction* about_ = nullptr;
+  QAction* radio_ = nullptr;
+  QAction* chat_ = nullptr;
+  SoundEffects* sounds_ = nullptr;
+
+  QTimer timer1_;
+  bool titleShown_ = true;
+  bool menuShown_ = false;
+  bool firstPaintDone_ = false;
+  bool started_ = false;
+  bool busy_ = false;      // a blocking pause or the computer's thinking: ticks are dropped
+  std::string memberName_;  // the player of the running series, as stored (20 characters)
+  std::string passwordDigits_;
+};
+
+}  // namespace tavlo

@@ -1,0 +1,164 @@
+// The main window as the game's screen, speakers and records.
+#include <QCursor>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+
+#include "game/seats.h"
+#include "game/trick.h"
+#include "ui/menu/title_screen.h"
+#include "lang/word_table.h"
+#include "records/club_members.h"
+#include "records/records_notice.h"
+#include "ui/main_window.h"
+#include "ui/menu/main_menu.h"
+#include "ui/table/table_screen.h"
+#include "ui/widgets/zan_button.h"
+
+namespace tavlo {
+
+void MainWindow::PrepareTable() {
+  table_->Look().BackNumber = ChooseBack(QDate::currentDate().dayOfWeek(), settings_.BackChange, settings_.BackSet,
+                                         [this](int n) { return static_cast<int>(game_->Rng().Below(static_cast<std::uint32_t>(n))); });
+  quit_->setEnabled(true);
+  genCount_->setEnabled(true);
+  conv_->setEnabled(true);
+  changeName_->setEnabled(!settings_.NetGame && !game_->Mode().Tournament && game_->Mode().AccountState != 3);
+  menu_->Hide();
+  menuShown_ = false;
+  title_->hide();
+  table_->ShowGameTable();
+  table_->ExitButton().setText(W(WordId::ExitToMenu));
+  table_->ClearTrickArea(0);
+  const GameState& s = game_->State();
+  for (int seat = 1; seat <= 4; ++seat) {
+    table_->Hand(seat).PaintBackground(background_);
+    table_->Hand(seat).Refresh();
+    table_->DrawSeatPlate(seat, false, false);
+  }
+  (void)s;
+  update();
+}
+
+void MainWindow::ShowAwaitingServer(int serverSeat) { table_->ShowAwaitingServer(serverSeat); }
+void MainWindow::DrawGameInfo(bool withTrump) { table_->DrawGameInfo(withTrump); }
+void MainWindow::DrawScoreBoard(int side, std::int32_t points, bool frame, std::int32_t tricks, std::int32_t deal) {
+  table_->DrawScoreBoard(side, points, frame, tricks, deal);
+}
+void MainWindow::RedrawHand(int seat, bool faceUp) { table_->RedrawHand(seat, faceUp); }
+void MainWindow::ShowTrumpCard() { table_->ShowTrumpCard(); }
+void MainWindow::DrawSeatPlate(int seat, bool isDummy, bool leadsTrick) { table_->DrawSeatPlate(seat, isDummy, leadsTrick); }
+void MainWindow::CardToTable(int seat, int slot, TCardCode card, bool faceUp) {
+  table_->CardToTable(seat, slot, card, faceUp);
+}
+void MainWindow::GatherTrickArea(int winner) { table_->GatherTrickArea(winner); }
+void MainWindow::RestoreArrowCursor() { unsetCursor(); }
+
+void MainWindow::SetStartButton(StartCaption caption, bool enabled) {
+  TZanCardsButton& b = table_->StartButton();
+  b.setText(caption == StartCaption::Ok ? QString("Ok")
+                                         : W(caption == StartCaption::ToBegin ? WordId::ToBegin : WordId::NextGame));
+  b.setEnabled(enabled);
+  b.show();
+}
+
+void MainWindow::SetExitButton(bool enabled) {
+  TZanCardsButton& b = table_->ExitButton();
+  b.setText(W(WordId::ExitToMenu));
+  b.setEnabled(enabled);
+  b.show();
+}
+
+void MainWindow::SetTimer1(int intervalMs, bool running) {
+  if (timer1_.interval() != intervalMs) timer1_.setInterval(intervalMs);
+  if (running && !timer1_.isActive()) timer1_.start();
+  if (!running) timer1_.stop();
+}
+
+void MainWindow::Pause(int ms) {
+  // The window stays painted; input waits and the game's ticks are dropped meanwhile.
+  busy_ = true;
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    QThread::msleep(5);
+  }
+  busy_ = false;
+}
+
+void MainWindow::DealOver() {}
+
+void MainWindow::DealReady() {
+  const GameState& s = game_->State();
+  table_->Centre().setToolTip(W(WordId::Game) + ": " + QString::number(s.KonNo) + " / " +
+                              (game_->Mode().Tournament ? "4" : "40"));
+  update();
+}
+
+void MainWindow::ShowScoreSheet(bool) {}
+
+void MainWindow::EndOfDealShown() {}
+
+void MainWindow::PlayEffect(std::string_view name) {
+  if (sounds_ && settings_.SoundOn) sounds_->Play(name);
+}
+
+void MainWindow::SendFrame(std::string_view) {}
+void MainWindow::CloseConnections() {}
+
+void MainWindow::FinishSeries(std::int32_t, int) {
+  game_->LeaveTable();
+  ShowMenu();
+}
+
+bool MainWindow::ConfirmLeave() { return AskYesNo(W(WordId::LeaveToMenuQuestion) + "\n\r" + W(WordId::DataWillBeLost)); }
+
+void MainWindow::RemovePlayerFromClub(int playerSlot, bool networkClub) {
+  const std::filesystem::path& path = files_.Club(networkClub);
+  const ClubUpdate update = RemoveMember(path, playerSlot, clubNoWrite_);
+  if (const auto notice = NoticeFor(update)) {
+      ShowNoticeText(QString::fromStdString(RecordsNoticeText(*notice, path, settings_.LanguageIndex)));
+  }
+}
+
+void MainWindow::LeaveRatedPlay() {}
+
+void MainWindow::ShowMenu() {
+  table_->HideGameTable();
+  ShowMainMenu();
+  timer1_.start(20);
+}
+
+void MainWindow::EndTournamentTable() {}
+void MainWindow::ShowTournamentWindow() {}
+
+void MainWindow::BeginThinking() {
+  busy_ = true;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::ShowProgress(int percent) { table_->DrawProgress(percent); }
+
+void MainWindow::EndThinking() {
+  table_->DrawProgress(-1);
+  QGuiApplication::restoreOverrideCursor();
+  busy_ = false;
+}
+
+void MainWindow::OnHandHovered(int seat, int slot) {
+  const GameState& s = game_->State();
+  const bool playable = slot > 0 && flow_->PlayerControls(seat) &&
+                        !(s.TrickPos > 1 && IsRevoke(s, seat, slot));
+  table_->Hand(seat).setCursor(playable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void MainWindow::OnHandReleased(int seat, int slot, Qt::MouseButton button) {
+  if (busy_ || table_->FlightRunning() || slot == 0) return;
+  if (button != Qt::LeftButton) return;
+  flow_->OnPlayerCard(seat, slot);
+  OnHandHovered(seat, 0);
+}
+
+}  // namespace tavlo

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "lang/word_ids.h"
+#include "ui/layout/scale.h"
+#include "ui/widgets/font_roles.h"
+
+namespace tavlo {
+
+class HintBalloon;
+class PictureBox;
+class PictureRegistry;
+class TZanCardsButton;
+
+// Everything the menu shows that it does not own.
+struct MenuView {
+  Layout layout;
+  WindowSizeMode mode = WindowSizeMode::Small;
+  const QImage* background = nullptr;
+  int menuDesign = 0;
+  int captionVariant = 1;
+  int clubListMode = 1;
+  bool networkClub = false;
+  bool animate = true;          // the two menu animations run
+  QString languageSuffix = "Eng";
+  std::array<QString, 5> clubRows;   // the club list, already shortened
+  std::array<bool, 5> emptyRows{};
+  QColor designFontColour = QColor(0xC8, 0xAF, 0x32);
+  bool accountSignedIn = false;
+};
+
+// Icons of the menu's side columns.
+enum class MenuIcon { Help, Tournament, Account, WorldTopTen, Statistics };
+
+// The main menu: its buttons, headline pictures, candlesticks with flames, the two
+// animations, the clocks of large screens and the icon columns, laid out at the
+// current scale; animated on every tick of the window's timer.
+class MainMenu : public QObject {
+  Q_OBJECT
+
+ public:
+  using WordFn = std::function<QString(WordId)>;
+
+  MainMenu(QWidget* form, PictureRegistry& pictures, const FontRoles& fonts, WordFn word);
+
+  void Show(const MenuView& view);
+  void Hide();
+  bool Shown() const { return shown_; }
+  // One tick of the menu animation at the given time.
+  void Animate(const QDateTime& now);
+  // Captions in the current language (after a language change).
+  void ApplyCaptions();
+  void SetClubRows(const std::array<QString, 5>& rows, const std::array<bool, 5>& empty);
+
+  TZanCardsButton& ClubRow(int row) { return *rows_[static_cast<std::size_t>(row - 1)]; }
+  TZanCardsButton& NewPlayerButton() { return *newPlayer_; }
+  TZanCardsButton& TopTenButton() { return *topTen_; }
+  TZanCardsButton& OptionsButton() { return *options_; }
+  TZanCardsButton& ExitButton() { return *exit_; }
+  TZanCardsButton& ModeButton() { return *mode_; }
+  TZanCardsButton& HistoryButton() { return *history_; }
+  TZanCardsButton& HeaderPanel() { return *header_; }
+  // Every widget the menu shows, for layout checks.
+  std::vector<QWidget*> Controls() const;
+  int FlameCounter() const { return flameCounter_; }
+  bool ClocksShown() const;
+
+ signals:
+  void ClubRowClicked(int row);
+  void NewPlayerClicked();
+  void TopTenClicked();
+  void OptionsClicked();
+  void ExitClicked();
+  void ModeClicked();
+  void HistoryClicked();
+  void CaptionClicked();
+  void IconClicked(MenuIcon icon);
+
+ private:
+  TZanCardsButton* MakeButton();
+  PictureBox* MakePicture();
+  void DrawSeeThrough(PictureBox* box, const QImage& picture);
+  void DrawCaptionPictures();
+  void DrawFlames();
+  void DrawClock(const QDateTime& now);
+  void DrawStatisticsPage(int page);
+  void DrawGif(int index);
+
+  QWidget* form_;
+  PictureRegistry& pictures_;
+  const FontRoles& fonts_;
+  WordFn word_;
+  MenuView view_;
+  bool shown_ = false;
+
+  std::array<TZanCardsButton*, 5> rows_{};
+  TZanCardsButton* newPlayer_ = nullptr;
+  TZanCardsButton* topTen_ = nullptr;
+  TZanCardsButton* options_ = nullptr;
+  TZanCardsButton* exit_ = nullptr;
+  TZanCardsButton* mode_ = nullptr;
+  TZanCardsButton* history_ = nullptr;
+  TZanCardsButton* header_ = nullptr;
+  PictureBox* title_ = nullptr;
+  PictureBox* caption_ = nullptr;
+  PictureBox* elite_ = nullptr;
+  std::array<PictureBox*, 2> candles_{};
+  std::array<PictureBox*, 2> gifs_{};
+  std::array<PictureBox*, 2> clocks_{};
+  std::array<PictureBox*, 5> icons_{};
+  HintBalloon* hint_ = nullptr;
+
+  int flameCounter_ = 0;
+  std::array<int, 2> gifFrame_{};
+  std::array<qint64, 2> gifNextAt_{};
+  int statisticsMinuteShown_ = -1;
+};
+
+}  // namespace tavlo
