@@ -10,6 +10,7 @@
 #include "game/card.h"
 #include "ui/pictures/art_palette.h"
 #include "ui/pictures/button_rows.h"
+#include "ui/layout/colour_sets.h"
 #include "ui/pictures/picture_registry.h"
 
 namespace tavlo {
@@ -120,49 +121,161 @@ QImage ClassicCloseUp(PictureRegistry& registry) {
   return sheet;
 }
 
-// Red buttons put together from their pieces the way the owner-drawn button does, at the three
-// height classes and one free height, classic and alternative, to judge the pieces in use.
+// A button put together from its pieces the way the owner-drawn button does it, then moved to a
+// colour set, so that the pieces can be judged in use.
+QImage ComposeButton(PictureRegistry& registry, int w, int h, bool nata, TColorSB set) {
+  const int reference = h <= 30 ? 30 : h <= 45 ? 45 : 60;
+  const int e0 = reference == 30 ? 8 : reference == 45 ? 13 : 17;
+  const int e = static_cast<int>(std::lround(e0 * static_cast<double>(h) / reference));
+  const QString prefix = QString(nata ? "Q" : "R") + QString::number(reference - 1);
+  QImage button(w, h, QImage::Format_ARGB32);
+  button.fill(Qt::transparent);
+  QPainter p(&button);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QSize end(e, h - 1);
+  p.drawImage(QRect(QPoint(0, 0), end), registry.Picture(prefix + "_L", end));
+  p.drawImage(QRect(QPoint(w - e - 1, 0), end), registry.Picture(prefix + "_R", end));
+  if (nata || h != reference || set == TColorSB::DCards) {
+    const QSize middle(w - 2 * e - 1, h - 1);
+    p.drawImage(QRect(QPoint(e, 0), middle), registry.Picture(prefix + "_2", middle));
+  } else {
+    for (int row = 0; row <= h - 2; ++row) {
+      p.setPen(ButtonRowColour(h, row));
+      p.drawLine(e0, row, w - e0 - 2, row);
+    }
+  }
+  p.end();
+  for (int y = 0; y < h; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(button.scanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const Rgb moved = RecolourForSet(Rgb{qRed(line[x]), qGreen(line[x]), qBlue(line[x])}, set, 0, nata);
+      line[x] = qRgba(moved.R, moved.G, moved.B, qAlpha(line[x]));
+    }
+  }
+  return button;
+}
+
+void DrawButton(QPainter& p, PictureRegistry& registry, QRect rect, const QString& caption, TColorSB set, bool nata,
+                const QFont& font, const QColor& fontColour) {
+  p.drawImage(rect.topLeft(), ComposeButton(registry, rect.width(), rect.height(), nata, set));
+  p.setFont(font);
+  p.setPen(fontColour);
+  p.drawText(rect.translated(0, nata ? -1 : 0), Qt::AlignCenter, caption);
+}
+
+// Buttons at the three height classes and one free height, classic and alternative, in red.
 QImage ButtonSheet(PictureRegistry& registry) {
   QImage sheet(2 * 260 + 30, 4 * 75 + 10, QImage::Format_RGB32);
   sheet.fill(QColor(0xD4, 0xD0, 0xC8));
   QPainter p(&sheet);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  const struct {
-    int h;
-    const char* tag;
-    int e0;
-    int reference;
-  } classes[] = {{30, "29", 8, 30}, {45, "44", 13, 45}, {60, "59", 17, 60}, {38, "44", 13, 45}};
   int y = 10;
-  for (const auto& c : classes) {
+  for (const int h : {30, 45, 60, 38}) {
+    QFont font("Comic Neue");
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(h * 0.6));
     for (int set = 0; set < 2; ++set) {
-      const bool nata = set == 1;
-      const int w = 240;
-      const int e = static_cast<int>(std::lround(c.e0 * static_cast<double>(c.h) / c.reference));
-      const QString prefix = QString(nata ? "Q" : "R") + c.tag;
-      const int x0 = 10 + set * 270;
-      const QSize end(e, c.h - 1);
-      p.drawImage(QRect(QPoint(x0, y), end), registry.Picture(prefix + "_L", end));
-      p.drawImage(QRect(QPoint(x0 + w - e - 1, y), end), registry.Picture(prefix + "_R", end));
-      const bool freeHeight = c.h != c.reference;
-      if (nata || freeHeight) {
-        p.drawImage(QRect(x0 + e, y, w - 2 * e - 1, c.h - 1), registry.Picture(prefix + "_2", QSize(w - 2 * e - 1, c.h - 1)));
-      } else {
-        for (int row = 0; row <= c.h - 2; ++row) {
-          p.setPen(ButtonRowColour(c.h, row));
-          p.drawLine(x0 + c.e0, y + row, x0 + w - c.e0 - 2, y + row);
-        }
-      }
-      QFont font("Comic Neue");
-      font.setBold(true);
-      font.setPixelSize(static_cast<int>(c.h * 0.6));
-      p.setFont(font);
-      p.setPen(Qt::white);
-      p.drawText(QRect(x0, y - (nata ? 1 : 0), w, c.h), Qt::AlignCenter, QStringLiteral("New Player %1").arg(c.h));
+      DrawButton(p, registry, QRect(10 + set * 270, y, 240, h), QStringLiteral("New Player %1").arg(h), TColorSB::DRed,
+                 set == 1, font, Qt::white);
     }
-    y += c.h + 15;
+    y += h + 15;
   }
   return sheet;
+}
+
+// The main menu of the small window put together from the built-in pictures, as the menu lays
+// them out, to judge whether the pictures belong together.
+QImage MenuMock(PictureRegistry& registry) {
+  QImage menu(760, 500, QImage::Format_RGB32);
+  QPainter p(&menu);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(0, 0, registry.Picture("FonG", QSize(760, 500)));
+  p.drawImage(180, 12, registry.Picture("CapEng"));
+  p.drawImage(230, 85, registry.Picture("GTitle"));
+  p.drawImage(205, 183, registry.Picture("EliteEng"));
+  for (const int left : {60, 600}) {
+    p.drawImage(left, 30, registry.Picture("GCandle"));
+    int frame = left / 100;
+    for (const QPoint offset : {QPoint(16, 15), QPoint(41, 1), QPoint(66, 15)}) {
+      p.drawImage(QPoint(left, 30) + offset, registry.Picture(QStringLiteral("GFlame%1").arg(frame++ % 6)));
+    }
+  }
+  p.drawImage(7, 290, registry.Frame("GifMenu1", 9, QSize(160, 200)));
+  p.drawImage(592, 290, registry.Frame("GifMenu2", 3, QSize(160, 200)));
+  p.drawImage(5, 111, registry.Picture("GHelp48"));
+  p.drawImage(5, 164, registry.Picture("GTour48"));
+  p.drawImage(707, 58, registry.Picture("Earth48"));
+  p.drawImage(707, 111, registry.Picture("Stats"));
+  p.drawImage(707, 164, registry.Picture("Account48"));
+  p.drawImage(731, 188, registry.Picture("LampY24"));
+  QFont decor("Comic Neue");
+  decor.setBold(true);
+  decor.setPixelSize(20);
+  QFont fixed("DejaVu Sans Mono");
+  fixed.setPixelSize(13);
+  fixed.setBold(true);
+  const QColor aqua(0x00, 0xFF, 0xFF);
+  DrawButton(p, registry, QRect(180, 225, 400, 30), " The members of club    Games    Score ", TColorSB::DBlue, false,
+             fixed, Qt::white);
+  const char* members[] = {"1. Anna              12      +340", "2. Boris             40      -120",
+                           "3. Clara              4       +15", "4. Dmitri             0         0",
+                           "5. -"};
+  for (int k = 0; k < 5; ++k) {
+    DrawButton(p, registry, QRect(180, 265 + 30 * k, 400, 30), members[k], TColorSB::DNavy, false, fixed, aqua);
+  }
+  DrawButton(p, registry, QRect(280, 425, 200, 30), "New Player", TColorSB::DNavy, false, decor, aqua);
+  DrawButton(p, registry, QRect(40, 225, 100, 30), "Top Ten", TColorSB::DRed, false, decor, Qt::white);
+  DrawButton(p, registry, QRect(40, 255, 100, 30), "History", TColorSB::DRed, false, decor, Qt::white);
+  DrawButton(p, registry, QRect(620, 225, 100, 30), "Options", TColorSB::DRed, false, decor, Qt::white);
+  DrawButton(p, registry, QRect(620, 255, 100, 30), "Mode", TColorSB::DRed, false, decor, Qt::white);
+  DrawButton(p, registry, QRect(330, 465, 100, 30), "Exit", TColorSB::DRed, false, decor, Qt::white);
+  return menu;
+}
+
+// The score boards, plates and information board of the table at the small window size.
+QImage TableMock(PictureRegistry& registry) {
+  QImage table(760, 500, QImage::Format_RGB32);
+  QPainter p(&table);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(0, 0, registry.Picture("FonG", QSize(760, 500)));
+  p.drawImage(48, 80, registry.Picture("TabloSm"));
+  p.drawImage(48, 301, registry.Picture("TabloSm"));
+  for (const QPoint board : {QPoint(48, 80), QPoint(48, 301)}) {
+    p.drawImage(board + QPoint(17, 17), registry.Picture(board.y() < 200 ? "GWest" : "GNorth"));
+    p.drawImage(board + QPoint(118, 17), registry.Picture(board.y() < 200 ? "GEast" : "GSouth"));
+  }
+  p.drawImage(570, 10, registry.Picture("RamkaBBSm"));
+  p.drawImage(620, 80, registry.Picture("Cher"));
+  p.drawImage(570, 373, registry.Picture("RamkaERSm"));
+  QFont serif("Comic Neue");
+  serif.setBold(true);
+  serif.setPixelSize(18);
+  const struct {
+    QPoint at;
+    const char* name;
+  } plates[] = {{{45, 278}, "West"}, {{299, 108}, "North"}, {{555, 278}, "East"}, {{299, 372}, "Player"}};
+  for (const auto& plate : plates) {
+    p.drawImage(plate.at, registry.Picture("SPYellow"));
+    p.drawImage(plate.at + QPoint(7, 0), registry.Picture(plate.at.x() < 100 ? "GWest" : plate.at.y() < 200 ? "GNorth" : plate.at.x() > 500 ? "GEast" : "GSouth"));
+    p.setFont(serif);
+    p.setPen(Qt::white);
+    p.drawText(QRect(plate.at, QSize(160, 20)), Qt::AlignCenter, plate.name);
+  }
+  p.drawImage(QPoint(299, 108) + QPoint(30, 1), registry.Picture("GPointer"));
+  p.drawImage(QPoint(299, 372) + QPoint(133, 0), registry.Picture("Circle"));
+  p.drawImage(QPoint(299, 372) + QPoint(136, 3), registry.Picture("ZvezdaBSm"));
+  // Hands: backs for the others, faces for South; a trick in the middle.
+  const QSize face(69, 94);
+  for (int i = 0; i < 13; ++i) {
+    const QImage back = ClassicCard(registry.CardBack(3, face));
+    p.drawImage(215 + 10 + i * 20, 8, back);
+    p.drawImage(10 + i * 13, 178, back);
+    p.drawImage(520 + i * 13, 178, back);
+    p.drawImage(215 + i * 20, 395, ClassicCard(registry.CardFace(CardFromNumber(4 * i + 1 + (i % 4)), face)));
+  }
+  p.drawImage(269 + 74, 150, ClassicCard(registry.CardFace(MakeCard(12, kSpades), face)));
+  p.drawImage(269 + 148, 150 + 52, ClassicCard(registry.CardFace(MakeCard(11, kSpades), face)));
+  p.drawImage(269, 150 + 52, ClassicCard(registry.CardFace(MakeCard(13, kSpades), face)));
+  return table;
 }
 
 QString CardFileName(TCardCode card) {
@@ -188,6 +301,8 @@ int WritePictureSheets(PictureRegistry& registry, const QString& folder) {
     }
     Save(DeckSheet(registry, size), QStringLiteral("%1/deck-%2.png").arg(folder, tag), written);
   }
+  Save(MenuMock(registry), QStringLiteral("%1/menu-pieces.png").arg(folder), written);
+  Save(TableMock(registry), QStringLiteral("%1/table-pieces.png").arg(folder), written);
   Save(ButtonSheet(registry), QStringLiteral("%1/buttons.png").arg(folder), written);
   Save(ClassicCloseUp(registry), QStringLiteral("%1/deck-71x96-closeup.png").arg(folder), written);
   const QStringList names = registry.PictureNames();

@@ -127,19 +127,21 @@ void PaintTitleCard(QPainter& p, int suitIndex) {
 // Left menu animation: a hand of five cards that fans open and closes again.
 void PaintFanFrame(QPainter& p, int frame, int frames) {
   const double phase = 0.5 - 0.5 * std::cos(2 * M_PI * frame / frames);
-  const QSize cardSize(64, 87);
+  const QSize cardSize(58, 79);
   const int ranks[5] = {9, 10, 11, 12, 13};  // ten to ace
   const int suits[5] = {3, 0, 2, 1, 3};
+  // The pivot sits low and the spread stays within +-26 degrees, so the open fan keeps inside
+  // the 160 x 200 picture.
   for (int i = 0; i < 5; ++i) {
-    const double angle = (i - 2) * 15.0 * phase;
+    const double angle = (i - 2) * 13.0 * phase;
     p.save();
-    p.translate(80, 170);
+    p.translate(80, 186);
     p.rotate(angle);
     const QImage face = PaintCardFace(ranks[i], suits[i], cardSize);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
-    p.drawRoundedRect(QRectF(-30, -130, 64, 87), 4, 4);
-    p.drawImage(QPointF(-32, -132), face);
+    p.drawRoundedRect(QRectF(-27, -116, 58, 79), 4, 4);
+    p.drawImage(QPointF(-29, -118), face);
     p.restore();
   }
 }

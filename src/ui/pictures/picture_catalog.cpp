@@ -45,6 +45,7 @@ const Catalog& BuiltInCatalog() {
     AddTablePictures(c);
     AddIconPictures(c);
     AddAwardPictures(c);
+    AddPopupPictures(c);
     return c;
   }();
   return catalog;

@@ -51,5 +51,6 @@ void AddClockPictures(Catalog& catalog);
 void AddTablePictures(Catalog& catalog);
 void AddIconPictures(Catalog& catalog);
 void AddAwardPictures(Catalog& catalog);
+void AddPopupPictures(Catalog& catalog);
 
 }  // namespace tavlo::art
