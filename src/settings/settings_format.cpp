@@ -85,9 +85,10 @@ std::string TextLine(const std::string& utf8) {
 }
 
 // Reading stops at the first empty value of the chain, which would silently drop every setting
-// after it; such values are written as their defaults.
+// after it; such values are written as their defaults. Lengths count file characters.
 std::string ChainLine(const std::string& value, const std::string& fallback, std::size_t minimumLength = 1) {
-  return TextLine(value.size() >= minimumLength ? value : fallback);
+  std::string bytes = TextLine(value);
+  return bytes.size() >= minimumLength ? bytes : TextLine(fallback);
 }
 
 }  // namespace
@@ -132,7 +133,7 @@ std::string FormatSettings(const Settings& s, const ServiceConfiguration& servic
   lines[25] = "<# World Top Ten>";
   lines[26] = ChainLine(s.WorldTopTenAddress, world.WorldTopTenAddress);
   lines[27] = ChainLine(s.WorldName, world.WorldName);
-  lines[28] = TextLine(s.WorldCountry.size() == 5 ? s.WorldCountry : world.WorldCountry);
+  lines[28] = TextLine(Utf8ToCp1251(s.WorldCountry).size() == 5 ? s.WorldCountry : world.WorldCountry);
   lines[29] = ChainLine(s.WorldCity, world.WorldCity);
   lines[30] = ChainLine(s.WorldSex, world.WorldSex);
   lines[31] = ChainLine(s.StatisticsAddress, world.StatisticsAddress);

@@ -137,8 +137,7 @@ std::optional<Stop> Reader::Cards() {
 
 // From line 10 on each value is taken only while every earlier step succeeded.
 std::optional<Stop> Reader::Chain(ServiceConfiguration& services) {
-  const Stop stopped{SettingsLoadStatus::Stopped, 0};
-  auto stopAt = [&](int line) { return Stop{stopped.status, line}; };
+  auto stopAt = [](int line) { return Stop{SettingsLoadStatus::Stopped, line}; };
 
   for (int role = 0; role < kFontRoleCount; ++role) {
     if (Line(10 + role).size() <= 1) return stopAt(10 + role);
@@ -153,11 +152,10 @@ std::optional<Stop> Reader::Chain(ServiceConfiguration& services) {
   if (Line(20).empty()) return stopAt(20);
   s_.ServerPort = Text(20);
   if (Line(21).empty() || Line(22).empty()) return stopAt(Line(21).empty() ? 21 : 22);
-  if (auto stop = Number(22, Line(22).substr(0, 2), s_.BackgroundNumber, 1, 10)) return stop;
-  if (auto stop =
-          Number(22, Line(22).substr(std::min<std::size_t>(2, Line(22).size()), 1), s_.BackgroundColour, 0, 6)) {
-    return stop;
-  }
+  const std::string_view background = Line(22);
+  if (auto stop = Number(22, background.substr(0, 2), s_.BackgroundNumber, 1, 10)) return stop;
+  const std::string_view colour = background.size() > 2 ? background.substr(2, 1) : std::string_view{};
+  if (auto stop = Number(22, colour, s_.BackgroundColour, 0, 6)) return stop;
   if (Line(23).empty() || Line(24).empty()) return stopAt(Line(23).empty() ? 23 : 24);
   s_.PlayerName = Text(24);
   ApplyWorldDefaults(s_, services);

@@ -84,6 +84,8 @@ TEST(SettingsFormat, ValuesThatWouldBreakTheFileAreWrittenSafely) {
   s.WorldCity = "";
   s.ServerPort = "";
   s.FontFace[2] = "X";
+  s.FontFace[3] = "Ш";  // two bytes of UTF-8, one character in the file
+  s.WorldCountry = "Ж-001";
   const SettingsLoad load = ParseSettings(FormatSettings(s, services), services);
   EXPECT_EQ(load.Status, SettingsLoadStatus::Complete) << load.Line;
   EXPECT_EQ(load.Values.PlayerName, "two  lines");
@@ -91,6 +93,8 @@ TEST(SettingsFormat, ValuesThatWouldBreakTheFileAreWrittenSafely) {
   EXPECT_EQ(load.Values.WorldCity, kDefaultWorldCity);
   EXPECT_EQ(load.Values.ServerPort, "25666");
   EXPECT_EQ(load.Values.FontFace[2], "FixedSys");
+  EXPECT_EQ(load.Values.FontFace[3], "Courier New");
+  EXPECT_EQ(load.Values.WorldCountry, kDefaultWorldCountry);
 }
 
 struct Change {
