@@ -278,6 +278,28 @@ QImage TableMock(PictureRegistry& registry) {
   return table;
 }
 
+// Pictures the large window shows at twice their design size, painted at that size.
+QImage ScaleTwoSheet(PictureRegistry& registry) {
+  const char* names[] = {"CapRus", "GTitle", "EliteEng", "TabloBg", "SPYellowB", "RamkaBBBg", "VItog",
+                         "GCap300", "Hand_Right", "GWest", "GifMenu1", "GEndGood", "Logo", "GMedal"};
+  QImage sheet(1720, 1900, QImage::Format_RGB32);
+  sheet.fill(art::kFelt);
+  QPainter p(&sheet);
+  int x = 10, y = 10, rowHeight = 0;
+  for (const char* name : names) {
+    const QImage picture = registry.Picture(name, registry.DesignSize(name) * 2);
+    if (x + picture.width() > sheet.width() - 10) {
+      x = 10;
+      y += rowHeight + 10;
+      rowHeight = 0;
+    }
+    p.drawImage(x, y, picture);
+    x += picture.width() + 10;
+    rowHeight = std::max(rowHeight, picture.height());
+  }
+  return sheet;
+}
+
 QString CardFileName(TCardCode card) {
   static const char* ranks[14] = {"", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
   static const char* suits[4] = {"hearts", "diamonds", "clubs", "spades"};
@@ -303,6 +325,7 @@ int WritePictureSheets(PictureRegistry& registry, const QString& folder) {
   }
   Save(MenuMock(registry), QStringLiteral("%1/menu-pieces.png").arg(folder), written);
   Save(TableMock(registry), QStringLiteral("%1/table-pieces.png").arg(folder), written);
+  Save(ScaleTwoSheet(registry), QStringLiteral("%1/scale-2.png").arg(folder), written);
   Save(ButtonSheet(registry), QStringLiteral("%1/buttons.png").arg(folder), written);
   Save(ClassicCloseUp(registry), QStringLiteral("%1/deck-71x96-closeup.png").arg(folder), written);
   const QStringList names = registry.PictureNames();

@@ -137,20 +137,20 @@ void PaintEndGood(QPainter& p, int frame, int frames) {
     p.save();
     p.translate(64, 118);
     p.rotate((i - 1.5) * 16);
-    const QImage face = PaintCardFace(13, i, QSize(52, 71));
+    const QImage face = CardForPainter(p, 13, i, 0, QSize(52, 71));
     const double rise = i == lifted ? 10 * std::sin(M_PI * ((frame * 4) % frames) / frames * 4 / 4) : 0;
-    p.drawImage(QPointF(-26, -100 - rise), face);
+    p.drawImage(QRectF(-26, -100 - rise, 52, 71), face);
     p.restore();
   }
 }
 
 // No place: a cloud raining on a turned-down card.
 void PaintEndBads(QPainter& p, int frame, int frames) {
-  const QImage back = PaintCardBack(1, QSize(52, 71));
+  const QImage back = CardForPainter(p, 0, 0, 1, QSize(52, 71));
   p.save();
   p.translate(64, 88);
   p.rotate(-8);
-  p.drawImage(QPointF(-26, -30), back);
+  p.drawImage(QRectF(-26, -30, 52, 71), back);
   p.restore();
   p.setPen(Qt::NoPen);
   QColor drop(0x60, 0x90, 0xD0, 200);

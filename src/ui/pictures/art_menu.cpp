@@ -116,7 +116,7 @@ void PaintFlame(QPainter& p, int frame) {
 
 // The four cards circling the title screen: the four aces, on 60 x 70 cells.
 void PaintTitleCard(QPainter& p, int suitIndex) {
-  const QImage face = PaintCardFace(13, suitIndex, QSize(100, 136));
+  const QImage face = CardForPainter(p, 13, suitIndex, 0, QSize(49, 67));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 60));
   p.drawRoundedRect(QRectF(8, 3, 48, 66), 4, 4);
@@ -137,11 +137,11 @@ void PaintFanFrame(QPainter& p, int frame, int frames) {
     p.save();
     p.translate(80, 186);
     p.rotate(angle);
-    const QImage face = PaintCardFace(ranks[i], suits[i], cardSize);
+    const QImage face = CardForPainter(p, ranks[i], suits[i], 0, cardSize);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawRoundedRect(QRectF(-27, -116, 58, 79), 4, 4);
-    p.drawImage(QPointF(-29, -118), face);
+    p.drawImage(QRectF(QPointF(-29, -118), QSizeF(cardSize)), face);
     p.restore();
   }
 }
@@ -154,7 +154,7 @@ void PaintFlipFrame(QPainter& p, int frame, int frames) {
   const double width = std::abs(std::cos(within * M_PI));
   const bool showFace = (within < 0.5) == (half % 2 == 0);
   const QSize cardSize(100, 136);
-  const QImage picture = showFace ? PaintCardFace(13, (frame * 4 / frames) % 4, cardSize) : PaintCardBack(7, cardSize);
+  const QImage picture = CardForPainter(p, 13, (frame * 4 / frames) % 4, showFace ? 0 : 7, cardSize);
   const double w = std::max(2.0, 100 * width);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 45));

@@ -20,6 +20,11 @@ QImage PaintCardBack(int backNumber, QSize size);
 // A lone suit symbol on a transparent ground, with a thin light edge so that it reads on felt.
 QImage PaintSuitSymbol(int suitIndex, QSize size);
 
+// A face or back for drawing inside another picture at `designSize`: painted at the pixel size the
+// painter's scale gives, so it stays sharp at every window size, and kept for reuse by the frames
+// of an animation. backNumber 0 asks for the face.
+QImage CardForPainter(const QPainter& painter, int rank, int suitIndex, int backNumber, QSize designSize);
+
 // The court figure of a jack (10), queen (11) or king (12), painted into the upper half of
 // its frame; the card draws it twice, the second time turned half round.
 void PaintCourtHalf(QPainter& painter, const QRectF& half, int rank, int suitIndex);

@@ -3,6 +3,8 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "ui/pictures/art_palette.h"
 #include "ui/pictures/card_art.h"
@@ -139,6 +141,21 @@ QImage PaintCardBack(int backNumber, QSize size) {
   p.drawRoundedRect(field.adjusted(inset, inset, -inset, -inset), r, r);
   PaintMedallion(p, field, style, unit);
   return image;
+}
+
+QImage CardForPainter(const QPainter& painter, int rank, int suitIndex, int backNumber, QSize designSize) {
+  const QTransform& t = painter.worldTransform();
+  const double scale = std::max(std::hypot(t.m11(), t.m12()), 0.01);
+  const QSize size(std::max(1, static_cast<int>(std::lround(designSize.width() * scale))),
+                   std::max(1, static_cast<int>(std::lround(designSize.height() * scale))));
+  // Painting happens on the window's thread only; the cache lives for the program.
+  static std::map<std::tuple<int, int, int, int, int>, QImage> cache;
+  const auto key = std::make_tuple(rank, suitIndex, backNumber, size.width(), size.height());
+  auto it = cache.find(key);
+  if (it == cache.end()) {
+    it = cache.emplace(key, backNumber > 0 ? PaintCardBack(backNumber, size) : PaintCardFace(rank, suitIndex, size)).first;
+  }
+  return it->second;
 }
 
 }  // namespace tavlo::art
