@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "lang/word_table.h"
 #include "records/club_file.h"
 #include "records/fixed_fields.h"
 #include "records/text_lines.h"
@@ -59,17 +60,18 @@ ClubCheck CheckClubContents(std::string_view bytes) {
   return check;
 }
 
-std::string ClubCheckMessage(const ClubCheck& check, const std::filesystem::path& path, const WordLookup& word) {
+std::string ClubCheckMessage(const ClubCheck& check, const std::filesystem::path& path, int languageIndex) {
+  const auto word = [languageIndex](WordId k) { return std::string(Word(k, languageIndex)); };
   const std::string shown = path.string();
   switch (check.Outcome) {
     case ClubCheckOutcome::Correct:
       return {};
     case ClubCheckOutcome::WrongAttributes:
-      return word(90) + shown + word(91);
+      return word(WordId::TheFileQuote) + shown + word(WordId::HasIncorrectAttributes);
     case ClubCheckOutcome::Missing:
-      return word(93) + " \"" + shown + "\"!";
+      return word(WordId::CantFindFile) + " \"" + shown + "\"!";
     case ClubCheckOutcome::Incorrect:
-      return word(92) + " \"" + shown + "\"!";
+      return word(WordId::IncorrectFile) + " \"" + shown + "\"!";
   }
   return {};
 }

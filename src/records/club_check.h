@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -42,11 +41,8 @@ ClubCheck CheckClubFile(const std::filesystem::path& path);
 // The checks of the contents alone (everything but existence and attributes).
 ClubCheck CheckClubContents(std::string_view bytes);
 
-// Word lookup of the current language.
-using WordLookup = std::function<std::string(int word)>;
-
-// The notice a check asks for: empty for a correct file; the program ends after the notices for a
-// missing or incorrect file.
-std::string ClubCheckMessage(const ClubCheck& check, const std::filesystem::path& path, const WordLookup& word);
+// The notice a check asks for, in the given language: empty for a correct file; the program ends
+// after the notice for a missing or incorrect file.
+std::string ClubCheckMessage(const ClubCheck& check, const std::filesystem::path& path, int languageIndex);
 
 }  // namespace tavlo

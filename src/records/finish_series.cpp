@@ -18,6 +18,24 @@ std::uint8_t KindOfGame(const SeriesFinish& s) {
 
 }  // namespace
 
+SeriesFinish SeriesFinishOf(const GameState& state, const TableMode& mode) {
+  SeriesFinish s;
+  s.Result = state.SeriesResult;
+  s.Deals = state.SeriesKon;
+  s.KonNo = state.KonNo;
+  s.TotalScore = state.TotalScore;
+  s.Player = mode.Player;
+  s.AccountState = mode.AccountState;
+  s.NetGame = mode.NetGame;
+  s.NetRole = mode.NetRole;
+  s.Tournament = mode.Tournament;
+  s.MemberRating = state.PlayerRating;
+  // Every deal of the series counted once in both KonNo and SeriesKon.
+  s.MemberKon = state.KonNo - state.SeriesKon;
+  s.SeatNames = state.SeatNames;
+  return s;
+}
+
 std::string HistoryPlayerName(const SeriesFinish& s) {
   const int seat = s.Tournament ? s.TournamentPlace : s.NetRole;
   if (seat < 2 || seat > 4) return std::string(WithoutTrailingBlanks(s.MemberName));
@@ -56,7 +74,7 @@ SeriesRecord FinishSeries(const SeriesFinish& s, const ClubFiles& files, const H
   record.History.Ac = KindOfGame(s);
   record.HistoryFile = WriteHistory(files.History, {record.History}, clock);
   if (!record.HistoryFile.Saved) {
-    events.ShowNotice(RecordsNotice::HistoryNotSaved, HistoryFilePath(files.History, record.HistoryFile.FileNo));
+    events.ShowNotice(RecordsNotice::HistoryNotSaved, files.History);
   }
   events.SendGameStats(record.History);
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/game.h"
+#include "game/game_state.h"
 #include "game/one_based.h"
 #include "game/player_records.h"
 #include "records/club_file.h"
@@ -34,7 +36,7 @@ struct SeriesFinish {
   OneBased<std::string, 4> SeatNames{};  // screen seats 1..4, for the history of LAN clients and tournaments
   std::int32_t TournamentResult = 0;     // the participant's total after the table minus before it
   double TournamentRating = 0.0;         // the value the tournament server reports with it
-  bool ClubNoWrite = false;
+  bool ClubNoWrite = false;  // the start check's verdict on the club file this series is stored in
 };
 
 // What the end of a series did.
@@ -75,6 +77,11 @@ class SeriesEvents {
   // Back to the menu; `leaveRatedPlay` turns rated play (account state 3) back into 2.
   virtual void ReturnToMenu(bool leaveRatedPlay) = 0;
 };
+
+// The values the game knows at the end of a series: results, deal counts, the kind of game, the
+// seat names, the stored rating and the deals before the series. The member's name and password,
+// the tournament's values and ClubNoWrite are the caller's to add.
+SeriesFinish SeriesFinishOf(const GameState& state, const TableMode& mode);
 
 // The name the history gives a series: the member's name, or on a LAN client and at tournament places
 // 2..4 the seat names from that seat down to seat 1 joined by "/".

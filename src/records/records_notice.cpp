@@ -1,15 +1,16 @@
 #include "records/records_notice.h"
 
+#include "lang/word_table.h"
 #include "records/history_file.h"
 
 namespace tavlo {
 
-std::string RecordsNoticeText(RecordsNotice notice, const std::filesystem::path& path, const WordLookup& word) {
+std::string RecordsNoticeText(RecordsNotice notice, const std::filesystem::path& path, int languageIndex) {
   switch (notice) {
     case RecordsNotice::DiskWriting:
-      return word(97);
+      return std::string(Word(WordId::DiskWriteError, languageIndex));
     case RecordsNotice::IncorrectClubFile:
-      return word(92) + " \"" + path.string() + "\"!";
+      return std::string(Word(WordId::IncorrectFile, languageIndex)) + " \"" + path.string() + "\"!";
     case RecordsNotice::HistoryNotSaved:
       return kHistorySaveFailedText;
   }

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "records/club_check.h"
 #include "records/club_file.h"
 
 namespace tavlo {
@@ -16,7 +15,8 @@ enum class RecordsNotice {
   HistoryNotSaved,    // "Cann`t save history!"
 };
 
-std::string RecordsNoticeText(RecordsNotice notice, const std::filesystem::path& path, const WordLookup& word);
+// The notice's text in the given language; `path` is the file concerned.
+std::string RecordsNoticeText(RecordsNotice notice, const std::filesystem::path& path, int languageIndex);
 
 // The notice a club update asks for, if any.
 std::optional<RecordsNotice> NoticeFor(ClubUpdate update);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "records/club_file.h"
+#include "lang/languages.h"
 #include "records/club_members.h"
+#include "records/records_notice.h"
 #include "records_fixture.h"
 
 namespace tavlo {
@@ -187,30 +189,30 @@ TEST(ClubCheckTest, ReadOnlyFileRunsOnWithoutWriting) {
 }
 
 TEST(ClubCheckMessageTest, ComposedFromTheWords) {
-  const WordLookup word = [](int k) -> std::string {
-    switch (k) {
-      case 90:
-        return "The file \"";
-      case 91:
-        return "\" has incorrect attributes!\n\rThe work of the program will be incorrect!";
-      case 92:
-        return "The incorrect file";
-      case 93:
-        return "Can`t find the file";
-    }
-    return "?";
-  };
   const std::filesystem::path path = "/home/ann/Tavlo.clb";
   ClubCheck check;
   check.Outcome = ClubCheckOutcome::Missing;
-  EXPECT_EQ(ClubCheckMessage(check, path, word), "Can`t find the file \"/home/ann/Tavlo.clb\"!");
+  EXPECT_EQ(ClubCheckMessage(check, path, kEnglish), "Can`t find the file \"/home/ann/Tavlo.clb\"!");
+  EXPECT_EQ(ClubCheckMessage(check, path, kRussian), "Не могу найти файл \"/home/ann/Tavlo.clb\"!");
   check.Outcome = ClubCheckOutcome::Incorrect;
-  EXPECT_EQ(ClubCheckMessage(check, path, word), "The incorrect file \"/home/ann/Tavlo.clb\"!");
+  EXPECT_EQ(ClubCheckMessage(check, path, kEnglish), "The incorrect file \"/home/ann/Tavlo.clb\"!");
   check.Outcome = ClubCheckOutcome::WrongAttributes;
-  EXPECT_EQ(ClubCheckMessage(check, path, word),
-            "The file \"/home/ann/Tavlo.clb\" has incorrect attributes!\n\rThe work of the program will be incorrect!");
+  const std::string attributes = ClubCheckMessage(check, path, kEnglish);
+  EXPECT_EQ(attributes.rfind("The file \"/home/ann/Tavlo.clb\" has incorrect attributes!", 0), 0u) << attributes;
+  EXPECT_NE(attributes.find("The work of the program will be incorrect!"), std::string::npos) << attributes;
   check.Outcome = ClubCheckOutcome::Correct;
-  EXPECT_EQ(ClubCheckMessage(check, path, word), "");
+  EXPECT_EQ(ClubCheckMessage(check, path, kEnglish), "");
+}
+
+TEST(RecordsNoticeTest, Texts) {
+  const std::filesystem::path path = "/p/Tavlo.net";
+  EXPECT_EQ(RecordsNoticeText(RecordsNotice::DiskWriting, path, kEnglish), "Error of disk writing!");
+  EXPECT_EQ(RecordsNoticeText(RecordsNotice::IncorrectClubFile, path, kEnglish), "The incorrect file \"/p/Tavlo.net\"!");
+  EXPECT_EQ(RecordsNoticeText(RecordsNotice::HistoryNotSaved, path, kRussian), "Cann`t save history!");
+  EXPECT_EQ(NoticeFor(ClubUpdate::WriteFailed), RecordsNotice::DiskWriting);
+  EXPECT_EQ(NoticeFor(ClubUpdate::FileIncorrect), RecordsNotice::IncorrectClubFile);
+  EXPECT_FALSE(NoticeFor(ClubUpdate::Written).has_value());
+  EXPECT_FALSE(NoticeFor(ClubUpdate::NotWritten).has_value());
 }
 
 TEST(ClubChecksumTest, SumsOverTheJoinedLines) {

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "game/table_boundary.h"
+#include "records/finish_series.h"
 #include "records/member_line.h"
 #include "records/password.h"
 #include "records_fixture.h"
@@ -79,6 +80,45 @@ TEST_F(ClubPlayerRecordsTest, SeriesStartTakesTheMembersRunningValues) {
   EXPECT_EQ(game.State().StartScore, -17);
   EXPECT_DOUBLE_EQ(game.State().PlayerRating, 2.25);
   EXPECT_EQ(game.State().SeatNames[4], "Ann");
+}
+
+TEST_F(ClubPlayerRecordsTest, AWholeSeriesEndsInTheClubFile) {
+  ClubPlayerRecords records(files_);
+  QuietBoundary view;
+  Game game(view, records, 3);
+  TableMode mode;
+  mode.Player = PlayerSlot::Member1;
+  game.SetMode(mode);
+  game.ShuffleAndDeal(false);
+  game.ShuffleAndDeal(true);  // two deals, unplayed: the result is 0
+
+  SeriesFinish s = SeriesFinishOf(game.State(), game.Mode());
+  EXPECT_EQ(s.KonNo, 43);
+  EXPECT_EQ(s.Deals, 2);
+  EXPECT_EQ(s.MemberKon, 41);
+  EXPECT_DOUBLE_EQ(s.MemberRating, 2.25);
+  EXPECT_EQ(s.Player, PlayerSlot::Member1);
+  s.MemberName = MemberNameOf(records.SeriesStartLine());
+  s.PasswordDigits = std::string(PasswordDigitsOf(records.SeriesStartLine()));
+
+  class Silent : public SeriesEvents {
+    void LeaveTable() override {}
+    double SettleRatedGame(std::int32_t, std::int32_t) override { return 0; }
+    void HideWaitBar() override {}
+    void SendGameStats(const HisStr&) override {}
+    void PlayEffect(std::string_view) override {}
+    void ShowNotice(RecordsNotice, const std::filesystem::path&) override {}
+    void CloseLanConnection() override {}
+    void ShowEndOfCycle(const SeriesRecord&) override {}
+    void ShowWorldTopTenResult(std::int32_t) override {}
+    void SubmitRatedCycle() override {}
+    void ReturnToMenu(bool) override {}
+  } events;
+  testing_support::FixedClock clock;
+  FinishSeries(s, files_, clock, events);
+  // (41 x 2.25 + 0) / 43; the line keeps the member's password.
+  EXPECT_EQ(testing_support::ReadClub(files_.Local)[1],
+            MakeMemberLine("Ann", 2.145349, 43, game.State().TotalScore, EncodePassword("a")));
 }
 
 }  // namespace
