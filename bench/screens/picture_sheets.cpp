@@ -8,9 +8,9 @@
 #include <cstdio>
 
 #include "game/card.h"
+#include "ui/layout/colour_sets.h"
 #include "ui/pictures/art_palette.h"
 #include "ui/pictures/button_rows.h"
-#include "ui/layout/colour_sets.h"
 #include "ui/pictures/picture_registry.h"
 
 namespace tavlo {
@@ -106,8 +106,9 @@ QImage ContactSheet(PictureRegistry& registry, const QStringList& names, int fir
 
 // A few classic-size cards enlarged pixel for pixel, to judge the 71 x 96 deck closely.
 QImage ClassicCloseUp(PictureRegistry& registry) {
-  const TCardCode cards[] = {MakeCard(9, kClubs), MakeCard(9, kHearts), MakeCard(8, kDiamonds), MakeCard(6, kSpades),
-                             MakeCard(10, kSpades), MakeCard(11, kHearts), MakeCard(12, kClubs), MakeCard(13, kSpades)};
+  const TCardCode cards[] = {MakeCard(9, kClubs),  MakeCard(9, kHearts),  MakeCard(8, kDiamonds),
+                             MakeCard(6, kSpades), MakeCard(10, kSpades), MakeCard(11, kHearts),
+                             MakeCard(12, kClubs), MakeCard(13, kSpades)};
   const int zoom = 3;
   QImage sheet((71 * zoom + 8) * 9 + 8, 96 * zoom + 16, QImage::Format_RGB32);
   sheet.fill(art::kFelt);
@@ -217,8 +218,7 @@ QImage MenuMock(PictureRegistry& registry) {
   DrawButton(p, registry, QRect(180, 225, 400, 30), " The members of club    Games    Score ", TColorSB::DBlue, false,
              fixed, Qt::white);
   const char* members[] = {"1. Anna              12      +340", "2. Boris             40      -120",
-                           "3. Clara              4       +15", "4. Dmitri             0         0",
-                           "5. -"};
+                           "3. Clara              4       +15", "4. Dmitri             0         0", "5. -"};
   for (int k = 0; k < 5; ++k) {
     DrawButton(p, registry, QRect(180, 265 + 30 * k, 400, 30), members[k], TColorSB::DNavy, false, fixed, aqua);
   }
@@ -255,7 +255,10 @@ QImage TableMock(PictureRegistry& registry) {
   } plates[] = {{{45, 278}, "West"}, {{299, 108}, "North"}, {{555, 278}, "East"}, {{299, 372}, "Player"}};
   for (const auto& plate : plates) {
     p.drawImage(plate.at, registry.Picture("SPYellow"));
-    p.drawImage(plate.at + QPoint(7, 0), registry.Picture(plate.at.x() < 100 ? "GWest" : plate.at.y() < 200 ? "GNorth" : plate.at.x() > 500 ? "GEast" : "GSouth"));
+    p.drawImage(plate.at + QPoint(7, 0), registry.Picture(plate.at.x() < 100   ? "GWest"
+                                                          : plate.at.y() < 200 ? "GNorth"
+                                                          : plate.at.x() > 500 ? "GEast"
+                                                                               : "GSouth"));
     p.setFont(serif);
     p.setPen(Qt::white);
     p.drawText(QRect(plate.at, QSize(160, 20)), Qt::AlignCenter, plate.name);
@@ -280,8 +283,8 @@ QImage TableMock(PictureRegistry& registry) {
 
 // Pictures the large window shows at twice their design size, painted at that size.
 QImage ScaleTwoSheet(PictureRegistry& registry) {
-  const char* names[] = {"CapRus", "GTitle", "EliteEng", "TabloBg", "SPYellowB", "RamkaBBBg", "VItog",
-                         "GCap300", "Hand_Right", "GWest", "GifMenu1", "GEndGood", "Logo", "GMedal"};
+  const char* names[] = {"CapRus",  "GTitle",     "EliteEng", "TabloBg",  "SPYellowB", "RamkaBBBg", "VItog",
+                         "GCap300", "Hand_Right", "GWest",    "GifMenu1", "GEndGood",  "Logo",      "GMedal"};
   QImage sheet(1720, 1900, QImage::Format_RGB32);
   sheet.fill(art::kFelt);
   QPainter p(&sheet);
@@ -303,7 +306,8 @@ QImage ScaleTwoSheet(PictureRegistry& registry) {
 QString CardFileName(TCardCode card) {
   static const char* ranks[14] = {"", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
   static const char* suits[4] = {"hearts", "diamonds", "clubs", "spades"};
-  return QStringLiteral("%1-%2").arg(QLatin1String(ranks[RankValueOf(card)]), QLatin1String(suits[SuitIndexOf(card.suit)]));
+  return QStringLiteral("%1-%2").arg(QLatin1String(ranks[RankValueOf(card)]),
+                                     QLatin1String(suits[SuitIndexOf(card.suit)]));
 }
 
 }  // namespace
@@ -330,8 +334,8 @@ int WritePictureSheets(PictureRegistry& registry, const QString& folder) {
   Save(ClassicCloseUp(registry), QStringLiteral("%1/deck-71x96-closeup.png").arg(folder), written);
   const QStringList names = registry.PictureNames();
   for (int first = 0, page = 1; first < names.size(); first += 48, ++page) {
-    Save(ContactSheet(registry, names, first), QStringLiteral("%1/pictures-%2.png").arg(folder).arg(page, 2, 10, QLatin1Char('0')),
-         written);
+    Save(ContactSheet(registry, names, first),
+         QStringLiteral("%1/pictures-%2.png").arg(folder).arg(page, 2, 10, QLatin1Char('0')), written);
   }
   return written;
 }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "ui/pictures/button_rows.h"
+
+#include <gtest/gtest.h>
 
 namespace tavlo {
 namespace {

@@ -26,18 +26,18 @@ int OpaquePixels(const QImage& image) {
 
 // The pictures the window, the table, the dialogs and the records windows ask for by name.
 QStringList NamedPictures() {
-  QStringList names = {"GTitle",    "Logo",      "GifMenu1",  "GifMenu2",  "PngMenu1",  "PngMenu2",  "GClockBG",
-                       "GBClockP",  "GWest",     "GNorth",    "GEast",     "GSouth",    "SPYellow",  "SPYellowB",
-                       "Hand_Right", "Circle",   "ZvezdaBSm", "GTimerY",   "GTimerR",   "RamkaERSm", "RamkaERBg",
-                       "RamkaBBSm", "RamkaBBBg", "TabloSm",   "TabloBg",   "VCard",     "VKrest",    "VItog",
-                       "AdvBar3",   "GIFBackGr", "GFree",     "FonG",      "LampG24",   "LampR24",   "LampY24",
-                       "StarG0",    "StarR0",    "StarY0",    "Earth48",   "Stats",     "Account48", "GAcNoM",
-                       "GAcNoF",    "GNew",      "GPolkaNw",  "GRadioA",   "GRadioB",   "GRadioG",   "GRadioR",
-                       "GSirenaB",  "GSirenaR",  "GTourOn",   "GTourOff",  "MP_Play",   "MP_Pause",  "MP_Next",
-                       "MP_Volume", "GMedal",    "GZans128",  "GZansT128", "GEndBest",  "GEndGood",  "GEndBads",
-                       "FlagOJap",  "FlagOKor",  "GCap150",   "GCap280",   "GCap300",   "GCap430",   "GCap550",
-                       "GCap610",   "GLenta200x100", "GLenta280x090", "GLenta360x100", "GLenta380x120",
-                       "GLenta590x116"};
+  QStringList names = {
+      "GTitle",     "Logo",          "GifMenu1",      "GifMenu2",      "PngMenu1",      "PngMenu2",     "GClockBG",
+      "GBClockP",   "GWest",         "GNorth",        "GEast",         "GSouth",        "SPYellow",     "SPYellowB",
+      "Hand_Right", "Circle",        "ZvezdaBSm",     "GTimerY",       "GTimerR",       "RamkaERSm",    "RamkaERBg",
+      "RamkaBBSm",  "RamkaBBBg",     "TabloSm",       "TabloBg",       "VCard",         "VKrest",       "VItog",
+      "AdvBar3",    "GIFBackGr",     "GFree",         "FonG",          "LampG24",       "LampR24",      "LampY24",
+      "StarG0",     "StarR0",        "StarY0",        "Earth48",       "Stats",         "Account48",    "GAcNoM",
+      "GAcNoF",     "GNew",          "GPolkaNw",      "GRadioA",       "GRadioB",       "GRadioG",      "GRadioR",
+      "GSirenaB",   "GSirenaR",      "GTourOn",       "GTourOff",      "MP_Play",       "MP_Pause",     "MP_Next",
+      "MP_Volume",  "GMedal",        "GZans128",      "GZansT128",     "GEndBest",      "GEndGood",     "GEndBads",
+      "FlagOJap",   "FlagOKor",      "GCap150",       "GCap280",       "GCap300",       "GCap430",      "GCap550",
+      "GCap610",    "GLenta200x100", "GLenta280x090", "GLenta360x100", "GLenta380x120", "GLenta590x116"};
   for (const char* h : {"29", "44", "59"}) {
     for (const char* set : {"R", "Q"}) {
       for (const char* part : {"_L", "_R", "_2"}) names << QString("%1%2%3").arg(set, h, part);
@@ -48,7 +48,8 @@ QStringList NamedPictures() {
           << QString("FlagO%1").arg(suffix);
   }
   for (int d = 0; d <= 9; ++d) {
-    for (const char* set : {"GB", "GR", "GA", "GG", "GY", "GV", "GL", "GN"}) names << QString("%1Clock%2").arg(set).arg(d);
+    for (const char* set : {"GB", "GR", "GA", "GG", "GY", "GV", "GL", "GN"})
+      names << QString("%1Clock%2").arg(set).arg(d);
   }
   for (const char* set : {"GR", "GA", "GG", "GY", "GV", "GL", "GN"}) names << QString("%1ClockM").arg(set);
   for (int place = 1; place <= 10; ++place) names << QString("GPlace%1").arg(place, 2, 10, QLatin1Char('0'));

@@ -39,11 +39,12 @@ TEST_F(SourcesTest, DeckTableGivesLibrariesAndCodes) {
     const char* pip;
     const char* ace;
   };
-  for (const Row& row : {Row{1, "ZanCards06A.dll", "Med", "Med", "Med"}, Row{6, "ZanCards06A.dll", "Cor", "Mod", "Cor"},
-                         Row{7, "ZanCards06A.dll", "Cro", "Mod", "Mod"}, Row{25, "ZanCards06A.dll", "Boy", "Rhi", "Boy"},
-                         Row{27, "ZanCards06A.dll", "USR", "Big", "USR"}, Row{31, "ZanCards06A.dll", "SkF", "SkF", "SkF"},
-                         Row{32, "ZanCards06B.dll", "Bel", "Bel", "Bel"}, Row{39, "ZanCards06B.dll", "Lub", "Lub", "Lub"},
-                         Row{40, "ZanCards06C.dll", "Fra", "Fra", "Fra"}, Row{47, "ZanCards06C.dll", "Cze", "Cze", "Cze"}}) {
+  for (const Row& row :
+       {Row{1, "ZanCards06A.dll", "Med", "Med", "Med"}, Row{6, "ZanCards06A.dll", "Cor", "Mod", "Cor"},
+        Row{7, "ZanCards06A.dll", "Cro", "Mod", "Mod"}, Row{25, "ZanCards06A.dll", "Boy", "Rhi", "Boy"},
+        Row{27, "ZanCards06A.dll", "USR", "Big", "USR"}, Row{31, "ZanCards06A.dll", "SkF", "SkF", "SkF"},
+        Row{32, "ZanCards06B.dll", "Bel", "Bel", "Bel"}, Row{39, "ZanCards06B.dll", "Lub", "Lub", "Lub"},
+        Row{40, "ZanCards06C.dll", "Fra", "Fra", "Fra"}, Row{47, "ZanCards06C.dll", "Cze", "Cze", "Cze"}}) {
     SCOPED_TRACE(row.deck);
     const DeckTableEntry entry = DeckEntry(row.deck);
     EXPECT_EQ(entry.library, row.library);
@@ -106,9 +107,9 @@ TEST_F(SourcesTest, LibraryDeckUsesPipAceAndCourtCodesAndRestoresTheEllipse) {
 }
 
 TEST_F(SourcesTest, LargeFaceEllipseDependsOnTheCardWidth) {
-  ASSERT_TRUE(testing::WriteBundle(program_, "ZanCards06A",
-                                   {{"Kr03PlaB", testing::Filled({126, 198}, 0xFFFFFFFF)},
-                                    {"Kr03BigB", testing::Filled({146, 198}, 0xFFFFFFFF)}}));
+  ASSERT_TRUE(testing::WriteBundle(
+      program_, "ZanCards06A",
+      {{"Kr03PlaB", testing::Filled({126, 198}, 0xFFFFFFFF)}, {"Kr03BigB", testing::Filled({146, 198}, 0xFFFFFFFF)}}));
   PictureRegistry registry = Registry();
   const int three = NumberOfCard(MakeCard(2, kClubs)) - 1;
   const LoadedDeck narrow = LoadDeck(registry, 28, 2, QSize(126, 198));
@@ -152,18 +153,17 @@ TEST_P(MissingBackLibraryTest, FallsBackToTheBuiltInBacks) {
   for (const QImage& back : backs.backs) EXPECT_EQ(back.size(), c.sizeClass == 1 ? QSize(69, 94) : card);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MissingBackLibraryTest,
-    ::testing::Values(BacksCase{"built-in set", 0, 0, 1, true, 0, false},
-                      BacksCase{"library set", 3, 0, 1, false, 0, false},
-                      BacksCase{"narrow deck, classic size", 0, 30, 1, true, 0, false},
-                      BacksCase{"narrow deck, large size", 0, 30, 0, false, 0, true},
-                      BacksCase{"ten-back set", 9, 0, 0, false, 0, false}),
-    [](const auto& info) {
-      std::string name = info.param.what;
-      for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Cases, MissingBackLibraryTest,
+                         ::testing::Values(BacksCase{"built-in set", 0, 0, 1, true, 0, false},
+                                           BacksCase{"library set", 3, 0, 1, false, 0, false},
+                                           BacksCase{"narrow deck, classic size", 0, 30, 1, true, 0, false},
+                                           BacksCase{"narrow deck, large size", 0, 30, 0, false, 0, true},
+                                           BacksCase{"ten-back set", 9, 0, 0, false, 0, false}),
+                         [](const auto& info) {
+                           std::string name = info.param.what;
+                           for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                           return name;
+                         });
 
 TEST_F(SourcesTest, TenBackSetsUseTheirCodeAndNarrowSuffix) {
   std::map<QString, QImage> pictures;
@@ -194,7 +194,12 @@ TEST(ChooseBackTest, WeekdayFixedOrRandom) {
   EXPECT_EQ(ChooseBack(2, 0, 12, never), 2);
   for (int set = 8; set <= 11; ++set) {
     int bound = 0;
-    EXPECT_EQ(ChooseBack(3, 1, set, [&](int n) { bound = n; return 9; }), 10);
+    EXPECT_EQ(ChooseBack(3, 1, set,
+                         [&](int n) {
+                           bound = n;
+                           return 9;
+                         }),
+              10);
     EXPECT_EQ(bound, 10);
   }
 }
@@ -227,9 +232,9 @@ TEST_F(SourcesTest, CardDesignWithoutItsLibrarySwitchesTheDesignsOff) {
 }
 
 TEST_F(SourcesTest, LibraryBackgroundsCarryTheSizeSuffixAndAreStretched) {
-  ASSERT_TRUE(testing::WriteBundle(program_, "ZanBackG03",
-                                   {{"Fon06Ye", testing::Filled({760, 500}, 0xFF00FFFF)},
-                                    {"Fon06YeB", testing::Filled({100, 80}, 0xFFFFFF00)}}));
+  ASSERT_TRUE(testing::WriteBundle(
+      program_, "ZanBackG03",
+      {{"Fon06Ye", testing::Filled({760, 500}, 0xFF00FFFF)}, {"Fon06YeB", testing::Filled({100, 80}, 0xFFFFFF00)}}));
   ASSERT_TRUE(testing::WriteBundle(program_, "ZanCGraph1", {{"BGLilu", testing::Filled({50, 40}, 0xFF800080)}}));
   PictureRegistry registry = Registry();
   const LoadedBackground small = LoadBackground(registry, false, 6, 3, 1, QSize(760, 500));

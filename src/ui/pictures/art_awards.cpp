@@ -182,9 +182,12 @@ void AddAwardPictures(Catalog& c) {
   c.Add("GZans128", QSize(128, 128), [](QPainter& p, int) { PaintCoinStack(p); });
   c.Add("GZansT128", QSize(128, 128), [](QPainter& p, int) { PaintBonusCoin(p); });
   constexpr int kFrames = 16;
-  c.Add("GEndBest", QSize(128, 128), [](QPainter& p, int f) { PaintEndBest(p, f, kFrames); }, kFrames, 90);
-  c.Add("GEndGood", QSize(128, 128), [](QPainter& p, int f) { PaintEndGood(p, f, kFrames); }, kFrames, 90);
-  c.Add("GEndBads", QSize(128, 128), [](QPainter& p, int f) { PaintEndBads(p, f, kFrames); }, kFrames, 90);
+  c.Add(
+      "GEndBest", QSize(128, 128), [](QPainter& p, int f) { PaintEndBest(p, f, kFrames); }, kFrames, 90);
+  c.Add(
+      "GEndGood", QSize(128, 128), [](QPainter& p, int f) { PaintEndGood(p, f, kFrames); }, kFrames, 90);
+  c.Add(
+      "GEndBads", QSize(128, 128), [](QPainter& p, int f) { PaintEndBads(p, f, kFrames); }, kFrames, 90);
 }
 
 }  // namespace tavlo::art

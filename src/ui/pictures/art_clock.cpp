@@ -36,9 +36,9 @@ QPainterPath Segment(int index) {
   struct Bar {
     QPointF a, b;
   };
-  const Bar bars[7] = {
-      {{4, 2}, {15, 2}},    {{16, 3.5}, {15.5, 15.5}}, {{15.5, 18.5}, {15, 30.5}}, {{3, 32}, {14, 32}},
-      {{2, 18.5}, {1.5, 30.5}}, {{2.5, 3.5}, {2, 15.5}}, {{3.5, 17}, {14.5, 17}}};
+  const Bar bars[7] = {{{4, 2}, {15, 2}},      {{16, 3.5}, {15.5, 15.5}}, {{15.5, 18.5}, {15, 30.5}},
+                       {{3, 32}, {14, 32}},    {{2, 18.5}, {1.5, 30.5}},  {{2.5, 3.5}, {2, 15.5}},
+                       {{3.5, 17}, {14.5, 17}}};
   const Bar& bar = bars[index];
   const QPointF along = bar.b - bar.a;
   const double length = std::hypot(along.x(), along.y());

@@ -20,14 +20,10 @@ struct LanguageTexts {
 
 // Japanese and Korean use the English pictures, so they need no line here.
 const LanguageTexts kLanguages[] = {
-    {"Eng", "Tavlo", "Elite Club", "Network Club"},
-    {"Rus", "Тавло", "Элитный клуб", "Сетевой клуб"},
-    {"Deu", "Tavlo", "Elite-Club", "Netzwerk-Club"},
-    {"Fra", "Tavlo", "Club d'élite", "Club en réseau"},
-    {"Spa", "Tavlo", "Club de élite", "Club en red"},
-    {"Chi", "塔夫洛", "精英俱乐部", "网络俱乐部"},
-    {"Ita", "Tavlo", "Club d'élite", "Club in rete"},
-    {"Cze", "Tavlo", "Elitní klub", "Síťový klub"},
+    {"Eng", "Tavlo", "Elite Club", "Network Club"},   {"Rus", "Тавло", "Элитный клуб", "Сетевой клуб"},
+    {"Deu", "Tavlo", "Elite-Club", "Netzwerk-Club"},  {"Fra", "Tavlo", "Club d'élite", "Club en réseau"},
+    {"Spa", "Tavlo", "Club de élite", "Club en red"}, {"Chi", "塔夫洛", "精英俱乐部", "网络俱乐部"},
+    {"Ita", "Tavlo", "Club d'élite", "Club in rete"}, {"Cze", "Tavlo", "Elitní klub", "Síťový klub"},
 };
 
 QString FaceFor(const char* suffix) {
@@ -135,7 +131,8 @@ void PaintRibbon(QPainter& p, QSizeF size) {
   QPainterPath stitch;
   const double inset = std::max(3.0, h / 14);
   stitch.moveTo(band.left() + inset, band.top() + inset);
-  stitch.quadTo(QPointF(band.center().x(), band.top() + inset - h * 0.12), QPointF(band.right() - inset, band.top() + inset));
+  stitch.quadTo(QPointF(band.center().x(), band.top() + inset - h * 0.12),
+                QPointF(band.right() - inset, band.top() + inset));
   stitch.moveTo(band.left() + inset, band.bottom() - inset);
   stitch.quadTo(QPointF(band.center().x(), band.bottom() - inset - h * 0.12),
                 QPointF(band.right() - inset, band.bottom() - inset));

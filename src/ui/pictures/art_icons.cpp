@@ -88,7 +88,9 @@ void PaintStats(QPainter& p) {
 }
 
 void PaintPerson(QPainter& p, QRectF box, const QColor& coat, bool woman) {
-  const auto at = [&](double u, double v) { return QPointF(box.left() + u * box.width(), box.top() + v * box.height()); };
+  const auto at = [&](double u, double v) {
+    return QPointF(box.left() + u * box.width(), box.top() + v * box.height());
+  };
   p.setPen(QPen(QColor(0x40, 0x30, 0x20), std::max(0.8, box.width() / 60)));
   if (woman) {
     p.setBrush(QColor(0x8A, 0x52, 0x28));
@@ -382,8 +384,10 @@ void AddIconPictures(Catalog& c) {
   c.Add("GRadioB", QSize(146, 65), [](QPainter& p, int) { PaintRadioLamp(p, QColor(0x70, 0x70, 0x70), false); });
   c.Add("GRadioR", QSize(146, 65), [red](QPainter& p, int) { PaintRadioLamp(p, red, true); });
   c.Add("GRadioG", QSize(146, 65), [green](QPainter& p, int) { PaintRadioLamp(p, green, true); });
-  c.Add("GSirenaB", QSize(32, 32), [](QPainter& p, int f) { PaintSiren(p, QColor(0x30, 0x70, 0xF0), f); }, 2, 400);
-  c.Add("GSirenaR", QSize(32, 32), [red](QPainter& p, int f) { PaintSiren(p, red, f); }, 2, 400);
+  c.Add(
+      "GSirenaB", QSize(32, 32), [](QPainter& p, int f) { PaintSiren(p, QColor(0x30, 0x70, 0xF0), f); }, 2, 400);
+  c.Add(
+      "GSirenaR", QSize(32, 32), [red](QPainter& p, int f) { PaintSiren(p, red, f); }, 2, 400);
   c.Add("GTourOn", QSize(48, 48), [](QPainter& p, int) { PaintServer(p, true); });
   c.Add("GTourOff", QSize(48, 48), [](QPainter& p, int) { PaintServer(p, false); });
   for (const char* kind : {"Play", "Pause", "Next", "Volume"}) {

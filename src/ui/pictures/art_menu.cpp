@@ -123,7 +123,6 @@ void PaintTitleCard(QPainter& p, int suitIndex) {
   p.drawImage(QRectF(5, 1, 49, 67), face);
 }
 
-
 // Left menu animation: a hand of five cards that fans open and closes again.
 void PaintFanFrame(QPainter& p, int frame, int frames) {
   const double phase = 0.5 - 0.5 * std::cos(2 * M_PI * frame / frames);
@@ -175,8 +174,10 @@ void AddMenuPictures(Catalog& c) {
   c.Add("GPointer", QSize(30, 20), [](QPainter& p, int) { PaintPointingHand(p); });
   constexpr int kFanFrames = 24;
   constexpr int kFlipFrames = 32;
-  c.Add("GifMenu1", QSize(160, 200), [](QPainter& p, int f) { PaintFanFrame(p, f, kFanFrames); }, kFanFrames, 90);
-  c.Add("GifMenu2", QSize(160, 200), [](QPainter& p, int f) { PaintFlipFrame(p, f, kFlipFrames); }, kFlipFrames, 70);
+  c.Add(
+      "GifMenu1", QSize(160, 200), [](QPainter& p, int f) { PaintFanFrame(p, f, kFanFrames); }, kFanFrames, 90);
+  c.Add(
+      "GifMenu2", QSize(160, 200), [](QPainter& p, int f) { PaintFlipFrame(p, f, kFlipFrames); }, kFlipFrames, 70);
   c.Add("PngMenu1", QSize(160, 200), [](QPainter& p, int) { PaintFanFrame(p, kFanFrames / 2, kFanFrames); });
   c.Add("PngMenu2", QSize(160, 200), [](QPainter& p, int) { PaintFlipFrame(p, 0, kFlipFrames); });
 }

@@ -225,7 +225,8 @@ void AddPopupPictures(Catalog& c) {
   c.Add("CURARROW", QSize(32, 32), [](QPainter& p, int) { PaintArrowCursor(p); });
   c.Add("CURHAND", QSize(32, 32), [](QPainter& p, int) { PaintHandCursor(p); });
   constexpr int kWaitFrames = 12;
-  c.Add("CURWAIT", QSize(32, 32), [](QPainter& p, int f) { PaintWaitCursor(p, f, kWaitFrames); }, kWaitFrames, 100);
+  c.Add(
+      "CURWAIT", QSize(32, 32), [](QPainter& p, int f) { PaintWaitCursor(p, f, kWaitFrames); }, kWaitFrames, 100);
   c.Add("CUREDIT", QSize(32, 32), [](QPainter& p, int) { PaintEditCursor(p); });
 }
 

@@ -134,17 +134,19 @@ void AddTablePictures(Catalog& c) {
     c.Add(name, QSize(20, 20), [text](QPainter& p, int) { PaintCompass(p, text); });
   }
   c.Add("SPYellow", QSize(160, 20), [](QPainter& p, int) { PaintSeatPlate(p); });
-  c.AddRendered("SPYellowB", QSize(320, 40),
-                [](QSize size, int) { return PaintScaled(QSize(160, 20), size, [](QPainter& p, int) { PaintSeatPlate(p); }, 0); });
+  c.AddRendered("SPYellowB", QSize(320, 40), [](QSize size, int) {
+    return PaintScaled(
+        QSize(160, 20), size, [](QPainter& p, int) { PaintSeatPlate(p); }, 0);
+  });
   c.Add("Hand_Right", QSize(30, 20), [](QPainter& p, int) { PaintPointingHand(p); });
   c.Add("Circle", QSize(20, 20), [](QPainter& p, int) { PaintDummyCircle(p); });
-  c.Add("ZvezdaBSm", QSize(13, 13),
-        [](QPainter& p, int) { PaintStar(p, QPointF(6.5, 7), 6.2, kGold, kGoldDark); });
+  c.Add("ZvezdaBSm", QSize(13, 13), [](QPainter& p, int) { PaintStar(p, QPointF(6.5, 7), 6.2, kGold, kGoldDark); });
   c.Add("GTimerY", QSize(20, 20), [](QPainter& p, int) { PaintTimerSquare(p, true); });
   c.Add("GTimerR", QSize(20, 20), [](QPainter& p, int) { PaintTimerSquare(p, false); });
   const auto board = [](QSize design) {
     return [design](QSize size, int) {
-      return PaintScaled(design, size, [design](QPainter& p, int) { PaintBoard(p, QSizeF(design), 8); }, 0);
+      return PaintScaled(
+          design, size, [design](QPainter& p, int) { PaintBoard(p, QSizeF(design), 8); }, 0);
     };
   };
   c.AddRendered("RamkaERSm", QSize(130, 90), board(QSize(130, 90)));
@@ -152,7 +154,8 @@ void AddTablePictures(Catalog& c) {
   c.AddRendered("RamkaBBSm", QSize(120, 150), board(QSize(120, 150)));
   c.AddRendered("RamkaBBBg", QSize(240, 300), board(QSize(120, 150)));
   const auto scoreBoard = [](QSize size, int) {
-    return PaintScaled(QSize(155, 95), size, [](QPainter& p, int) { PaintScoreBoard(p); }, 0);
+    return PaintScaled(
+        QSize(155, 95), size, [](QPainter& p, int) { PaintScoreBoard(p); }, 0);
   };
   c.AddRendered("TabloSm", QSize(155, 95), scoreBoard);
   c.AddRendered("TabloBg", QSize(310, 190), scoreBoard);

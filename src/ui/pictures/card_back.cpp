@@ -153,7 +153,8 @@ QImage CardForPainter(const QPainter& painter, int rank, int suitIndex, int back
   const auto key = std::make_tuple(rank, suitIndex, backNumber, size.width(), size.height());
   auto it = cache.find(key);
   if (it == cache.end()) {
-    it = cache.emplace(key, backNumber > 0 ? PaintCardBack(backNumber, size) : PaintCardFace(rank, suitIndex, size)).first;
+    it = cache.emplace(key, backNumber > 0 ? PaintCardBack(backNumber, size) : PaintCardFace(rank, suitIndex, size))
+             .first;
   }
   return it->second;
 }

@@ -60,17 +60,26 @@ std::vector<PipSpot> PipLayout(int count) {
   constexpr double L = 0.335, C = 0.5, R = 0.665;
   constexpr double T = 0.2, B = 0.8, M = 0.5;
   switch (count) {
-    case 2: return {{C, T}, {C, B}};
-    case 3: return {{C, T}, {C, M}, {C, B}};
-    case 4: return {{L, T}, {R, T}, {L, B}, {R, B}};
-    case 5: return {{L, T}, {R, T}, {C, M}, {L, B}, {R, B}};
-    case 6: return {{L, T}, {R, T}, {L, M}, {R, M}, {L, B}, {R, B}};
-    case 7: return {{L, T}, {R, T}, {C, 0.35}, {L, M}, {R, M}, {L, B}, {R, B}};
-    case 8: return {{L, T}, {R, T}, {C, 0.35}, {L, M}, {R, M}, {C, 0.65}, {L, B}, {R, B}};
-    case 9: return {{L, T}, {R, T}, {L, 0.4}, {R, 0.4}, {C, M}, {L, 0.6}, {R, 0.6}, {L, B}, {R, B}};
+    case 2:
+      return {{C, T}, {C, B}};
+    case 3:
+      return {{C, T}, {C, M}, {C, B}};
+    case 4:
+      return {{L, T}, {R, T}, {L, B}, {R, B}};
+    case 5:
+      return {{L, T}, {R, T}, {C, M}, {L, B}, {R, B}};
+    case 6:
+      return {{L, T}, {R, T}, {L, M}, {R, M}, {L, B}, {R, B}};
+    case 7:
+      return {{L, T}, {R, T}, {C, 0.35}, {L, M}, {R, M}, {L, B}, {R, B}};
+    case 8:
+      return {{L, T}, {R, T}, {C, 0.35}, {L, M}, {R, M}, {C, 0.65}, {L, B}, {R, B}};
+    case 9:
+      return {{L, T}, {R, T}, {L, 0.4}, {R, 0.4}, {C, M}, {L, 0.6}, {R, 0.6}, {L, B}, {R, B}};
     case 10:
       return {{L, T}, {R, T}, {C, 0.3}, {L, 0.4}, {R, 0.4}, {L, 0.6}, {R, 0.6}, {C, 0.7}, {L, B}, {R, B}};
-    default: return {};
+    default:
+      return {};
   }
 }
 

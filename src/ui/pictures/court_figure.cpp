@@ -96,7 +96,8 @@ void PaintCollar(QPainter& p, const Frame& f, int rank, double line) {
 }
 
 void PaintHead(QPainter& p, const Frame& f, int rank, int suitIndex, double line) {
-  const QColor hair = rank == kKing ? (suitIndex % 2 ? kHairGrey : kHairDark) : (rank == kQueen ? kHairGold : kHairDark);
+  const QColor hair =
+      rank == kKing ? (suitIndex % 2 ? kHairGrey : kHairDark) : (rank == kQueen ? kHairGold : kHairDark);
   p.setPen(QPen(kInk, line));
   // Hair behind the face.
   p.setBrush(hair);

@@ -57,7 +57,7 @@ class PictureRegistry {
   std::unordered_map<QString, QImage> cache_;
 };
 
-QImage Recolour(const QImage& picture, int variant);             // caption variants 1..7
+QImage Recolour(const QImage& picture, int variant);  // caption variants 1..7
 // Bilinear resampling; returns the picture unchanged unless both sizes are larger than 1.
 // Throws std::invalid_argument("Only COLOR_RGBALPHA and COLOR_RGB formats are supported") for
 // pictures that are neither RGB nor RGB with alpha (indexed, grey, mono).

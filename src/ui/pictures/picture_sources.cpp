@@ -20,16 +20,16 @@ struct DeckCodes {
 
 // Deck 0 (built in) .. 47, in deck-number order.
 constexpr DeckCodes kDecks[48] = {
-    {"", "", ""},         {"Med", "", ""},      {"Mod", "", ""},    {"Anc", "", ""},    {"Bar", "", ""},
-    {"Cel", "", ""},      {"Cor", "Mod", "Cor"}, {"Cro", "Mod", "Mod"}, {"Eng", "", ""}, {"Fra", "", ""},
-    {"His", "Mod", "Mod"}, {"Nat", "", ""},     {"Old", "", ""},    {"Par", "Mod", "Mod"}, {"Roy", "", ""},
-    {"Sha", "", ""},      {"Big", "", ""},      {"004", "", ""},    {"Lon", "", ""},    {"Cl2", "Sea", "Sea"},
-    {"Hea", "Sea", "Sea"}, {"Sea", "", ""},     {"Rhi", "", ""},    {"Me2", "", ""},    {"Doo", "", ""},
-    {"Boy", "Rhi", "Boy"}, {"Epi", "", ""},     {"USR", "Big", "USR"}, {"Pla", "", ""}, {"SkN", "", ""},
-    {"SkT", "", ""},      {"SkF", "", ""},      {"Bel", "", ""},    {"Dia", "", ""},    {"Kny", "", ""},
-    {"Pas", "", ""},      {"Rus", "", ""},      {"Sla", "", ""},    {"May", "", ""},    {"Lub", "", ""},
-    {"Fra", "", ""},      {"Mus", "", ""},      {"BS1", "", ""},    {"BS2", "", ""},    {"BS3", "", ""},
-    {"Chi", "", ""},      {"BIt", "", ""},      {"Cze", "", ""},
+    {"", "", ""},          {"Med", "", ""},       {"Mod", "", ""},       {"Anc", "", ""},       {"Bar", "", ""},
+    {"Cel", "", ""},       {"Cor", "Mod", "Cor"}, {"Cro", "Mod", "Mod"}, {"Eng", "", ""},       {"Fra", "", ""},
+    {"His", "Mod", "Mod"}, {"Nat", "", ""},       {"Old", "", ""},       {"Par", "Mod", "Mod"}, {"Roy", "", ""},
+    {"Sha", "", ""},       {"Big", "", ""},       {"004", "", ""},       {"Lon", "", ""},       {"Cl2", "Sea", "Sea"},
+    {"Hea", "Sea", "Sea"}, {"Sea", "", ""},       {"Rhi", "", ""},       {"Me2", "", ""},       {"Doo", "", ""},
+    {"Boy", "Rhi", "Boy"}, {"Epi", "", ""},       {"USR", "Big", "USR"}, {"Pla", "", ""},       {"SkN", "", ""},
+    {"SkT", "", ""},       {"SkF", "", ""},       {"Bel", "", ""},       {"Dia", "", ""},       {"Kny", "", ""},
+    {"Pas", "", ""},       {"Rus", "", ""},       {"Sla", "", ""},       {"May", "", ""},       {"Lub", "", ""},
+    {"Fra", "", ""},       {"Mus", "", ""},       {"BS1", "", ""},       {"BS2", "", ""},       {"BS3", "", ""},
+    {"Chi", "", ""},       {"BIt", "", ""},       {"Cze", "", ""},
 };
 
 // Back set codes 1..12; set 0 (the classical backs) has none.
@@ -188,8 +188,8 @@ int ChooseBack(int isoWeekday, int backChange, int backSet, const std::function<
   return std::clamp(isoWeekday, 1, 7);
 }
 
-LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int backgroundNumber,
-                                int backgroundColour, int windowSizeMode, QSize layoutSize) {
+LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int backgroundNumber, int backgroundColour,
+                                int windowSizeMode, QSize layoutSize) {
   LoadedBackground result;
   result.backgroundNumber = backgroundNumber;
   result.backgroundColour = backgroundColour;

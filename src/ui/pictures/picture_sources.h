@@ -38,8 +38,8 @@ DeckTableEntry DeckEntry(int deckNumber);  // deckNumber 0..47
 bool HasNarrowCards(int deckNumber);
 
 struct LoadedDeck {
-  bool result = true;     // false when the deck's library was missing
-  int deckNumber = 0;     // the deck setting afterwards (0 after a missing library)
+  bool result = true;  // false when the deck's library was missing
+  int deckNumber = 0;  // the deck setting afterwards (0 after a missing library)
   bool narrowCards = false;
   // Faces by card number - 1 (NumberOfCard): 69 x 94 for card size class 1, otherwise the large
   // picture at the card size with rounded transparent corners. A null face is a card the deck
@@ -77,8 +77,8 @@ struct LoadedBackground {
 };
 // windowSizeMode 1 is the small window (pictures without the "B" suffix, not stretched);
 // layoutSize is LayoutWidth x LayoutHeight.
-LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int backgroundNumber,
-                                int backgroundColour, int windowSizeMode, QSize layoutSize);
+LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int backgroundNumber, int backgroundColour,
+                                int windowSizeMode, QSize layoutSize);
 
 // Library face pictures are stored with an ellipse inverted; this restores them (and is its own
 // inverse). The ellipse depends on the picture: 69 x 94, standard large or narrow large.

@@ -21,8 +21,12 @@ QRgb RecolourPixel(QRgb pixel, int variant) {
         g = b + RoundEven(std::abs(r - b) * 0.4);
       }
       break;
-    case 3: g = r; break;
-    case 4: std::swap(r, g); break;
+    case 3:
+      g = r;
+      break;
+    case 4:
+      std::swap(r, g);
+      break;
     case 5: {
       const int red = r;
       r = b;
@@ -30,9 +34,14 @@ QRgb RecolourPixel(QRgb pixel, int variant) {
       b = red;
       break;
     }
-    case 6: std::swap(r, b); break;
-    case 7: b = r; break;
-    default: break;
+    case 6:
+      std::swap(r, b);
+      break;
+    case 7:
+      b = r;
+      break;
+    default:
+      break;
   }
   return qRgba(r, g, b, qAlpha(pixel));
 }
