@@ -281,6 +281,19 @@ QImage TableMock(PictureRegistry& registry) {
   return table;
 }
 
+// The menu caption and club title in the seven caption colour variants.
+QImage CaptionSheet(PictureRegistry& registry) {
+  QImage sheet(2 * 410 + 10, 7 * 80 + 10, QImage::Format_RGB32);
+  sheet.fill(art::kFelt);
+  QPainter p(&sheet);
+  for (int variant = 1; variant <= 7; ++variant) {
+    const int y = 10 + (variant - 1) * 80;
+    p.drawImage(10, y, Recolour(registry.Picture("CapEng"), variant));
+    p.drawImage(420, y + 15, Recolour(registry.Picture("Net__Deu"), variant));
+  }
+  return sheet;
+}
+
 // Pictures the large window shows at twice their design size, painted at that size.
 QImage ScaleTwoSheet(PictureRegistry& registry) {
   const char* names[] = {"CapRus",  "GTitle",     "EliteEng", "TabloBg",  "SPYellowB", "RamkaBBBg", "VItog",
@@ -329,6 +342,7 @@ int WritePictureSheets(PictureRegistry& registry, const QString& folder) {
   }
   Save(MenuMock(registry), QStringLiteral("%1/menu-pieces.png").arg(folder), written);
   Save(TableMock(registry), QStringLiteral("%1/table-pieces.png").arg(folder), written);
+  Save(CaptionSheet(registry), QStringLiteral("%1/captions.png").arg(folder), written);
   Save(ScaleTwoSheet(registry), QStringLiteral("%1/scale-2.png").arg(folder), written);
   Save(ButtonSheet(registry), QStringLiteral("%1/buttons.png").arg(folder), written);
   Save(ClassicCloseUp(registry), QStringLiteral("%1/deck-71x96-closeup.png").arg(folder), written);

@@ -49,8 +49,8 @@ void DrawFittedText(QPainter& p, const QRectF& box, const QString& text, QFont f
   p.restore();
 }
 
-void DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QBrush& fill,
-                    const QColor& edge, double edgeWidth, const QColor& shadow) {
+QRectF DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QBrush& fill,
+                      const QColor& edge, double edgeWidth, const QColor& shadow) {
   const QPainterPath path = FittedTextPath(box, text, font);
   p.save();
   p.setPen(QPen(shadow, edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -62,6 +62,7 @@ void DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont f
   p.setPen(Qt::NoPen);
   p.drawPath(path);
   p.restore();
+  return path.boundingRect();
 }
 
 void DrawGoldFrame(QPainter& p, const QRectF& rect, double radius, double width) {

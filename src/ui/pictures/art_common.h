@@ -15,9 +15,9 @@ QFont PixelFont(const QString& family, double pixelSize, bool bold = true);
 void DrawFittedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QColor& colour);
 
 // Text with an outline and a drop shadow, as carved lettering: the path is filled with `fill`
-// and stroked with `edge`.
-void DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QBrush& fill,
-                    const QColor& edge, double edgeWidth, const QColor& shadow);
+// and stroked with `edge`. Returns the bounds of the lettering.
+QRectF DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont font, const QBrush& fill,
+                      const QColor& edge, double edgeWidth, const QColor& shadow);
 
 // A gold frame line: a light and a dark stroke side by side, reading as a raised moulding.
 void DrawGoldFrame(QPainter& p, const QRectF& rect, double radius, double width);

@@ -1,6 +1,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/pictures/art_common.h"
@@ -41,32 +42,41 @@ QLinearGradient CaptionFill(double top, double bottom) {
 }
 
 void PaintCaption(QPainter& p, const QString& text, const QString& family) {
-  const QRectF box(8, 2, 384, 66);
+  const QRectF box(60, 2, 280, 66);
   QFont font = PixelFont(family, 58);
   font.setLetterSpacing(QFont::PercentageSpacing, 108);
-  DrawCarvedText(p, box, text, font, CaptionFill(8, 64), QColor(0x50, 0, 0), 2.4, QColor(0x30, 0, 0, 150));
-  // Two flourishes either side of the name.
+  const QRectF letters =
+      DrawCarvedText(p, box, text, font, CaptionFill(8, 64), QColor(0x50, 0, 0), 2.4, QColor(0x30, 0, 0, 150));
+  // A flourish either side of the name, close to its letters.
   p.setPen(QPen(QColor(0xC0, 0x10, 0x10), 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
   for (const double side : {-1.0, 1.0}) {
-    const double x = 200 + side * 190;
+    const double x = side < 0 ? letters.left() - 10 : letters.right() + 10;
     QPainterPath curl;
-    curl.moveTo(x, 36);
-    curl.cubicTo(x - side * 14, 26, x - side * 26, 44, x - side * 40, 34);
+    curl.moveTo(x, 40);
+    curl.cubicTo(x + side * 14, 30, x + side * 26, 48, x + side * 42, 36);
     p.drawPath(curl);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xC0, 0x10, 0x10));
+    p.drawEllipse(QPointF(x + side * 44, 35), 2.6, 2.6);
+    p.setPen(QPen(QColor(0xC0, 0x10, 0x10), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
   }
 }
 
 void PaintClubTitle(QPainter& p, const QString& text, const QString& family) {
-  const QRectF box(20, 2, 310, 36);
-  DrawCarvedText(p, box, text, PixelFont(family, 30), CaptionFill(6, 36), QColor(0x50, 0, 0), 1.4,
-                 QColor(0x30, 0, 0, 140));
+  const QRectF box(40, 2, 270, 36);
+  const QRectF letters = DrawCarvedText(p, box, text, PixelFont(family, 30), CaptionFill(6, 36), QColor(0x50, 0, 0),
+                                        1.4, QColor(0x30, 0, 0, 140));
+  const double left = std::max(4.0, letters.left() - 30);
+  const double right = std::min(346.0, letters.right() + 30);
   p.setPen(QPen(QColor(0xB0, 0x10, 0x10), 1.6, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(4, 20), QPointF(24, 20));
-  p.drawLine(QPointF(326, 20), QPointF(346, 20));
+  p.drawLine(QPointF(left, 20), QPointF(letters.left() - 8, 20));
+  p.drawLine(QPointF(letters.right() + 8, 20), QPointF(right, 20));
   p.setBrush(QColor(0xD0, 0x10, 0x10));
   p.setPen(Qt::NoPen);
-  p.drawEllipse(QPointF(4, 20), 2.5, 2.5);
-  p.drawEllipse(QPointF(346, 20), 2.5, 2.5);
+  p.drawEllipse(QPointF(left, 20), 2.5, 2.5);
+  p.drawEllipse(QPointF(right, 20), 2.5, 2.5);
 }
 
 // Header strips of the grey dialog design: a burgundy band with a gold moulding, on which the
