@@ -250,5 +250,37 @@ TEST_F(SourcesTest, LibraryBackgroundsCarryTheSizeSuffixAndAreStretched) {
   EXPECT_EQ(design.picture.size(), QSize(1290, 850));
 }
 
+TEST_F(SourcesTest, DesignPicturesNeedTheDesignLibrary) {
+  {
+    PictureRegistry registry = Registry();
+    const DesignPicture missing = LoadDesignPicture(registry, "GTouch");
+    EXPECT_TRUE(missing.designOff);
+    ASSERT_TRUE(missing.notice.has_value());
+    EXPECT_EQ(*missing.notice, (MissingFileNotice{93, " ZanCGraph1.dll"}));
+    EXPECT_FALSE(missing.picture.has_value());
+  }
+  ASSERT_TRUE(testing::WriteBundle(parent_, "ZanCGraph1", {{"GTouch", testing::Filled({3000, 100}, 0xFF00FF00)}}));
+  PictureRegistry registry = Registry();
+  const DesignPicture touch = LoadDesignPicture(registry, "gtouch");
+  EXPECT_FALSE(touch.designOff);
+  EXPECT_FALSE(touch.notice.has_value());
+  ASSERT_TRUE(touch.picture.has_value());
+  EXPECT_EQ(touch.picture->size(), QSize(3000, 100));
+  // A library without the picture keeps the design on and simply draws nothing.
+  const DesignPicture absent = LoadDesignPicture(registry, "GFormSpeedEng");
+  EXPECT_FALSE(absent.designOff);
+  EXPECT_FALSE(absent.notice.has_value());
+  EXPECT_FALSE(absent.picture.has_value());
+}
+
+TEST_F(SourcesTest, AnEmptyLibraryNameAsksTheProgramsOwnPictures) {
+  PictureRegistry registry = Registry();
+  const auto own = LoadLibraryPicture(registry, "GTimerY", QString());
+  ASSERT_TRUE(own.has_value());
+  EXPECT_EQ(own->size(), QSize(20, 20));
+  EXPECT_FALSE(LoadLibraryPicture(registry, "NoSuchPicture", QString()).has_value());
+  EXPECT_FALSE(LoadLibraryPicture(registry, "BGLilu", "ZanCGraph1.dll").has_value());
+}
+
 }  // namespace
 }  // namespace tavlo

@@ -235,4 +235,23 @@ LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int 
   return result;
 }
 
+std::optional<QImage> LoadLibraryPicture(PictureRegistry& registry, const QString& name, const QString& library) {
+  if (library.isEmpty()) {
+    if (!registry.HasPicture(name)) return std::nullopt;
+    return registry.Picture(name);
+  }
+  return registry.LibraryPicture(library, name);
+}
+
+DesignPicture LoadDesignPicture(PictureRegistry& registry, const QString& name) {
+  DesignPicture result;
+  if (!registry.HasLibrary(kDesignLibrary)) {
+    result.designOff = true;
+    result.notice = Missing(kDesignLibrary);
+    return result;
+  }
+  result.picture = registry.LibraryPicture(kDesignLibrary, name);
+  return result;
+}
+
 }  // namespace tavlo

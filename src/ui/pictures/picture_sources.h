@@ -80,6 +80,20 @@ struct LoadedBackground {
 LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int backgroundNumber, int backgroundColour,
                                 int windowSizeMode, QSize layoutSize);
 
+// A named picture of a library, or of the program's own pictures when `library` is empty. Nothing
+// when the library cannot be opened or does not hold the name.
+std::optional<QImage> LoadLibraryPicture(PictureRegistry& registry, const QString& name, const QString& library);
+
+// A picture of the card-style design library. When the library cannot be opened the card-style
+// design is switched off and the missing-file notice shown; a library without the picture just
+// draws nothing.
+struct DesignPicture {
+  std::optional<QImage> picture;
+  bool designOff = false;
+  std::optional<MissingFileNotice> notice;
+};
+DesignPicture LoadDesignPicture(PictureRegistry& registry, const QString& name);
+
 // Library face pictures are stored with an ellipse inverted; this restores them (and is its own
 // inverse). The ellipse depends on the picture: 69 x 94, standard large or narrow large.
 void InvertFaceEllipse(QImage& face, bool narrowCards);
