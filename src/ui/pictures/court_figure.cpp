@@ -50,23 +50,6 @@ void PaintRobe(QPainter& p, const Frame& f, const QColor& primary, const QColor&
   p.setPen(QPen(kGold, line * 2.2));
   p.drawLine(f.at(0.4, 0.67), f.at(0.345, 1.0));
   p.drawLine(f.at(0.6, 0.67), f.at(0.655, 1.0));
-  // Sleeves: a darker fold on each shoulder.
-  p.setPen(QPen(kInk, line));
-  p.setBrush(primary.darker(135));
-  QPainterPath left;
-  left.moveTo(f.at(0.04, 0.82));
-  left.cubicTo(f.at(0.1, 0.74), f.at(0.2, 0.72), f.at(0.26, 0.76));
-  left.lineTo(f.at(0.22, 1.0));
-  left.lineTo(f.at(0.02, 1.0));
-  left.closeSubpath();
-  p.drawPath(left);
-  QPainterPath right;
-  right.moveTo(f.at(0.96, 0.82));
-  right.cubicTo(f.at(0.9, 0.74), f.at(0.8, 0.72), f.at(0.74, 0.76));
-  right.lineTo(f.at(0.78, 1.0));
-  right.lineTo(f.at(0.98, 1.0));
-  right.closeSubpath();
-  p.drawPath(right);
 }
 
 void PaintCollar(QPainter& p, const Frame& f, int rank, double line) {
@@ -187,6 +170,39 @@ void PaintHeadwear(QPainter& p, const Frame& f, int rank, const QColor& primary,
   }
 }
 
+// Where the figure's hand holds its attribute: the king's sword on the right, the queen's
+// flower and the jack's halberd on the left.
+QPointF HandOf(int rank) {
+  if (rank == kKing) return {0.875, 0.84};
+  if (rank == kQueen) return {0.19, 0.76};
+  return {0.165, 0.8};
+}
+
+void PaintArm(QPainter& p, const Frame& f, int rank, const QColor& sleeve, double line) {
+  const QPointF hand = HandOf(rank);
+  const bool right = hand.x() > 0.5;
+  const QPointF shoulder(right ? 0.74 : 0.26, 0.7);
+  QPainterPath arm;
+  arm.moveTo(f.at(shoulder.x(), shoulder.y()));
+  arm.cubicTo(f.at(shoulder.x() + (right ? 0.08 : -0.08), shoulder.y() + 0.02),
+              f.at(hand.x() + (right ? -0.02 : 0.02), hand.y() + 0.12), f.at(hand.x(), hand.y() + 0.04));
+  const double width = f.dx(0.13);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kInk, width + line * 2, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(arm);
+  p.setPen(QPen(sleeve, width, Qt::SolidLine, Qt::RoundCap));
+  p.drawPath(arm);
+  p.setPen(QPen(kGold, line * 3, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(f.at(hand.x() - 0.055, hand.y() + 0.06), f.at(hand.x() + 0.055, hand.y() + 0.06));
+}
+
+void PaintHand(QPainter& p, const Frame& f, int rank, double line) {
+  const QPointF hand = HandOf(rank);
+  p.setPen(QPen(kInk, line));
+  p.setBrush(kSkin);
+  p.drawEllipse(f.at(hand.x(), hand.y()), f.dx(0.045), f.dy(0.04));
+}
+
 void PaintAttribute(QPainter& p, const Frame& f, int rank, double line) {
   p.setPen(QPen(kInk, line));
   if (rank == kKing) {
@@ -238,11 +254,13 @@ void PaintCourtHalf(QPainter& p, const QRectF& half, int rank, int suitIndex) {
   const bool first = (rank + suitIndex) % 2 == 0;
   const QColor primary = first ? kDeepRed : kRoyalBlue;
   const QColor secondary = first ? kRoyalBlue : kDeepRed;
-  PaintAttribute(p, f, rank, line);
   PaintRobe(p, f, primary, secondary, line);
   PaintHead(p, f, rank, suitIndex, line);
   PaintCollar(p, f, rank, line);
   PaintHeadwear(p, f, rank, primary, line);
+  PaintArm(p, f, rank, primary.darker(125), line);
+  PaintAttribute(p, f, rank, line);
+  PaintHand(p, f, rank, line);
   // The suit on the chest.
   const double side = f.dy(0.17);
   p.setPen(QPen(kGoldLight, line * 1.5));
