@@ -48,7 +48,8 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
       files_(ClubFilesIn(paths_.ProgramFolder)),
       settings_(DefaultSettings()),
       pictures_(LibraryFolders(paths_)),
-      records_(files_) {
+      records_(files_),
+      playerRecords_(records_, memberName_) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kDesignWidth, kDesignHeight);
@@ -58,7 +59,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   look_.Word = [this](WordId w) { return W(w); };
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
-  game_ = std::make_unique<Game>(*this, records_, gameSeed);
+  game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
   computer_ = std::make_unique<ComputerPlayer>(settings_.Rules, *this,
                                                 seed ? std::optional<std::uint64_t>(*seed + 1) : std::nullopt);
   flow_ = std::make_unique<FlowController>(*game_, *this, *computer_);
@@ -74,7 +75,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   connect(menu_, &MainMenu::ModeClicked, this, [this] {
     PlayEffect("WOpenFo");
     settings_.ClubListMode = settings_.ClubListMode == 1 ? 2 : 1;
-    menu_->ApplyCaptions();
+    menu_->SetClubListMode(settings_.ClubListMode);
     FillClubList();
   });
   connect(menu_, &MainMenu::CaptionClicked, this, [this] {
@@ -356,6 +357,7 @@ void MainWindow::BuildContextMenu() {
   chat_ = popup_->addAction(QString());
   for (QAction* a : {genCount_, quit_, changeName_, conv_, radio_, chat_}) a->setEnabled(false);
   connect(quit_, &QAction::triggered, this, [this] { flow_->OnQuit(); });
+  connect(changeName_, &QAction::triggered, this, &MainWindow::ChangeName);
   connect(speed_, &QAction::triggered, this, &MainWindow::OpenSpeedDialog);
   connect(help_, &QAction::triggered, this, &MainWindow::OpenHelp);
   connect(about_, &QAction::triggered, this, &MainWindow::OpenAbout);
@@ -412,12 +414,12 @@ void MainWindow::OnClubRow(int row) {
   const ClubFileContents club = ReadClubFile(files_.Club(settings_.NetGame));
   if (club.Status != ClubRead::Read || IsEmptyClubRow(club.Lines[row])) return;
   PlayEffect("WOpenFo");
-  StartSeries(static_cast<PlayerSlot>(row));
+  if (AskForPlayer(static_cast<PlayerSlot>(row))) StartSeries(static_cast<PlayerSlot>(row));
 }
 
 void MainWindow::OnNewPlayer() {
   PlayEffect("WOpenFo");
-  StartSeries(PlayerSlot::NewPlayer);
+  if (AskForPlayer(PlayerSlot::NewPlayer)) StartSeries(PlayerSlot::NewPlayer);
 }
 
 void MainWindow::StartSeries(PlayerSlot slot) {

@@ -13,6 +13,7 @@
 #include "game/game.h"
 #include "records/club_paths.h"
 #include "records/club_player_records.h"
+#include "records/finish_series.h"
 #include "settings/service_configuration.h"
 #include "settings/settings.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -27,6 +28,7 @@ class QAction;
 namespace tavlo {
 
 class MainMenu;
+class TFormDiscard;
 class TableScreen;
 class TitleScreen;
 
@@ -35,6 +37,22 @@ class SoundEffects {
  public:
   virtual ~SoundEffects() = default;
   virtual void Play(std::string_view name) = 0;
+};
+
+// The running values of the player a series starts for: club members from the club file,
+// a new player with the name the dialog was given.
+class DialogPlayerRecords : public PlayerRecords {
+ public:
+  DialogPlayerRecords(ClubPlayerRecords& club, const std::string& newPlayerName)
+      : club_(club), newPlayerName_(newPlayerName) {}
+  PlayerValues LoadPlayer(PlayerSlot slot, bool networkClub) override {
+    if (slot == PlayerSlot::NewPlayer) return PlayerValues{newPlayerName_, 0.0, 0, 0, 0};
+    return club_.LoadPlayer(slot, networkClub);
+  }
+
+ private:
+  ClubPlayerRecords& club_;
+  const std::string& newPlayerName_;
 };
 
 // The program's one window, TForm1: the title screen, the main menu and the game table
@@ -84,8 +102,16 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void ApplyCaptions();
   // The options changed the looks: fonts, designs, deck, backgrounds are applied again.
   void ApplyLooks();
+  // The name dialog for a club row, a new player or a rename; false when cancelled.
+  bool AskForPlayer(PlayerSlot slot, const std::string& renameFrom = {});
   // A new series against the computer for the player in `slot` (the name dialog is done).
   void StartSeries(PlayerSlot slot);
+  // "To change a name" during a series.
+  void ChangeName();
+  // The record the last finished series left.
+  const std::optional<SeriesRecord>& LastSeries() const { return lastSeries_; }
+  // Called with every score sheet before it is shown (tests close it).
+  std::function<void(TFormDiscard&)> ScoreSheetShown;
   // The settings are written back; false (after the notice) when that failed.
   bool SaveSettingsNow();
 
@@ -172,7 +198,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   bool clubCheckFailed_ = false;
   std::string installationLabel_;
 
+  std::string memberName_;  // the player of the running series, as stored (20 characters)
+  std::string passwordDigits_;
   ClubPlayerRecords records_;
+  DialogPlayerRecords playerRecords_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<ComputerPlayer> computer_;
   std::unique_ptr<FlowController> flow_;
@@ -198,8 +227,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   bool firstPaintDone_ = false;
   bool started_ = false;
   bool busy_ = false;      // a blocking pause or the computer's thinking: ticks are dropped
-  std::string memberName_;  // the player of the running series, as stored (20 characters)
-  std::string passwordDigits_;
+  std::optional<SeriesRecord> lastSeries_;
 };
 
 }  // namespace tavlo

@@ -97,8 +97,6 @@ void MainWindow::DealReady() {
   update();
 }
 
-void MainWindow::ShowScoreSheet(bool) {}
-
 void MainWindow::EndOfDealShown() {}
 
 void MainWindow::PlayEffect(std::string_view name) {
@@ -107,11 +105,6 @@ void MainWindow::PlayEffect(std::string_view name) {
 
 void MainWindow::SendFrame(std::string_view) {}
 void MainWindow::CloseConnections() {}
-
-void MainWindow::FinishSeries(std::int32_t, int) {
-  game_->LeaveTable();
-  ShowMenu();
-}
 
 bool MainWindow::ConfirmLeave() { return AskYesNo(W(WordId::LeaveToMenuQuestion) + "\n\r" + W(WordId::DataWillBeLost)); }
 

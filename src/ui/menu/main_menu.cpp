@@ -232,6 +232,11 @@ void MainMenu::ApplyCaptions() {
   for (TZanCardsButton* b : rows_) b->update();
 }
 
+void MainMenu::SetClubListMode(int mode) {
+  view_.clubListMode = mode;
+  ApplyCaptions();
+}
+
 void MainMenu::SetClubRows(const std::array<QString, 5>& rows, const std::array<bool, 5>& empty) {
   view_.clubRows = rows;
   view_.emptyRows = empty;

@@ -57,6 +57,7 @@ class MainMenu : public QObject {
   void Animate(const QDateTime& now);
   // Captions in the current language (after a language change).
   void ApplyCaptions();
+  void SetClubListMode(int mode);
   void SetClubRows(const std::array<QString, 5>& rows, const std::array<bool, 5>& empty);
 
   TZanCardsButton& ClubRow(int row) { return *rows_[static_cast<std::size_t>(row - 1)]; }

@@ -345,9 +345,39 @@ void PaintPlayerButton(QPainter& p, const QString& kind) {
   }
 }
 
+// The maker's other games: three small cards fanned on the tile.
+void PaintOtherGames(QPainter& p) {
+  PaintTile(p);
+  const QColor inks[3] = {kCardRed, kInk, kCardRed};
+  for (int i = 0; i < 3; ++i) {
+    p.save();
+    p.translate(24, 40);
+    p.rotate((i - 1) * 18);
+    p.setPen(QPen(QColor(0x55, 0x50, 0x4A), 0.9));
+    p.setBrush(kIvory);
+    p.drawRoundedRect(QRectF(-7, -28, 14, 20), 2, 2);
+    DrawSuit(p, i == 1 ? 3 : i, QPointF(0, -18), 8, inks[i]);
+    p.restore();
+  }
+}
+
+// Support for the game: a heart over a gold coin.
+void PaintSupport(QPainter& p) {
+  PaintTile(p);
+  QRadialGradient gold(QPointF(28, 30), 14);
+  gold.setColorAt(0, kGoldLight);
+  gold.setColorAt(1, kGoldDark);
+  p.setPen(QPen(kGoldDark.darker(140), 1));
+  p.setBrush(gold);
+  p.drawEllipse(QPointF(30, 31), 10, 10);
+  DrawSuit(p, 0, QPointF(20, 21), 20, kCardRed);
+}
+
 }  // namespace
 
 void AddIconPictures(Catalog& c) {
+  c.Add("GAdvGames48", QSize(48, 48), [](QPainter& p, int) { PaintOtherGames(p); });
+  c.Add("GAdvSupport48", QSize(48, 48), [](QPainter& p, int) { PaintSupport(p); });
   const QColor green(0x30, 0xD0, 0x40), red(0xE0, 0x20, 0x20), yellow(0xF8, 0xD0, 0x20);
   c.Add("LampG24", QSize(24, 24), [green](QPainter& p, int) { PaintLamp(p, QPointF(12, 12), 10.5, green); });
   c.Add("LampR24", QSize(24, 24), [red](QPainter& p, int) { PaintLamp(p, QPointF(12, 12), 10.5, red); });

@@ -1,0 +1,138 @@
+// The main window's side of choosing a player, renaming and recording a finished series.
+#include <QGuiApplication>
+
+#include "lang/word_table.h"
+#include "records/club_file.h"
+#include "records/club_members.h"
+#include "records/finish_series.h"
+#include "records/history_clock.h"
+#include "records/member_line.h"
+#include "records/records_notice.h"
+#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/score_sheet.h"
+#include "ui/main_window.h"
+#include "ui/table/table_screen.h"
+
+namespace tavlo {
+namespace {
+
+// The window's steps of recording a series.
+class WindowSeriesEvents : public SeriesEvents {
+ public:
+  WindowSeriesEvents(MainWindow& window, std::function<void(const QString&)> notice, int languageIndex)
+      : window_(window), notice_(std::move(notice)), language_(languageIndex) {}
+
+  void LeaveTable() override { window_.Table().HideGameTable(); }
+  double SettleRatedGame(std::int32_t, std::int32_t) override { return 0.0; }
+  void HideWaitBar() override {}
+  void SendGameStats(const HisStr&) override {}
+  void PlayEffect(std::string_view name) override { window_.PlayEffect(name); }
+  void ShowNotice(RecordsNotice notice, const std::filesystem::path& path) override {
+    notice_(QString::fromStdString(RecordsNoticeText(notice, path, language_)));
+  }
+  void CloseLanConnection() override {}
+  void ShowEndOfCycle(const SeriesRecord& record) override { endOfCycle_ = record; }
+  void ShowWorldTopTenResult(std::int32_t) override {}
+  void SubmitRatedCycle() override {}
+  void ReturnToMenu(bool) override { window_.ShowMenu(); }
+
+  std::optional<SeriesRecord> endOfCycle_;
+
+ private:
+  MainWindow& window_;
+  std::function<void(const QString&)> notice_;
+  int language_;
+};
+
+}  // namespace
+
+bool MainWindow::AskForPlayer(PlayerSlot slot, const std::string& renameFrom) {
+  PasswordRequest request;
+  request.Slot = slot;
+  request.PlayerName = settings_.PlayerName;
+  request.NetGame = settings_.NetGame;
+  request.RenameFrom = renameFrom;
+  const int row = static_cast<int>(slot);
+  if (row >= 1 && row <= 5) {
+    const ClubFileContents club = ReadClubFile(files_.Club(settings_.NetGame));
+    if (club.Status != ClubRead::Read) return false;
+    request.MemberLine = club.Lines[row];
+  }
+  TFormPassword dialog(pictures_, Look(), request, [this](const QString& text) { ShowNoticeText(text); }, this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  settings_.PlayerName = dialog.Confirmed().PlayerName;
+  memberName_ = dialog.Confirmed().MemberName;
+  passwordDigits_ = dialog.Confirmed().PasswordDigits;
+  return true;
+}
+
+void MainWindow::ChangeName() {
+  const GameState& s = game_->State();
+  if (!s.GameShown) return;
+  PlayEffect("WOpenFo");
+  const std::string oldDigits = passwordDigits_;
+  const std::string oldName = memberName_;
+  if (!AskForPlayer(PlayerSlot::NewPlayer, memberName_)) {
+    memberName_ = oldName;
+    passwordDigits_ = oldDigits;
+    return;
+  }
+  const int slot = static_cast<int>(game_->Mode().Player);
+  if (slot >= 1 && slot <= 5) {
+    const StoreResult stored = RenameMember(files_.Local, slot, records_.SeriesStartLine(), memberName_,
+                                            passwordDigits_, clubNoWrite_);
+    if (const auto notice = NoticeFor(stored.Update)) {
+      ShowNoticeText(QString::fromStdString(RecordsNoticeText(*notice, files_.Local, settings_.LanguageIndex)));
+    }
+    // The member's line may now stand elsewhere; the series follows it there.
+    if (stored.MemberLine >= 1) {
+      TableMode mode = game_->Mode();
+      mode.Player = static_cast<PlayerSlot>(stored.MemberLine);
+      game_->SetMode(mode);
+    }
+  }
+  ShowNoticeText(W(WordId::NameChanged) + QString::fromStdString(memberName_).trimmed());
+  OneBased<std::string, 4> names = s.SeatNames;
+  names[4] = QString::fromStdString(memberName_).trimmed().toStdString();
+  game_->SetSeatNames(names);
+  table_->RedrawPlateName(4);
+}
+
+void MainWindow::ShowScoreSheet(bool) {
+  TFormDiscard sheet(pictures_, fonts_, *game_, background_, settings_.WindowSizeMode == 1,
+                     [this](WordId w) { return W(w); }, this);
+  if (ScoreSheetShown) ScoreSheetShown(sheet);
+  sheet.exec();
+}
+
+void MainWindow::FinishSeries(std::int32_t seriesResult, int seriesKon) {
+  const GameState& s = game_->State();
+  const TableMode& mode = game_->Mode();
+  SeriesFinish series;
+  series.Result = seriesResult;
+  series.Deals = seriesKon;
+  series.KonNo = s.KonNo;
+  series.TotalScore = s.TotalScore;
+  series.Player = mode.Player;
+  series.AccountState = mode.AccountState;
+  series.NetGame = mode.NetGame;
+  series.NetRole = mode.NetRole;
+  series.Tournament = mode.Tournament;
+  series.MemberName = QString::fromStdString(memberName_).toStdString();
+  series.MemberRating = s.PlayerRating;
+  const std::string& startLine = records_.SeriesStartLine();
+  series.MemberKon = static_cast<std::int32_t>(startLine.empty() ? 0 : MemberKonOf(startLine).value_or(0));
+  series.PasswordDigits = passwordDigits_;
+  series.SeatNames = s.SeatNames;
+  series.ClubNoWrite = clubNoWrite_;
+  WindowSeriesEvents events(*this, [this](const QString& text) { ShowNoticeText(text); }, settings_.LanguageIndex);
+  SystemHistoryClock clock;
+  game_->LeaveTable();
+  lastSeries_ = tavlo::FinishSeries(series, files_, clock, events);
+  changeName_->setEnabled(false);
+  quit_->setEnabled(false);
+  genCount_->setEnabled(false);
+  conv_->setEnabled(false);
+}
+
+}  // namespace tavlo
