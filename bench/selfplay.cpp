@@ -155,6 +155,7 @@ int main(int argc, char** argv) {
   std::vector<double> times;
   OneBased<std::vector<double>, 13> timesByTrick;
   std::vector<double> cpuTimes;
+  OneBased<std::vector<double>, 13> cpuTimesByTrick;
   std::string slowest;
   const GameState& s = game.State();
   long long seriesDifference = 0;
@@ -177,6 +178,7 @@ int main(int argc, char** argv) {
       const int slot = chooser.ChooseCard(s, seat);
       const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
       cpuTimes.push_back(ThreadMilliseconds() - cpuBefore);
+      cpuTimesByTrick[s.TrickNo].push_back(cpuTimes.back());
       if (times.empty() || ms > *std::max_element(times.begin(), times.end())) {
         slowest = "deal " + std::to_string(s.KonNo) + ", trick " + std::to_string(s.TrickNo) + ", place " +
                   std::to_string(s.TrickPos) + ", seat " + kSeatNames[seat];
@@ -220,6 +222,10 @@ int main(int argc, char** argv) {
     }
     std::printf("decision times (processor time of this thread):\n");
     PrintTimes("overall", cpuTimes);
+    for (int t = 1; t <= 13; ++t) {
+      const std::string label = "trick " + std::to_string(t);
+      PrintTimes(label.c_str(), cpuTimesByTrick[t]);
+    }
   }
   return 0;
 }

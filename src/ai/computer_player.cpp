@@ -110,7 +110,7 @@ int ComputerPlayer::ChooseCard(const GameState& state, int seat) {
     view_.PlayEffect("WDing_1");
     return cover;
   }
-  if (state.CardsLeft[seat] == 1) return 1;
+  if (state.CardsLeft[seat] <= 1) return state.CardsLeft[seat];
   return ChooseBySampling(state, seat);
 }
 
