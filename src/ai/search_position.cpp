@@ -247,7 +247,10 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
   // The last trick is forced: every hand plays its one card. Its value is what playing
   // it out gives (a claim at its start agrees: it can only fire when the mover wins),
   // and positions with one card are never cached.
-  if (p == 1 && !root && Count(slots[h1]) == 1) return LastTrick(mover, label);
+  if (p == 1 && !root && Count(slots[h1]) == 1 && Count(slots[h2]) == 1 && Count(slots[h3]) == 1 &&
+      Count(slots[h4]) == 1) {
+    return LastTrick(mover, label);
+  }
 
   const Bits equivalent = Equivalent(mover, p);
   const auto& cards = slotCard[h1];

@@ -104,6 +104,19 @@ TEST(ChooseCard, PlaysWholeDealsLegallyAndReproducibly) {
   }
 }
 
+TEST(ChooseCard, WrongKnowledgeOfAHiddenSeatStillEndsInALegalCard) {
+  testing::PlayedPosition pos = testing::PlayTo(5, 2, RuleOptions{}, 21);
+  const int known = KnownHand(pos.seat, pos.state.Dummy);
+  const int hidden = NextSeat(pos.seat) != known ? NextSeat(pos.seat) : Partner(pos.seat);
+  // The seat is wrongly thought to hold none of the 52 cards: re-dealing can never succeed.
+  for (int n = 1; n <= 52; ++n) pos.state.NotHeld[hidden][n] = CardFromNumber(n);
+  RecordingView view;
+  ComputerPlayer player(RuleOptions{}, view, 4);
+  const int slot = player.ChooseCard(pos.state, pos.seat);
+  EXPECT_TRUE(IsLegalPlay(pos.state, pos.seat, slot));
+  EXPECT_EQ(player.DirectDeals(), static_cast<int>(view.progress.size()));
+}
+
 TEST(BestTotalSlot, TiesGoToTheLastSlotOrToTheFirstInTheUncountedTricks) {
   OneBased<std::int32_t, kHandSlots> totals{};
   OneBased<bool, kHandSlots> playable{};
