@@ -1,6 +1,9 @@
 #include "records/finish_series.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "records/member_line.h"
 #include "records/password.h"
@@ -207,6 +210,54 @@ TEST_F(FinishSeriesTest, FailuresBecomeNotices) {
                                       "Stats Fay", "Effect WKoGood",
                                       "Notice " + std::to_string(static_cast<int>(RecordsNotice::IncorrectClubFile)),
                                       "Menu"}));
+}
+
+// Files may not grow beyond a few bytes while this lives: every write fails as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST_F(FinishSeriesTest, FailedWritesKeepTheOldFiles) {
+  const SeriesFinish s = MemberSeries(2, 5, 20);
+  WriteHistory(files_.History, {HisStr{"Earlier", 1, 1, 0, 0}}, clock_);
+  const std::string club = testing_support::ReadAll(files_.Local);
+  const std::string history = testing_support::ReadAll(HistoryFilePath(files_.History, 1));
+  SeriesRecord r;
+  {
+    FileSizeLimit limit(64);
+    r = FinishSeries(s, files_, clock_, events_);
+  }
+  EXPECT_EQ(r.Club, ClubUpdate::WriteFailed);
+  EXPECT_FALSE(r.HistoryFile.Saved);
+  EXPECT_EQ(testing_support::ReadAll(files_.Local), club);
+  EXPECT_EQ(testing_support::ReadAll(HistoryFilePath(files_.History, 1)), history);
+  EXPECT_EQ(events_.Calls,
+            (std::vector<std::string>{"LeaveTable", "HideWaitBar",
+                                      "Notice " + std::to_string(static_cast<int>(RecordsNotice::HistoryNotSaved)),
+                                      "Stats Boris", "Effect WKoGood",
+                                      "Notice " + std::to_string(static_cast<int>(RecordsNotice::DiskWriting)),
+                                      "Menu"}));
+  // Nothing but the two files is in their folders: no temporary file was left behind.
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder_.Path())) ++entries;
+  EXPECT_EQ(entries, 3);  // the two club files and the history folder
 }
 
 TEST_F(FinishSeriesTest, TournamentTakesTheServersValues) {
