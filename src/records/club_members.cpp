@@ -91,8 +91,7 @@ StoreResult ReplaceMember(const std::filesystem::path& path, int slot, std::stri
 
 StoreResult RenameMember(const std::filesystem::path& path, int slot, std::string_view seriesStartLine,
                          std::string_view newName, std::string_view passwordDigits, bool clubNoWrite) {
-  return ReplaceMember(path, slot, WithNameAndPassword(seriesStartLine, newName, passwordDigits), false,
-                       clubNoWrite);
+  return ReplaceMember(path, slot, WithNameAndPassword(seriesStartLine, newName, passwordDigits), false, clubNoWrite);
 }
 
 }  // namespace tavlo

@@ -29,8 +29,7 @@ ClubUpdate RemoveMember(const std::filesystem::path& path, int slot, bool clubNo
 // the first free place; a club of five better members keeps its lines and the new one is dropped.
 // The file is written once, with both changes.
 StoreResult StoreMemberLine(ClubLines& lines, std::string_view line, bool topTenPending);
-StoreResult StoreMember(std::string_view line, const std::filesystem::path& path, bool topTenPending,
-                        bool clubNoWrite);
+StoreResult StoreMember(std::string_view line, const std::filesystem::path& path, bool topTenPending, bool clubNoWrite);
 
 // The end of a member's series: the member's old line (`slot` 1..5; any other slot has none) is
 // struck and `line` stored as StoreMember does, in a single write, so a failed write loses nothing.

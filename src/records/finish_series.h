@@ -24,19 +24,19 @@ struct SeriesFinish {
   std::int32_t KonNo = 0;       // the player's deals including this series
   std::int32_t TotalScore = 0;  // the running total of the cycle (StartScore + SeriesResult)
   PlayerSlot Player = PlayerSlot::NewPlayer;
-  int AccountState = 1;         // 1 signed out, 2 signed in, 3 rated club play
+  int AccountState = 1;  // 1 signed out, 2 signed in, 3 rated club play
   bool NetGame = false;
-  int NetRole = 0;              // 2..4: a LAN client in that seat
+  int NetRole = 0;  // 2..4: a LAN client in that seat
   bool Tournament = false;
-  int TournamentPlace = 1;      // 1..4
-  std::string MemberName;       // UTF-8, as the dialog or the series start gave it
-  double MemberRating = 0.0;    // the stored rating at the series start
-  std::int32_t MemberKon = 0;   // deals before the series
+  int TournamentPlace = 1;     // 1..4
+  std::string MemberName;      // UTF-8, as the dialog or the series start gave it
+  double MemberRating = 0.0;   // the stored rating at the series start
+  std::int32_t MemberKon = 0;  // deals before the series
   std::string PasswordDigits;
   OneBased<std::string, 4> SeatNames{};  // screen seats 1..4, for the history of LAN clients and tournaments
   std::int32_t TournamentResult = 0;     // the participant's total after the table minus before it
   double TournamentRating = 0.0;         // the value the tournament server reports with it
-  bool ClubNoWrite = false;  // the start check's verdict on the club file this series is stored in
+  bool ClubNoWrite = false;              // the start check's verdict on the club file this series is stored in
 };
 
 // What the end of a series did.
@@ -46,7 +46,7 @@ struct SeriesRecord {
   bool TopTenPending = false;  // the series completed a cycle of 40 deals
   int TopTenPlace = 0;
   std::int32_t PlacedScore = 0;
-  int MemberLineNo = 0;        // where the member's line now stands, 0 when not stored
+  int MemberLineNo = 0;  // where the member's line now stands, 0 when not stored
   ClubUpdate Club = ClubUpdate::NotWritten;
   HisStr History;
   HistoryWrite HistoryFile;

@@ -61,7 +61,8 @@ std::optional<std::int64_t> ParseDigits(std::string_view text) {
 
 std::string ZeroPadded(std::int64_t value, int digits) {
   std::string text = std::to_string(value);
-  if (text.size() < static_cast<std::size_t>(digits)) text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+  if (text.size() < static_cast<std::size_t>(digits))
+    text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
   return text;
 }
 

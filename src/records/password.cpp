@@ -8,9 +8,7 @@ namespace {
 
 constexpr int kOffset = 234;
 
-std::string PaddedBytes(std::string_view password) {
-  return PadRight(Utf8ToCp1251(password), kPasswordLength);
-}
+std::string PaddedBytes(std::string_view password) { return PadRight(Utf8ToCp1251(password), kPasswordLength); }
 
 }  // namespace
 

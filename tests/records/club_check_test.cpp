@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "records/club_file.h"
 #include "lang/languages.h"
+#include "records/club_file.h"
 #include "records/club_members.h"
 #include "records/records_notice.h"
 #include "records_fixture.h"
@@ -207,7 +207,8 @@ TEST(ClubCheckMessageTest, ComposedFromTheWords) {
 TEST(RecordsNoticeTest, Texts) {
   const std::filesystem::path path = "/p/Tavlo.net";
   EXPECT_EQ(RecordsNoticeText(RecordsNotice::DiskWriting, path, kEnglish), "Error of disk writing!");
-  EXPECT_EQ(RecordsNoticeText(RecordsNotice::IncorrectClubFile, path, kEnglish), "The incorrect file \"/p/Tavlo.net\"!");
+  EXPECT_EQ(RecordsNoticeText(RecordsNotice::IncorrectClubFile, path, kEnglish),
+            "The incorrect file \"/p/Tavlo.net\"!");
   EXPECT_EQ(RecordsNoticeText(RecordsNotice::HistoryNotSaved, path, kRussian), "Cann`t save history!");
   EXPECT_EQ(NoticeFor(ClubUpdate::WriteFailed), RecordsNotice::DiskWriting);
   EXPECT_EQ(NoticeFor(ClubUpdate::FileIncorrect), RecordsNotice::IncorrectClubFile);

@@ -7,8 +7,8 @@
 #include "files/program_paths.h"
 #include "records/club_check.h"
 #include "records/club_paths.h"
-#include "records/member_line.h"
 #include "records/fixed_fields.h"
+#include "records/member_line.h"
 #include "records_fixture.h"
 
 namespace tavlo {

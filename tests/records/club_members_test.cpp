@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "records/fixed_fields.h"
 #include "records/member_line.h"
 #include "records/password.h"
 #include "records/rating.h"
-#include "records/fixed_fields.h"
 #include "records_fixture.h"
 
 namespace tavlo {
@@ -129,12 +129,9 @@ TEST_P(TopTenInsertionTest, PlacesTheCycleScore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scores, TopTenInsertionTest,
-                         testing::Values(TopTenCase{"Best", 5000, 1},
-                                         TopTenCase{"EqualScoreGoesAboveTheOlder", 600, 5},
-                                         TopTenCase{"BetweenPlaces", 650, 5},
-                                         TopTenCase{"EntersAtPlaceTen", 150, 10},
-                                         TopTenCase{"EqualToTheTenth", 100, 10},
-                                         TopTenCase{"BelowAllTen", 99, 0},
+                         testing::Values(TopTenCase{"Best", 5000, 1}, TopTenCase{"EqualScoreGoesAboveTheOlder", 600, 5},
+                                         TopTenCase{"BetweenPlaces", 650, 5}, TopTenCase{"EntersAtPlaceTen", 150, 10},
+                                         TopTenCase{"EqualToTheTenth", 100, 10}, TopTenCase{"BelowAllTen", 99, 0},
                                          TopTenCase{"Negative", -300, 0}),
                          [](const testing::TestParamInfo<TopTenCase>& info) { return info.param.name; });
 
@@ -143,9 +140,8 @@ TEST(RemoveMemberTest, LinesBelowMoveUp) {
     int slot;
     std::vector<std::string> names;
   };
-  const Case cases[] = {{1, {"B", "C", "D", "E", "-"}}, {3, {"A", "B", "D", "E", "-"}},
-                        {5, {"A", "B", "C", "D", "-"}}, {6, {"A", "B", "C", "D", "E"}},
-                        {7, {"A", "B", "C", "D", "E"}}, {8, {"A", "B", "C", "D", "E"}}};
+  const Case cases[] = {{1, {"B", "C", "D", "E", "-"}}, {3, {"A", "B", "D", "E", "-"}}, {5, {"A", "B", "C", "D", "-"}},
+                        {6, {"A", "B", "C", "D", "E"}}, {7, {"A", "B", "C", "D", "E"}}, {8, {"A", "B", "C", "D", "E"}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.slot);
     TempFolder folder;

@@ -5,10 +5,10 @@
 
 #include <csignal>
 
+#include "records/fixed_fields.h"
 #include "records/member_line.h"
 #include "records/password.h"
 #include "records/rating.h"
-#include "records/fixed_fields.h"
 #include "records_fixture.h"
 
 namespace tavlo {
@@ -121,8 +121,8 @@ TEST_F(FinishSeriesTest, MemberCompletingACycle) {
   EXPECT_EQ(club[3], MakeMemberLine("Clara", 0.05, 40, 0, EncodePassword("c")));
   EXPECT_EQ(r.MemberLine, MakeMemberLine("Clara", 0.05, 40, 250, EncodePassword("c")));
   EXPECT_EQ(events_.EndOfCycle.TopTenPlace, 6);
-  EXPECT_EQ(events_.Calls, (std::vector<std::string>{"LeaveTable", "HideWaitBar", "Stats Clara", "EndOfCycle",
-                                                     "World 250", "Menu"}));
+  EXPECT_EQ(events_.Calls,
+            (std::vector<std::string>{"LeaveTable", "HideWaitBar", "Stats Clara", "EndOfCycle", "World 250", "Menu"}));
 }
 
 TEST_F(FinishSeriesTest, NewPlayerIsInsertedByRating) {
@@ -157,8 +157,7 @@ TEST_F(FinishSeriesTest, NetworkGameUsesTheNetworkClubAndClosesTheConnection) {
   EXPECT_EQ(WithoutTrailingBlanks(MemberNameOf(ReadClub(files_.Network)[1])), "Eva");
   EXPECT_EQ(WithoutTrailingBlanks(MemberNameOf(ReadClub(files_.Local)[1])), "Ann");
   // A result of 0 plays no sound.
-  EXPECT_EQ(events_.Calls,
-            (std::vector<std::string>{"LeaveTable", "HideWaitBar", "Stats Eva", "CloseLan", "Menu"}));
+  EXPECT_EQ(events_.Calls, (std::vector<std::string>{"LeaveTable", "HideWaitBar", "Stats Eva", "CloseLan", "Menu"}));
 }
 
 TEST_F(FinishSeriesTest, RatedAccountPlayLeavesTheClubAlone) {
@@ -204,12 +203,12 @@ TEST_F(FinishSeriesTest, FailuresBecomeNotices) {
   EXPECT_FALSE(r.HistoryFile.Saved);
   EXPECT_EQ(r.Club, ClubUpdate::FileIncorrect);
   EXPECT_EQ(testing_support::ReadAll(files_.Local), "damaged");
-  EXPECT_EQ(events_.Calls,
-            (std::vector<std::string>{"LeaveTable", "HideWaitBar",
-                                      "Notice " + std::to_string(static_cast<int>(RecordsNotice::HistoryNotSaved)),
-                                      "Stats Fay", "Effect WKoGood",
-                                      "Notice " + std::to_string(static_cast<int>(RecordsNotice::IncorrectClubFile)),
-                                      "Menu"}));
+  EXPECT_EQ(
+      events_.Calls,
+      (std::vector<std::string>{
+          "LeaveTable", "HideWaitBar", "Notice " + std::to_string(static_cast<int>(RecordsNotice::HistoryNotSaved)),
+          "Stats Fay", "Effect WKoGood", "Notice " + std::to_string(static_cast<int>(RecordsNotice::IncorrectClubFile)),
+          "Menu"}));
 }
 
 // Files may not grow beyond a few bytes while this lives: every write fails as on a full disk.
@@ -249,11 +248,10 @@ TEST_F(FinishSeriesTest, FailedWritesKeepTheOldFiles) {
   EXPECT_EQ(testing_support::ReadAll(files_.Local), club);
   EXPECT_EQ(testing_support::ReadAll(HistoryFilePath(files_.History, 1)), history);
   EXPECT_EQ(events_.Calls,
-            (std::vector<std::string>{"LeaveTable", "HideWaitBar",
-                                      "Notice " + std::to_string(static_cast<int>(RecordsNotice::HistoryNotSaved)),
-                                      "Stats Boris", "Effect WKoGood",
-                                      "Notice " + std::to_string(static_cast<int>(RecordsNotice::DiskWriting)),
-                                      "Menu"}));
+            (std::vector<std::string>{
+                "LeaveTable", "HideWaitBar",
+                "Notice " + std::to_string(static_cast<int>(RecordsNotice::HistoryNotSaved)), "Stats Boris",
+                "Effect WKoGood", "Notice " + std::to_string(static_cast<int>(RecordsNotice::DiskWriting)), "Menu"}));
   // Nothing but the two files is in their folders: no temporary file was left behind.
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder_.Path())) ++entries;
@@ -286,9 +284,8 @@ struct NameCase {
 };
 
 TEST(HistoryPlayerNameTest, SeatsFromTheOwnSeatDown) {
-  const NameCase cases[] = {{false, 0, "Ann"},           {false, 1, "Ann"}, {false, 2, "N/W"},
-                            {false, 3, "E/N/W"},         {false, 4, "S/E/N/W"}, {true, 1, "Ann"},
-                            {true, 4, "S/E/N/W"}};
+  const NameCase cases[] = {{false, 0, "Ann"},     {false, 1, "Ann"}, {false, 2, "N/W"},   {false, 3, "E/N/W"},
+                            {false, 4, "S/E/N/W"}, {true, 1, "Ann"},  {true, 4, "S/E/N/W"}};
   for (const NameCase& c : cases) {
     SeriesFinish s;
     s.MemberName = "Ann                 ";

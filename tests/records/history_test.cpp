@@ -1,10 +1,9 @@
-#include "records/history_file.h"
-
 #include <gtest/gtest.h>
 
 #include <cctype>
 
 #include "records/fixed_fields.h"
+#include "records/history_file.h"
 #include "records_fixture.h"
 
 namespace tavlo {
@@ -42,8 +41,10 @@ std::string HistoryOf(int count, const std::string& name = "Ann") {
 
 TEST(HistoryLineTest, RecordLineLayout) {
   const std::string line = HistoryRecordLine(HisStr{"Boris", 12, -345, -3.505, 1}, "09:05", "09.12.2026");
-  const std::string body = "09:05" "09.12.2026" + PadRight("Boris", 51) + " 12" + "      -345" + "     -3,50" +
-                           "A#########";
+  const std::string body =
+      "09:05"
+      "09.12.2026" +
+      PadRight("Boris", 51) + " 12" + "      -345" + "     -3,50" + "A#########";
   ASSERT_EQ(body.size(), 99u);
   EXPECT_EQ(line, body + SumsOf(body));
 }

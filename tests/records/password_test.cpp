@@ -23,11 +23,10 @@ TEST_P(PasswordTest, EncodesAndDecodesThePaddedForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, PasswordTest,
-    testing::Values(PasswordCase{"", "266266266266266", "     "},               // blanks are 32 + 234
-                    PasswordCase{"abc", "331332333266266", "abc  "},
-                    PasswordCase{"12345", "283284285286287", "12345"},
-                    PasswordCase{"toolong", "350345345342345", "toolo"},       // cut to five
-                    PasswordCase{"Пароль", "441458474472469", "Парол"},        // code page 1251 bytes
+    testing::Values(PasswordCase{"", "266266266266266", "     "},  // blanks are 32 + 234
+                    PasswordCase{"abc", "331332333266266", "abc  "}, PasswordCase{"12345", "283284285286287", "12345"},
+                    PasswordCase{"toolong", "350345345342345", "toolo"},             // cut to five
+                    PasswordCase{"Пароль", "441458474472469", "Парол"},              // code page 1251 bytes
                     PasswordCase{"\xc2\xa0x", "394354266266266", "\xc2\xa0x   "}));  // no-break space 0xA0
 
 TEST(PasswordMatchesTest, ComparesPaddedForms) {
@@ -41,9 +40,9 @@ TEST(PasswordMatchesTest, ComparesPaddedForms) {
 }
 
 TEST(DecodePasswordTest, RejectsMalformedFields) {
-  EXPECT_FALSE(DecodePassword("26626626626626").has_value());    // 14 digits
-  EXPECT_FALSE(DecodePassword("233266266266266").has_value());   // below 234
-  EXPECT_FALSE(DecodePassword("490266266266266").has_value());   // above 489
+  EXPECT_FALSE(DecodePassword("26626626626626").has_value());   // 14 digits
+  EXPECT_FALSE(DecodePassword("233266266266266").has_value());  // below 234
+  EXPECT_FALSE(DecodePassword("490266266266266").has_value());  // above 489
   EXPECT_FALSE(DecodePassword("26626626626626#").has_value());
   EXPECT_FALSE(DecodePassword("###############").has_value());
 }

@@ -23,22 +23,17 @@ TEST_P(RatingTextTest, StoredAndShownForms) {
   EXPECT_EQ(RatingText(*back), c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, RatingTextTest,
-                         testing::Values(RatingCase{0.0, "  0,000000", "  0,00"}, RatingCase{0.5, "  0,500000", "  0,50"},
-                                         RatingCase{12.345678, " 12,345678", " 12,35"},
-                                         RatingCase{-0.5, " -0,500000", " -0,50"},
-                                         RatingCase{-12.5, "-12,500000", "-12,50"},
-                                         RatingCase{0.0000004, "  0,000000", "  0,00"},
-                                         RatingCase{-0.0000004, "  0,000000", "  0,00"},
-                                         RatingCase{-12.3456789, "-12,345679", "-12,35"},
-                                         RatingCase{99.99, " 99,990000", " 99,99"},
-                                         RatingCase{-99.99, "-99,990000", "-99,99"},
-                                         RatingCase{-0.2, " -0,200000", " -0,20"},
-                                         // Hundredths: halves go to the even neighbour.
-                                         RatingCase{0.005, "  0,005000", "  0,00"},
-                                         RatingCase{0.015, "  0,015000", "  0,02"},
-                                         RatingCase{-3.505, " -3,505000", " -3,50"},
-                                         RatingCase{-0.004, " -0,004000", "  0,00"}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, RatingTextTest,
+    testing::Values(RatingCase{0.0, "  0,000000", "  0,00"}, RatingCase{0.5, "  0,500000", "  0,50"},
+                    RatingCase{12.345678, " 12,345678", " 12,35"}, RatingCase{-0.5, " -0,500000", " -0,50"},
+                    RatingCase{-12.5, "-12,500000", "-12,50"}, RatingCase{0.0000004, "  0,000000", "  0,00"},
+                    RatingCase{-0.0000004, "  0,000000", "  0,00"}, RatingCase{-12.3456789, "-12,345679", "-12,35"},
+                    RatingCase{99.99, " 99,990000", " 99,99"}, RatingCase{-99.99, "-99,990000", "-99,99"},
+                    RatingCase{-0.2, " -0,200000", " -0,20"},
+                    // Hundredths: halves go to the even neighbour.
+                    RatingCase{0.005, "  0,005000", "  0,00"}, RatingCase{0.015, "  0,015000", "  0,02"},
+                    RatingCase{-3.505, " -3,505000", " -3,50"}, RatingCase{-0.004, " -0,004000", "  0,00"}));
 
 TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(0.5), 0);
@@ -77,15 +72,14 @@ TEST_P(ComputeRatingTest, AverageOfDealResultsOverFive) {
   EXPECT_EQ(RatingText(ComputeRating(c.kon, c.result, c.oldRating, c.konBefore)), c.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, ComputeRatingTest,
-    testing::Values(ComputeCase{1, 600, 0.0, 0, " 99,990000"},    // 120 is clamped
-                    ComputeCase{1, -600, 0.0, 0, "-99,990000"},   // -120 is clamped
-                    ComputeCase{1, -1, 0.0, 0, " -0,200000"},
-                    ComputeCase{8, 30, 2.5, 4, "  2,000000"},     // (4 x 2.5 + 6) / 8
-                    ComputeCase{3, 1, 0.0, 0, "  0,066667"},      // 0.2 / 3
-                    ComputeCase{41, -20, 1.25, 40, "  1,121951"},
-                    ComputeCase{0, 50, 3.0, 0, "  3,000000"}));  // no deals: the rating stays
+INSTANTIATE_TEST_SUITE_P(Examples, ComputeRatingTest,
+                         testing::Values(ComputeCase{1, 600, 0.0, 0, " 99,990000"},   // 120 is clamped
+                                         ComputeCase{1, -600, 0.0, 0, "-99,990000"},  // -120 is clamped
+                                         ComputeCase{1, -1, 0.0, 0, " -0,200000"},
+                                         ComputeCase{8, 30, 2.5, 4, "  2,000000"},  // (4 x 2.5 + 6) / 8
+                                         ComputeCase{3, 1, 0.0, 0, "  0,066667"},   // 0.2 / 3
+                                         ComputeCase{41, -20, 1.25, 40, "  1,121951"},
+                                         ComputeCase{0, 50, 3.0, 0, "  3,000000"}));  // no deals: the rating stays
 
 }  // namespace
 }  // namespace tavlo

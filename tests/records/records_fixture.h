@@ -60,7 +60,9 @@ inline void WriteAll(const std::filesystem::path& path, const std::string& bytes
 inline ClubLines DefaultClub() { return ParseDefaultClub(BuiltInDefaultClub()).value(); }
 
 // Writes sealed club lines as a club file.
-inline void WriteClub(const std::filesystem::path& path, const ClubLines& lines) { WriteAll(path, ClubFileBytes(lines)); }
+inline void WriteClub(const std::filesystem::path& path, const ClubLines& lines) {
+  WriteAll(path, ClubFileBytes(lines));
+}
 
 inline ClubLines ReadClub(const std::filesystem::path& path) {
   const ClubFileContents contents = ReadClubFile(path);
