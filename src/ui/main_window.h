@@ -174,6 +174,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void OnNewPlayer();
   void OnMenuIcon(int icon);
   void OpenSpeedDialog();
+  void ConnectDialogs();
   void OpenHelp();
   void OpenAbout();
   void OnHandReleased(int seat, int slot, Qt::MouseButton button);
@@ -185,7 +186,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   ProgramPaths paths_;
   ClubFiles files_;
   Settings settings_;
-  NoServiceConfiguration services_;
+  BuiltInServiceConfiguration services_;
   PictureRegistry pictures_;
   FontRoles fonts_;
   DialogLook look_;

@@ -115,11 +115,9 @@ TEST_F(WindowTest, ClosingSavesTheSettings) {
   window->CurrentSettings().WindowSizeMode = 4;
   window->close();
   window.reset();
-  NoServiceConfiguration services;
+  BuiltInServiceConfiguration services;
   const SettingsLoad load = LoadSettings(SettingsPath(Paths()), services);
-  // Until the club services supply the built-in service addresses the file's reading
-  // stops at their line (26); everything before it comes back.
-  EXPECT_NE(load.Status, SettingsLoadStatus::Defaults);
+  EXPECT_EQ(load.Status, SettingsLoadStatus::Complete) << "stopped at line " << load.Line;
   EXPECT_EQ(load.Values.FlySpeed, 2);
   EXPECT_EQ(load.Values.LanguageIndex, 3);
   EXPECT_EQ(load.Values.WindowSizeMode, 4);
