@@ -8,14 +8,14 @@ namespace {
 // Colours in the program's 0xBBGGRR notation.
 QColor Bgr(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
-TEST(ButtonRowColourTest, ThirtyPixelButtonFollowsTheGivenRows) {
+TEST(PictureButtonRowTest, ThirtyPixelButtonFollowsTheGivenRows) {
   const std::pair<int, unsigned> known[] = {{0, 0x000080},  {1, 0x000011},  {2, 0x5B5B87},  {3, 0xADADE8},
                                             {4, 0xA3A3DF},  {5, 0x9999D7},  {12, 0x5050B0}, {13, 0x242498},
                                             {14, 0x000088}, {15, 0x000090}, {27, 0x0000EE}, {28, 0x000080}};
   for (const auto& [row, bgr] : known) EXPECT_EQ(ButtonRowColour(30, row), Bgr(bgr)) << "row " << row;
 }
 
-TEST(ButtonRowColourTest, TallerButtonsStretchTheSamePattern) {
+TEST(PictureButtonRowTest, TallerButtonsStretchTheSamePattern) {
   for (const int height : {45, 60}) {
     SCOPED_TRACE(height);
     const int rows = height - 1;

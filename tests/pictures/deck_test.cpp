@@ -10,7 +10,7 @@
 namespace tavlo {
 namespace {
 
-class BuiltInDeckTest : public ::testing::TestWithParam<QSize> {
+class PictureDeckTest : public ::testing::TestWithParam<QSize> {
  protected:
   void SetUp() override { testing::EnsureGuiApp(); }
   PictureRegistry registry{{}};
@@ -37,7 +37,7 @@ Ink InkOf(const QImage& image) {
   return ink;
 }
 
-TEST_P(BuiltInDeckTest, FiftyTwoDistinctFacesInTheirSuitColours) {
+TEST_P(PictureDeckTest, FiftyTwoDistinctFacesInTheirSuitColours) {
   const QSize size = GetParam();
   std::set<qint64> seen;
   for (int n = 1; n <= 52; ++n) {
@@ -58,7 +58,7 @@ TEST_P(BuiltInDeckTest, FiftyTwoDistinctFacesInTheirSuitColours) {
   EXPECT_EQ(seen.size(), 52u);
 }
 
-TEST_P(BuiltInDeckTest, MoreRanksMeanMoreInk) {
+TEST_P(PictureDeckTest, MoreRanksMeanMoreInk) {
   const QSize size = GetParam();
   for (const char suit : kSuitOrder) {
     int previous = 0;
@@ -71,7 +71,7 @@ TEST_P(BuiltInDeckTest, MoreRanksMeanMoreInk) {
   }
 }
 
-TEST_P(BuiltInDeckTest, SevenDistinctBacks) {
+TEST_P(PictureDeckTest, SevenDistinctBacks) {
   const QSize size = GetParam();
   std::set<QRgb> centres;
   for (int back = 1; back <= 7; ++back) {
@@ -84,9 +84,9 @@ TEST_P(BuiltInDeckTest, SevenDistinctBacks) {
   EXPECT_TRUE(registry.CardBack(8, size).isNull());
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, BuiltInDeckTest, ::testing::Values(QSize(69, 94), QSize(92, 125), QSize(146, 198)));
+INSTANTIATE_TEST_SUITE_P(Sizes, PictureDeckTest, ::testing::Values(QSize(69, 94), QSize(92, 125), QSize(146, 198)));
 
-TEST(BuiltInDeckShapeTest, ClassicFacesFillTheirRectangleAndLargeCardsHaveRoundCorners) {
+TEST(PictureDeckShapeTest, ClassicFacesFillTheirRectangleAndLargeCardsHaveRoundCorners) {
   testing::EnsureGuiApp();
   PictureRegistry registry{{}};
   const TCardCode card = MakeCard(5, kClubs);
@@ -100,7 +100,7 @@ TEST(BuiltInDeckShapeTest, ClassicFacesFillTheirRectangleAndLargeCardsHaveRoundC
   EXPECT_TRUE(registry.CardFace(kNoCard, QSize(69, 94)).isNull());
 }
 
-TEST(BuiltInDeckShapeTest, SuitSymbolsKeepTheirGroundTransparent) {
+TEST(PictureDeckShapeTest, SuitSymbolsKeepTheirGroundTransparent) {
   testing::EnsureGuiApp();
   PictureRegistry registry{{}};
   for (const char suit : kSuitOrder) {

@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A program folder inside its parent folder, as the program keeps them.
-class LibraryTest : public ::testing::Test {
+class PictureLibraryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::EnsureGuiApp();
@@ -28,13 +28,13 @@ class LibraryTest : public ::testing::Test {
   fs::path program_;
 };
 
-TEST_F(LibraryTest, MissingLibraryIsReportedAndGivesNoPicture) {
+TEST_F(PictureLibraryTest, MissingLibraryIsReportedAndGivesNoPicture) {
   PictureRegistry registry = Registry();
   EXPECT_FALSE(registry.HasLibrary("ZanCGraph1.dll"));
   EXPECT_FALSE(registry.LibraryPicture("ZanCGraph1.dll", "GTouch").has_value());
 }
 
-TEST_F(LibraryTest, PicturesAreFoundByNameIgnoringCase) {
+TEST_F(PictureLibraryTest, PicturesAreFoundByNameIgnoringCase) {
   ASSERT_TRUE(testing::WriteBundle(program_, "ZanCGraph1", {{"GTouch", testing::Filled({30, 10}, 0xFF112233)}}));
   PictureRegistry registry = Registry();
   EXPECT_TRUE(registry.HasLibrary("ZanCGraph1.dll"));
@@ -48,7 +48,7 @@ TEST_F(LibraryTest, PicturesAreFoundByNameIgnoringCase) {
   EXPECT_FALSE(registry.LibraryPicture("ZanCGraph1.dll", "BGLilu").has_value());
 }
 
-TEST_F(LibraryTest, ParentFolderIsUsedWhenTheProgramFolderHasNone) {
+TEST_F(PictureLibraryTest, ParentFolderIsUsedWhenTheProgramFolderHasNone) {
   ASSERT_TRUE(testing::WriteBundle(parent_, "ZanBackG03", {{"Fon05Gr", testing::Filled({8, 8}, 0xFF00FF00)}}));
   PictureRegistry registry = Registry();
   ASSERT_TRUE(registry.HasLibrary("ZanBackG03.dll"));
@@ -57,7 +57,7 @@ TEST_F(LibraryTest, ParentFolderIsUsedWhenTheProgramFolderHasNone) {
   EXPECT_EQ(picture->pixel(0, 0), 0xFF00FF00u);
 }
 
-TEST_F(LibraryTest, ProgramFolderWinsOverTheParentFolder) {
+TEST_F(PictureLibraryTest, ProgramFolderWinsOverTheParentFolder) {
   ASSERT_TRUE(testing::WriteBundle(parent_, "ZanCGraph1", {{"BGLilu", testing::Filled({4, 4}, 0xFFFF0000)}}));
   ASSERT_TRUE(testing::WriteBundle(program_, "ZanCGraph1", {{"BGLilu", testing::Filled({4, 4}, 0xFF0000FF)}}));
   PictureRegistry registry = Registry();
@@ -66,7 +66,7 @@ TEST_F(LibraryTest, ProgramFolderWinsOverTheParentFolder) {
   EXPECT_EQ(picture->pixel(1, 1), 0xFF0000FFu);
 }
 
-TEST_F(LibraryTest, ABundleThatIsNotAResourceFileGivesNoPicture) {
+TEST_F(PictureLibraryTest, ABundleThatIsNotAResourceFileGivesNoPicture) {
   QFile junk(QString::fromStdString((program_ / "ZanCards06A.rcc").string()));
   ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
   junk.write("not a resource bundle");

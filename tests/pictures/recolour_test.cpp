@@ -20,15 +20,15 @@ struct RecolourCase {
   QRgb out;
 };
 
-class RecolourTest : public ::testing::TestWithParam<RecolourCase> {};
+class PictureRecolourTest : public ::testing::TestWithParam<RecolourCase> {};
 
-TEST_P(RecolourTest, MovesChannelsOfEveryPixel) {
+TEST_P(PictureRecolourTest, MovesChannelsOfEveryPixel) {
   const RecolourCase& c = GetParam();
   EXPECT_EQ(Recolour(OnePixel(c.in), c.variant).pixel(0, 0), c.out);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Variants, RecolourTest,
+    Variants, PictureRecolourTest,
     ::testing::Values(RecolourCase{1, qRgba(200, 40, 10, 255), qRgba(200, 40, 10, 255)},
                       // Orange: B = round(min(10, 40) x 0.7) = 7, G = 7 + round(193 x 0.4) = 7 + 77.
                       RecolourCase{2, qRgba(200, 40, 10, 255), qRgba(200, 84, 7, 255)},
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RecolourCase{6, qRgba(200, 40, 10, 255), qRgba(10, 40, 200, 255)},
                       RecolourCase{7, qRgba(200, 40, 10, 128), qRgba(200, 40, 200, 128)}));
 
-TEST(ResizePngTest, InterpolatesColourAndAlphaBetweenNeighbours) {
+TEST(PictureResizeTest, InterpolatesColourAndAlphaBetweenNeighbours) {
   QImage source(2, 1, QImage::Format_ARGB32);
   source.setPixel(0, 0, qRgba(0, 0, 0, 0));
   source.setPixel(1, 0, qRgba(200, 100, 40, 255));
@@ -55,14 +55,14 @@ TEST(ResizePngTest, InterpolatesColourAndAlphaBetweenNeighbours) {
   EXPECT_EQ(out.pixel(3, 0), qRgba(150, 75, 30, 191));  // 191.25 -> 191
 }
 
-TEST(ResizePngTest, KeepsThePictureWhenASizeIsOneOrLess) {
+TEST(PictureResizeTest, KeepsThePictureWhenASizeIsOneOrLess) {
   QImage source(3, 3, QImage::Format_RGB32);
   source.fill(qRgb(1, 2, 3));
   EXPECT_EQ(ResizePng(source, 1, 10).size(), QSize(3, 3));
   EXPECT_EQ(ResizePng(source, 10, 0).size(), QSize(3, 3));
 }
 
-TEST(ResizePngTest, RefusesPicturesThatAreNotRgb) {
+TEST(PictureResizeTest, RefusesPicturesThatAreNotRgb) {
   QImage grey(4, 4, QImage::Format_Grayscale8);
   grey.fill(0);
   try {

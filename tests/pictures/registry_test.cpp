@@ -9,7 +9,7 @@
 namespace tavlo {
 namespace {
 
-class RegistryTest : public ::testing::Test {
+class PictureRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override { testing::EnsureGuiApp(); }
   PictureRegistry registry{{}};
@@ -56,7 +56,7 @@ QStringList NamedPictures() {
   return names;
 }
 
-TEST_F(RegistryTest, EveryNamedPictureIsBuiltInAndPaintsSomething) {
+TEST_F(PictureRegistryTest, EveryNamedPictureIsBuiltInAndPaintsSomething) {
   for (const QString& name : NamedPictures()) {
     SCOPED_TRACE(name.toStdString());
     ASSERT_TRUE(registry.HasPicture(name));
@@ -68,7 +68,7 @@ TEST_F(RegistryTest, EveryNamedPictureIsBuiltInAndPaintsSomething) {
   }
 }
 
-TEST_F(RegistryTest, EveryCataloguedPictureHonoursTheRequestedSize) {
+TEST_F(PictureRegistryTest, EveryCataloguedPictureHonoursTheRequestedSize) {
   for (const QString& name : registry.PictureNames()) {
     SCOPED_TRACE(name.toStdString());
     const QSize design = registry.DesignSize(name);
@@ -78,7 +78,7 @@ TEST_F(RegistryTest, EveryCataloguedPictureHonoursTheRequestedSize) {
   }
 }
 
-TEST_F(RegistryTest, NamesIgnoreCaseAndUnknownNamesGiveNothing) {
+TEST_F(PictureRegistryTest, NamesIgnoreCaseAndUnknownNamesGiveNothing) {
   EXPECT_TRUE(registry.HasPicture("r29_l"));
   EXPECT_EQ(registry.Picture("TABLOSM").size(), QSize(155, 95));
   EXPECT_FALSE(registry.HasPicture("NoSuchPicture"));
@@ -86,14 +86,14 @@ TEST_F(RegistryTest, NamesIgnoreCaseAndUnknownNamesGiveNothing) {
   EXPECT_EQ(registry.FrameCount("NoSuchPicture"), 0);
 }
 
-TEST_F(RegistryTest, PaintedPicturesAreCachedPerSize) {
+TEST_F(PictureRegistryTest, PaintedPicturesAreCachedPerSize) {
   const QImage first = registry.Picture("GTitle", QSize(390, 117));
   const QImage again = registry.Picture("gtitle", QSize(390, 117));
   EXPECT_EQ(first.cacheKey(), again.cacheKey());
   EXPECT_NE(registry.Picture("GTitle").cacheKey(), first.cacheKey());
 }
 
-TEST_F(RegistryTest, AnimationsHaveDistinctFrames) {
+TEST_F(PictureRegistryTest, AnimationsHaveDistinctFrames) {
   for (const char* name : {"GifMenu1", "GifMenu2", "GEndBest", "GSirenaB"}) {
     SCOPED_TRACE(name);
     const int frames = registry.FrameCount(name);
@@ -126,7 +126,7 @@ double RedShare(const QImage& image, bool nearRedOnly) {
 
 // The button code recolours by moving channels, which only works on red pictures; the alternative
 // pieces keep parts that the near-red rule leaves alone.
-TEST_F(RegistryTest, ClassicButtonPiecesAreRedAndAlternativePiecesAreNot) {
+TEST_F(PictureRegistryTest, ClassicButtonPiecesAreRedAndAlternativePiecesAreNot) {
   for (const char* h : {"29", "44", "59"}) {
     for (const char* part : {"_L", "_R", "_2"}) {
       const QString classic = QString("R%1%2").arg(h, part);
@@ -140,7 +140,7 @@ TEST_F(RegistryTest, ClassicButtonPiecesAreRedAndAlternativePiecesAreNot) {
   }
 }
 
-TEST_F(RegistryTest, ButtonPiecesHaveALightHighlightBandAboveTheRed) {
+TEST_F(PictureRegistryTest, ButtonPiecesHaveALightHighlightBandAboveTheRed) {
   const QImage middle = registry.Picture("R29_2").convertToFormat(QImage::Format_ARGB32);
   const int x = middle.width() / 2;
   int brightest = 0, brightestRow = -1;

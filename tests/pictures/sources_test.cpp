@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SourcesTest : public ::testing::Test {
+class PictureSourcesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::EnsureGuiApp();
@@ -31,7 +31,7 @@ class SourcesTest : public ::testing::Test {
 
 const QImage kWhiteClassic = testing::Filled({69, 94}, 0xFFFFFFFF);
 
-TEST_F(SourcesTest, DeckTableGivesLibrariesAndCodes) {
+TEST_F(PictureSourcesTest, DeckTableGivesLibrariesAndCodes) {
   struct Row {
     int deck;
     const char* library;
@@ -55,13 +55,13 @@ TEST_F(SourcesTest, DeckTableGivesLibrariesAndCodes) {
   EXPECT_TRUE(DeckEntry(0).library.isEmpty());
 }
 
-TEST_F(SourcesTest, NarrowCardsFromDeck28SaveDecks40And45) {
+TEST_F(PictureSourcesTest, NarrowCardsFromDeck28SaveDecks40And45) {
   for (int deck = 0; deck <= 47; ++deck) {
     EXPECT_EQ(HasNarrowCards(deck), deck >= 28 && deck != 40 && deck != 45) << deck;
   }
 }
 
-TEST_F(SourcesTest, MissingDeckLibraryFallsBackToTheBuiltInDeck) {
+TEST_F(PictureSourcesTest, MissingDeckLibraryFallsBackToTheBuiltInDeck) {
   PictureRegistry registry = Registry();
   const LoadedDeck deck = LoadDeck(registry, 33, 1, QSize(71, 96));
   EXPECT_FALSE(deck.result);
@@ -73,7 +73,7 @@ TEST_F(SourcesTest, MissingDeckLibraryFallsBackToTheBuiltInDeck) {
   for (const QImage& symbol : deck.suitSymbols) EXPECT_EQ(symbol.size(), QSize(20, 20));
 }
 
-TEST_F(SourcesTest, BuiltInDeckIsPaintedAtTheCardSize) {
+TEST_F(PictureSourcesTest, BuiltInDeckIsPaintedAtTheCardSize) {
   PictureRegistry registry = Registry();
   const LoadedDeck deck = LoadDeck(registry, 0, 0, QSize(92, 125));
   EXPECT_TRUE(deck.result);
@@ -82,7 +82,7 @@ TEST_F(SourcesTest, BuiltInDeckIsPaintedAtTheCardSize) {
 }
 
 // Deck 6 takes its two to ten from the "Mod" pictures and its court cards and aces from "Cor".
-TEST_F(SourcesTest, LibraryDeckUsesPipAceAndCourtCodesAndRestoresTheEllipse) {
+TEST_F(PictureSourcesTest, LibraryDeckUsesPipAceAndCourtCodesAndRestoresTheEllipse) {
   ASSERT_TRUE(testing::WriteBundle(program_, "ZanCards06A",
                                    {{"Ch02Mod", kWhiteClassic},
                                     {"Pi2JCor", kWhiteClassic},
@@ -106,7 +106,7 @@ TEST_F(SourcesTest, LibraryDeckUsesPipAceAndCourtCodesAndRestoresTheEllipse) {
   EXPECT_EQ(qAlpha(deck.suitSymbols[0].pixel(3, 3)), 0);
 }
 
-TEST_F(SourcesTest, LargeFaceEllipseDependsOnTheCardWidth) {
+TEST_F(PictureSourcesTest, LargeFaceEllipseDependsOnTheCardWidth) {
   ASSERT_TRUE(testing::WriteBundle(
       program_, "ZanCards06A",
       {{"Kr03PlaB", testing::Filled({126, 198}, 0xFFFFFFFF)}, {"Kr03BigB", testing::Filled({146, 198}, 0xFFFFFFFF)}}));
@@ -135,9 +135,9 @@ struct BacksCase {
   bool reloadBuiltInDeck;
 };
 
-class MissingBackLibraryTest : public SourcesTest, public ::testing::WithParamInterface<BacksCase> {};
+class PictureMissingBacksTest : public PictureSourcesTest, public ::testing::WithParamInterface<BacksCase> {};
 
-TEST_P(MissingBackLibraryTest, FallsBackToTheBuiltInBacks) {
+TEST_P(PictureMissingBacksTest, FallsBackToTheBuiltInBacks) {
   const BacksCase& c = GetParam();
   PictureRegistry registry = Registry();
   const QSize card = c.sizeClass == 1 ? QSize(71, 96) : QSize(92, 125);
@@ -153,7 +153,7 @@ TEST_P(MissingBackLibraryTest, FallsBackToTheBuiltInBacks) {
   for (const QImage& back : backs.backs) EXPECT_EQ(back.size(), c.sizeClass == 1 ? QSize(69, 94) : card);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MissingBackLibraryTest,
+INSTANTIATE_TEST_SUITE_P(Cases, PictureMissingBacksTest,
                          ::testing::Values(BacksCase{"built-in set", 0, 0, 1, true, 0, false},
                                            BacksCase{"library set", 3, 0, 1, false, 0, false},
                                            BacksCase{"narrow deck, classic size", 0, 30, 1, true, 0, false},
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MissingBackLibraryTest,
                            return name;
                          });
 
-TEST_F(SourcesTest, TenBackSetsUseTheirCodeAndNarrowSuffix) {
+TEST_F(PictureSourcesTest, TenBackSetsUseTheirCodeAndNarrowSuffix) {
   std::map<QString, QImage> pictures;
   for (const char* name : {"Ob01MoFloU", "Ob02TuFloU", "Ob03WeFloU", "Ob04ThFloU", "Ob05FrFloU", "Ob06SuFloU",
                            "Ob07SuFloU", "Ob08XXFloU", "Ob09XXFloU", "Ob10XXFloU"}) {
@@ -183,7 +183,7 @@ TEST_F(SourcesTest, TenBackSetsUseTheirCodeAndNarrowSuffix) {
   }
 }
 
-TEST(ChooseBackTest, WeekdayFixedOrRandom) {
+TEST(PictureChooseBackTest, WeekdayFixedOrRandom) {
   const auto never = [](int) -> int {
     ADD_FAILURE() << "no random draw expected";
     return 0;
@@ -204,7 +204,7 @@ TEST(ChooseBackTest, WeekdayFixedOrRandom) {
   }
 }
 
-TEST_F(SourcesTest, WithoutLibrariesTheBuiltInFeltIsLoaded) {
+TEST_F(PictureSourcesTest, WithoutLibrariesTheBuiltInFeltIsLoaded) {
   PictureRegistry registry = Registry();
   const LoadedBackground plain = LoadBackground(registry, false, 2, 0, 1, QSize(760, 500));
   EXPECT_TRUE(plain.result);
@@ -220,7 +220,7 @@ TEST_F(SourcesTest, WithoutLibrariesTheBuiltInFeltIsLoaded) {
   EXPECT_EQ(other.picture.size(), QSize(990, 650));
 }
 
-TEST_F(SourcesTest, CardDesignWithoutItsLibrarySwitchesTheDesignsOff) {
+TEST_F(PictureSourcesTest, CardDesignWithoutItsLibrarySwitchesTheDesignsOff) {
   PictureRegistry registry = Registry();
   const LoadedBackground design = LoadBackground(registry, true, 4, 1, 1, QSize(760, 500));
   EXPECT_FALSE(design.result);
@@ -231,7 +231,7 @@ TEST_F(SourcesTest, CardDesignWithoutItsLibrarySwitchesTheDesignsOff) {
   EXPECT_EQ(design.backgroundNumber, 4);  // the ordinary background is left for the next call
 }
 
-TEST_F(SourcesTest, LibraryBackgroundsCarryTheSizeSuffixAndAreStretched) {
+TEST_F(PictureSourcesTest, LibraryBackgroundsCarryTheSizeSuffixAndAreStretched) {
   ASSERT_TRUE(testing::WriteBundle(
       program_, "ZanBackG03",
       {{"Fon06Ye", testing::Filled({760, 500}, 0xFF00FFFF)}, {"Fon06YeB", testing::Filled({100, 80}, 0xFFFFFF00)}}));
@@ -250,7 +250,7 @@ TEST_F(SourcesTest, LibraryBackgroundsCarryTheSizeSuffixAndAreStretched) {
   EXPECT_EQ(design.picture.size(), QSize(1290, 850));
 }
 
-TEST_F(SourcesTest, DesignPicturesNeedTheDesignLibrary) {
+TEST_F(PictureSourcesTest, DesignPicturesNeedTheDesignLibrary) {
   {
     PictureRegistry registry = Registry();
     const DesignPicture missing = LoadDesignPicture(registry, "GTouch");
@@ -273,7 +273,7 @@ TEST_F(SourcesTest, DesignPicturesNeedTheDesignLibrary) {
   EXPECT_FALSE(absent.picture.has_value());
 }
 
-TEST_F(SourcesTest, AnEmptyLibraryNameAsksTheProgramsOwnPictures) {
+TEST_F(PictureSourcesTest, AnEmptyLibraryNameAsksTheProgramsOwnPictures) {
   PictureRegistry registry = Registry();
   const auto own = LoadLibraryPicture(registry, "GTimerY", QString());
   ASSERT_TRUE(own.has_value());
