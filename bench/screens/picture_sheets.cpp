@@ -194,10 +194,10 @@ QImage MenuMock(PictureRegistry& registry) {
   p.drawImage(230, 85, registry.Picture("GTitle"));
   p.drawImage(205, 183, registry.Picture("EliteEng"));
   for (const int left : {60, 600}) {
-    p.drawImage(left, 30, registry.Picture("GCandle"));
+    p.drawImage(left, 30, registry.Picture("Candlestick"));
     int frame = left / 100;
     for (const QPoint offset : {QPoint(16, 15), QPoint(41, 1), QPoint(66, 15)}) {
-      p.drawImage(QPoint(left, 30) + offset, registry.Picture(QStringLiteral("GFlame%1").arg(frame++ % 6)));
+      p.drawImage(QPoint(left, 30) + offset, registry.Frame("CandleFlame", frame++ % 6, QSize(20, 30)));
     }
   }
   p.drawImage(7, 290, registry.Frame("GifMenu1", 9, QSize(160, 200)));

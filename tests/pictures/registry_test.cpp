@@ -94,7 +94,7 @@ TEST_F(PictureRegistryTest, PaintedPicturesAreCachedPerSize) {
 }
 
 TEST_F(PictureRegistryTest, AnimationsHaveDistinctFrames) {
-  for (const char* name : {"GifMenu1", "GifMenu2", "GEndBest", "GSirenaB"}) {
+  for (const char* name : {"GifMenu1", "GifMenu2", "GEndBest", "GSirenaB", "CandleFlame", "CURWAIT"}) {
     SCOPED_TRACE(name);
     const int frames = registry.FrameCount(name);
     ASSERT_GT(frames, 1);

@@ -345,6 +345,20 @@ void PaintPlayerButton(QPainter& p, const QString& kind) {
   }
 }
 
+// The picture of the notice window: a warning sign on the tile.
+void PaintAttention(QPainter& p) {
+  PaintTile(p);
+  QPainterPath sign;
+  sign.moveTo(24, 9);
+  sign.lineTo(39, 36);
+  sign.lineTo(9, 36);
+  sign.closeSubpath();
+  p.setPen(QPen(QColor(0x60, 0x00, 0x08), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(kCardRed);
+  p.drawPath(sign);
+  DrawFittedText(p, QRectF(18, 15, 12, 20), "!", PixelFont("DejaVu Sans", 17), kIvory);
+}
+
 // The maker's other games: three small cards fanned on the tile.
 void PaintOtherGames(QPainter& p) {
   PaintTile(p);
@@ -376,6 +390,7 @@ void PaintSupport(QPainter& p) {
 }  // namespace
 
 void AddIconPictures(Catalog& c) {
+  c.Add("GAttention", QSize(48, 48), [](QPainter& p, int) { PaintAttention(p); });
   c.Add("GAdvGames48", QSize(48, 48), [](QPainter& p, int) { PaintOtherGames(p); });
   c.Add("GAdvSupport48", QSize(48, 48), [](QPainter& p, int) { PaintSupport(p); });
   const QColor green(0x30, 0xD0, 0x40), red(0xE0, 0x20, 0x20), yellow(0xF8, 0xD0, 0x20);

@@ -164,12 +164,12 @@ void PaintFlipFrame(QPainter& p, int frame, int frames) {
 }  // namespace
 
 void AddMenuPictures(Catalog& c) {
-  c.Add("GCandle", QSize(100, 200), [](QPainter& p, int) { PaintCandlestick(p); });
-  for (int frame = 0; frame < 6; ++frame) {
-    c.Add(QString("GFlame%1").arg(frame), QSize(20, 30), [frame](QPainter& p, int) { PaintFlame(p, frame); });
-  }
+  c.Add("Candlestick", QSize(100, 200), [](QPainter& p, int) { PaintCandlestick(p); });
+  // The six flame frames of the candles; the menu picks a frame per flame on every tick.
+  c.Add(
+      "CandleFlame", QSize(20, 30), [](QPainter& p, int frame) { PaintFlame(p, frame); }, 6, 120);
   for (int suit = 0; suit < 4; ++suit) {
-    c.Add(QString("GTitleCard%1").arg(suit + 1), QSize(60, 70), [suit](QPainter& p, int) { PaintTitleCard(p, suit); });
+    c.Add(QString("TitleCard%1").arg(suit + 1), QSize(60, 70), [suit](QPainter& p, int) { PaintTitleCard(p, suit); });
   }
   c.Add("GPointer", QSize(30, 20), [](QPainter& p, int) { PaintPointingHand(p); });
   constexpr int kFanFrames = 24;
