@@ -1,12 +1,15 @@
 // tavlo-selfplay: plays whole deals headless and prints how fast, and optionally what
 // happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]
 //                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]
+//                  tavlo-selfplay --series [COUNT] [--seed S]
 // --ai seats the computer player at all four seats and prints its decision times;
 // --duplicate plays every deal at two tables with the sides swapped, the computer
-// player against the baseline, and prints the computer player's mean points per deal.
+// player against the baseline, and prints the computer player's mean points per deal;
+// --series plays whole 40-deal series through the game's flow, as the window does.
 #include <time.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +29,7 @@
 #include "game/scoring.h"
 #include "game/seats.h"
 #include "game/trick.h"
+#include "series_play.h"
 
 namespace {
 
@@ -37,6 +41,8 @@ struct Settings {
   bool show = false;
   bool ai = false;
   bool duplicate = false;
+  bool series = false;      // whole series through the flow controller
+  int seriesCount = 1;
   Baseline baseline = Baseline::Random;
   std::string baselineName;
 };
@@ -91,12 +97,16 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       settings.show = true;
     } else if (arg == "--ai") {
       settings.ai = true;
+    } else if (arg == "--series") {
+      settings.series = true;
+      if (hasValue && std::isdigit(static_cast<unsigned char>(argv[i + 1][0]))) settings.seriesCount = std::atoi(argv[++i]);
     } else if (arg == "--duplicate" && hasValue && ParseBaseline(argv[i + 1], settings.baseline)) {
       settings.duplicate = true;
       settings.baselineName = argv[++i];
     } else {
       std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]\n"
-                   "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]\n";
+                   "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]\n"
+                   "       tavlo-selfplay --series [COUNT] [--seed S]\n";
       return false;
     }
   }
@@ -144,6 +154,7 @@ int main(int argc, char** argv) {
   Settings settings;
   if (!ParseArgs(argc, argv, settings)) return 2;
   if (settings.duplicate) return RunDuplicate(settings);
+  if (settings.series) return RunSeries(settings.seriesCount, settings.seed);
 
   QuietBoundary view;
   NewPlayerRecords records;
