@@ -90,9 +90,15 @@ TEST(PictureDeckShapeTest, ClassicFacesFillTheirRectangleAndLargeCardsHaveRoundC
   testing::EnsureGuiApp();
   PictureRegistry registry{{}};
   const TCardCode card = MakeCard(5, kClubs);
-  const QImage classic = registry.CardFace(card, QSize(69, 94));
-  EXPECT_EQ(qAlpha(classic.pixel(0, 0)), 255);
-  EXPECT_EQ(qAlpha(classic.pixel(68, 93)), 255);
+  // The classic face and back carry the black corner pixels of the table's outline, which they
+  // are drawn over; the rest of their edge is card stock.
+  for (const QImage& classic : {registry.CardFace(card, QSize(69, 94)), registry.CardBack(2, QSize(69, 94))}) {
+    for (const QPoint corner : {QPoint(0, 0), QPoint(68, 0), QPoint(0, 93), QPoint(68, 93)}) {
+      EXPECT_EQ(classic.pixel(corner), qRgb(0, 0, 0));
+    }
+    EXPECT_EQ(qAlpha(classic.pixel(1, 0)), 255);
+    EXPECT_GT(qRed(classic.pixel(1, 0)), 200);
+  }
   const QImage large = registry.CardFace(card, QSize(146, 198));
   EXPECT_EQ(qAlpha(large.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(large.pixel(145, 197)), 0);

@@ -29,6 +29,10 @@ QImage CardForPainter(const QPainter& painter, int rank, int suitIndex, int back
 // its frame; the card draws it twice, the second time turned half round.
 void PaintCourtHalf(QPainter& painter, const QRectF& half, int rank, int suitIndex);
 
+// A classic face fills 69 x 94 inside the table's black outline, which cuts the card's corners
+// with one black pixel each; the face carries those pixels too, since it is drawn over them.
+void CutClassicCorners(QImage& face);
+
 // The card stock: ivory ground with the outline and rounded corners of the shape.
 void PaintCardStock(QPainter& painter, QSizeF size, CardShape shape);
 double CornerRadius(QSizeF size);

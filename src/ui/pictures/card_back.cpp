@@ -140,6 +140,8 @@ QImage PaintCardBack(int backNumber, QSize size) {
   p.setPen(QPen(kGoldLight, std::max(0.6, s.width() / 200.0)));
   p.drawRoundedRect(field.adjusted(inset, inset, -inset, -inset), r, r);
   PaintMedallion(p, field, style, unit);
+  p.end();
+  if (shape == CardShape::Filled) CutClassicCorners(image);
   return image;
 }
 

@@ -174,6 +174,14 @@ void PaintCourt(QPainter& p, QSizeF size, int rank, int suitIndex) {
 
 CardShape ShapeForSize(QSize size) { return size == QSize(69, 94) ? CardShape::Filled : CardShape::Rounded; }
 
+void CutClassicCorners(QImage& face) {
+  const int r = face.width() - 1;
+  const int b = face.height() - 1;
+  for (const QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)}) {
+    face.setPixel(corner, qRgb(0, 0, 0));
+  }
+}
+
 double CornerRadius(QSizeF size) { return std::max(2.5, size.width() * 0.055); }
 
 void PaintCardStock(QPainter& p, QSizeF size, CardShape shape) {
@@ -211,6 +219,8 @@ QImage PaintCardFace(int rank, int suitIndex, QSize size) {
   p.translate(s.width(), s.height());
   p.rotate(180);
   PaintIndex(p, s, rank, suitIndex);
+  p.end();
+  if (ShapeForSize(size) == CardShape::Filled) CutClassicCorners(image);
   return image;
 }
 
