@@ -11,6 +11,7 @@
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/main_window.h"
+#include "ui/main_window_dialogs.h"
 #include "ui/table/table_screen.h"
 
 namespace tavlo {
@@ -31,7 +32,7 @@ class WindowSeriesEvents : public SeriesEvents {
     notice_(QString::fromStdString(RecordsNoticeText(notice, path, language_)));
   }
   void CloseLanConnection() override {}
-  void ShowEndOfCycle(const SeriesRecord& record) override { endOfCycle_ = record; }
+  void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
   void ShowWorldTopTenResult(std::int32_t) override {}
   void SubmitRatedCycle() override {}
   void ReturnToMenu(bool) override { window_.ShowMenu(); }

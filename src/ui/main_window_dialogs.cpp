@@ -1,0 +1,136 @@
+// The main window's side of the options, the top ten, the end of a cycle, the general score
+// and the history.
+#include "ui/main_window_dialogs.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QVariant>
+
+#include "lang/languages.h"
+#include "records/club_file.h"
+#include "records/history_clock.h"
+#include "records/member_line.h"
+#include "ui/dialogs/count_window.h"
+#include "ui/dialogs/end_game_window.h"
+#include "ui/dialogs/history_window.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/speed_dialog.h"
+#include "ui/dialogs/top_ten_window.h"
+#include "ui/main_window.h"
+#include "ui/menu/main_menu.h"
+#include "ui/table/table_screen.h"
+#include "ui/widgets/zan_button.h"
+
+namespace tavlo {
+namespace {
+
+// The selected history file lives with the window for the whole run.
+constexpr const char* kHistoryFileNo = "HistoryFileNo";
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The look of a dialog from what the window shows publicly; the same values the window's own
+// dialogs read.
+DialogLook LookFromSettings(MainWindow& window) {
+  Settings& settings = window.CurrentSettings();
+  DialogLook look;
+  look.Design = static_cast<DialogDesign>(std::clamp(settings.DialogDesign, 0, 3));
+  look.NewButtons = settings.NewButtons;
+  look.OwnCursor = settings.OwnCursor;
+  for (std::size_t k = 0; k < 4; ++k) {
+    look.Fonts.Face[k] = QString::fromStdString(settings.FontFace[k]);
+    look.Fonts.Percent[k] = settings.FontScale[k];
+  }
+  look.LanguageSuffix = Utf8(Language(settings.LanguageIndex).PictureSuffix);
+  look.Word = [&window](WordId w) { return window.W(w); };
+  look.DesignLibraryMissing = [&window] {
+    window.CurrentSettings().DialogDesign = 0;
+    if (window.Notice) window.Notice(window.W(WordId::CantFindFile) + " " + kDesignLibrary, {}, {});
+  };
+  return look;
+}
+
+}  // namespace
+
+void ShowEndOfCycleWindow(MainWindow& window, const SeriesRecord& record) {
+  const TableMode& mode = window.TheGame().Mode();
+  EndGameResult result;
+  result.Place = record.TopTenPlace;
+  result.Score = record.PlacedScore;
+  result.NetworkClub = mode.NetGame;
+  result.AccountSignedIn = mode.AccountState >= 2;
+  result.RatedPlay = mode.AccountState == 3;
+  DialogLook look = LookFromSettings(window);
+  TFormEndGame dialog(window.Pictures(), look, result, [&window](std::string_view name) { window.PlayEffect(name); },
+                      &window);
+  dialog.exec();
+}
+
+void MainWindow::ConnectDialogs() {
+  connect(menu_, &MainMenu::TopTenClicked, this, [this] {
+    PlayEffect("WOpenFo");
+    const ClubFileContents club = ReadClubFile(files_.Club(settings_.NetGame));
+    TFormTopTen dialog(pictures_, Look(), club, settings_.NetGame, this);
+    dialog.exec();
+  });
+
+  connect(menu_, &MainMenu::HistoryClicked, this, [this] {
+    PlayEffect("WOpenFo");
+    int fileNo = property(kHistoryFileNo).isValid() ? property(kHistoryFileNo).toInt() : 0;
+    SystemHistoryClock clock;
+    TFHistory dialog(pictures_, Look(), files_.History, fileNo, clock, this);
+    dialog.exec();
+    setProperty(kHistoryFileNo, fileNo);
+  });
+
+  connect(menu_, &MainMenu::OptionsClicked, this, [this] {
+    PlayEffect("WOpenFo");
+    OptionsEffects effects;
+    effects.LanguageChanged = [this](int language) { SetLanguage(language); };
+    effects.WindowSizeChanged = [this] { ApplyWindowSize(); };
+    effects.LooksChanged = [this] { ApplyLooks(); };
+    effects.NetGameChanged = [this] {
+      if (menuShown_) ShowMainMenu();
+    };
+    effects.GifAnimationChanged = [this] {
+      if (menuShown_) ShowMainMenu();
+    };
+    effects.ButtonsChanged = [this] {
+      for (TZanCardsButton* button : findChildren<TZanCardsButton*>()) button->SetNata(settings_.NewButtons);
+    };
+    effects.CursorChanged = [this] { unsetCursor(); };
+    effects.OpenSpeed = [this] { OpenSpeedDialog(); };
+    effects.OpenPassport = [this] {
+      PlayEffect("WOpenFo");
+      ShowNoticeText(W(WordId::WorldTopTenUnavailable));
+    };
+    effects.Notice = [this](const QString& text) { ShowNoticeText(text); };
+    effects.MenuShown = [this] { return menuShown_; };
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) effects.Screen = screen->availableGeometry().size();
+    TFormOptions dialog(pictures_, Look(), settings_, std::move(effects), this);
+    dialog.exec();
+  });
+
+  // The general score replaces the plain notice the context menu had.
+  disconnect(genCount_, &QAction::triggered, nullptr, nullptr);
+  connect(genCount_, &QAction::triggered, this, [this] {
+    const GameState& s = game_->State();
+    GeneralScoreSource source;
+    source.KonNo = s.KonNo;
+    source.SeriesKon = s.SeriesKon;
+    source.StartScore = s.StartScore;
+    source.SeriesResult = s.SeriesResult;
+    source.MemberRating = s.PlayerRating;
+    const std::string& startLine = records_.SeriesStartLine();
+    source.KonBefore = static_cast<std::int32_t>(startLine.empty() ? 0 : MemberKonOf(startLine).value_or(0));
+    source.RatedPlay = game_->Mode().AccountState == 3;
+    source.Tournament = game_->Mode().Tournament;
+    TFormCount dialog(pictures_, Look(), FillCount(source), QString::fromStdString(memberName_), this);
+    dialog.exec();
+  });
+}
+
+}  // namespace tavlo
