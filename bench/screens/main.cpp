@@ -1,9 +1,12 @@
 // tavlo-screens DIR: renders review pictures of the program into DIR.
 #include <QDir>
-#include <QGuiApplication>
+#include <QFile>
+#include <QApplication>
 #include <cstdio>
 
 #include "picture_sheets.h"
+#include "ui/widgets/font_roles.h"
+#include "window_shots.h"
 #include "ui/pictures/picture_registry.h"
 
 int main(int argc, char** argv) {
@@ -11,16 +14,25 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: tavlo-screens DIR\n");
     return 2;
   }
-  // A review tool: it never needs a display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  // A review tool: it never needs a display. Its screen is large enough for every window size.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    const QString config = QDir::tempPath() + "/tavlo-screens-screen.json";
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly)) {
+      file.write(R"({"screens":[{"name":"review","x":0,"y":0,"width":1920,"height":1200,"logicalDpiX":96,"logicalDpiY":96}]})");
+      file.close();
+    }
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+  }
+  QApplication app(argc, argv);
+  tavlo::InstallFontSubstitutes();
   const QString folder = QString::fromLocal8Bit(argv[1]);
   if (!QDir().mkpath(folder)) {
     std::fprintf(stderr, "cannot create %s\n", argv[1]);
     return 1;
   }
   tavlo::PictureRegistry registry({});
-  const int written = tavlo::WritePictureSheets(registry, folder);
+  const int written = tavlo::WritePictureSheets(registry, folder) + tavlo::WriteWindowShots(folder);
   std::printf("%d files written to %s\n", written, argv[1]);
   return written > 0 ? 0 : 1;
 }

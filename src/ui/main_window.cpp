@@ -106,6 +106,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
     ShowNotice(pictures_, this, ScreenText(a), ScreenText(b), c);
   };
   setWindowTitle(FromUtf8(Language(settings_.LanguageIndex).ProductName));
+  ConnectDialogs();
 }
 
 MainWindow::~MainWindow() = default;
@@ -422,7 +423,8 @@ void MainWindow::OnNewPlayer() {
   if (AskForPlayer(PlayerSlot::NewPlayer)) StartSeries(PlayerSlot::NewPlayer);
 }
 
-void MainWindow::StartSeries(PlayerSlot slot) {
+void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) {
+  if (!newPlayerName.empty()) memberName_ = newPlayerName;
   TableMode mode;
   mode.Player = slot;
   game_->SetMode(mode);

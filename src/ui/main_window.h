@@ -104,8 +104,9 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void ApplyLooks();
   // The name dialog for a club row, a new player or a rename; false when cancelled.
   bool AskForPlayer(PlayerSlot slot, const std::string& renameFrom = {});
-  // A new series against the computer for the player in `slot` (the name dialog is done).
-  void StartSeries(PlayerSlot slot);
+  // A new series against the computer for the player in `slot` (the name dialog is done,
+  // or a new player's name is given here).
+  void StartSeries(PlayerSlot slot, const std::string& newPlayerName = {});
   // "To change a name" during a series.
   void ChangeName();
   // The record the last finished series left.

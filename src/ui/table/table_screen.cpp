@@ -420,6 +420,7 @@ void TableScreen::Fly(std::vector<Sprite> sprites, bool eraseAtEnd) {
       region |= QRect(at, shown[i].picture.size());
     }
     if (!(look_.FlySpeed == 6 && step == 1)) flight_->repaint(region.adjusted(-2, -2, 2, 2));
+    if (FlightStepped) FlightStepped(step);
     PaceStep(step);
   }
   QRect last;

@@ -79,6 +79,8 @@ class TableScreen : public QObject {
   TZanCardsButton& StartButton() { return *button7_; }
   TZanCardsButton& ExitButton() { return *button8_; }
   bool FlightRunning() const { return flightRunning_; }
+  // Called after every step of a flight (review tools take a picture mid-flight).
+  std::function<void(int step)> FlightStepped;
   // The local player's name changed: the plate is drawn again without marks.
   void RedrawPlateName(int seat);
 
