@@ -210,7 +210,7 @@ void MainMenu::Show(const MenuView& view) {
   icons_[2]->Place(QRect(right, 164, 48, 48));
   icons_[3]->Place(QRect(right, 58, 48, 48));
   icons_[4]->Place(QRect(right, 111, 48, 48));
-  const char* const iconPictures[5] = {"IconHelp", "IconTournament", "IconAccount", "Earth48", "Stats"};
+  const char* const iconPictures[5] = {"GHelp48", "GTour48", "Account48", "Earth48", "Stats"};
   for (std::size_t k = 0; k < icons_.size(); ++k) DrawSeeThrough(icons_[k], pictures_.Picture(iconPictures[k], QSize(48, 48)));
 
   ApplyCaptions();
@@ -218,7 +218,11 @@ void MainMenu::Show(const MenuView& view) {
   for (PictureBox* c : clocks_) c->setVisible(clocks);
   shown_ = true;
   DrawFlames();
-  if (clocks) DrawClock(QDateTime::currentDateTime());
+  if (clocks) {
+    const QDateTime now = QDateTime::currentDateTime();
+    DrawClock(now);
+    DrawStatisticsPage(now.time().minute() % 7 + 1);
+  }
 }
 
 void MainMenu::ApplyCaptions() {

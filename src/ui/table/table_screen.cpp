@@ -300,7 +300,7 @@ void TableScreen::DrawSeatPlate(int seat, bool isDummy, bool leadsTrick) {
   if (leadsTrick) {
     const QRect hand = mode_ == WindowSizeMode::Small ? QRect(30, 1, 30, 20)
                                                       : QRect(layout_.ScaleLen(25), 0, layout_.ScaleLen(30), s20);
-    p.drawImage(hand, pictures_.Picture("Hand_Right", hand.size()));
+    p.drawImage(hand, pictures_.Picture(mode_ == WindowSizeMode::Small ? "GPointer" : "Hand_Right", hand.size()));
   }
   if (isDummy) {
     p.drawImage(QRect(layout_.ScaleLen(133), 0, s20, s20), pictures_.Picture("Circle", QSize(s20, s20)));
