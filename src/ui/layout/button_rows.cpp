@@ -1,6 +1,8 @@
 #include "ui/layout/button_rows.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "ui/layout/colour_sets.h"
 #include "ui/layout/scale.h"
@@ -8,50 +10,44 @@
 namespace tavlo {
 namespace {
 
-// The 29 rows of the 30-pixel strip.
-std::array<std::uint32_t, 29> BaseRows() {
-  std::array<std::uint32_t, 29> rows{};
-  rows[0] = 0x000080;
-  rows[1] = 0x000011;
-  rows[2] = 0x5B5B87;
-  // Highlight band, rows 3..12: three given steps, then fading evenly to 0x5050B0.
-  rows[3] = 0xADADE8;
-  rows[4] = 0xA3A3DF;
-  rows[5] = 0x9999D7;
-  const Rgb from = FromBgr(0x9999D7);
-  const Rgb to = FromBgr(0x5050B0);
-  for (int i = 6; i <= 12; ++i) {
-    const double t = (i - 5) / 7.0;
-    rows[static_cast<std::size_t>(i)] =
-        ToBgr(Rgb{RoundHalfEven(from.R + (to.R - from.R) * t), RoundHalfEven(from.G + (to.G - from.G) * t),
-                  RoundHalfEven(from.B + (to.B - from.B) * t)});
-  }
-  rows[13] = 0x242498;
-  // Pure reds 0x88 .. 0xEE, rows 14..27.
-  for (int i = 14; i <= 27; ++i) {
-    rows[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(RoundHalfEven(0x88 + (0xEE - 0x88) * (i - 14) / 13.0));
-  }
-  rows[28] = 0x000080;
-  return rows;
+// The light band and the reds of the 30-pixel strip (0xBBGGRR); taller strips stretch them.
+constexpr std::array<std::uint32_t, 10> kBand = {0xADADE8, 0xA3A3DF, 0x9999D7, 0x8B8BD1, 0x7D7DCB,
+                                                 0x7070C5, 0x6464BF, 0x5A5AB9, 0x5555B4, 0x5050B0};
+constexpr std::array<std::uint32_t, 14> kReds = {0x000088, 0x000090, 0x000098, 0x0000A0, 0x0000A8, 0x0000B0, 0x0000B8,
+                                                 0x0000C0, 0x0000C8, 0x0000D0, 0x0000D8, 0x0000E0, 0x0000E8, 0x0000EE};
+
+// The colour at position index of count along a curve, interpolated between its points.
+template <std::size_t N>
+std::uint32_t Sample(const std::array<std::uint32_t, N>& curve, int index, int count) {
+  const double at = count > 1 ? static_cast<double>(index) * (N - 1) / (count - 1) : 0.0;
+  const std::size_t i = std::min(static_cast<std::size_t>(at), N - 2);
+  const double t = at - static_cast<double>(i);
+  const Rgb a = FromBgr(curve[i]);
+  const Rgb b = FromBgr(curve[i + 1]);
+  const auto mix = [t](int x, int y) { return RoundHalfEven(x + (y - x) * t); };
+  return ToBgr(Rgb{mix(a.R, b.R), mix(a.G, b.G), mix(a.B, b.B)});
 }
 
 }  // namespace
 
 std::vector<std::uint32_t> ButtonRowColours(int pictureHeight) {
-  const std::array<std::uint32_t, 29> base = BaseRows();
-  const int n = pictureHeight - 1;
-  if (n <= static_cast<int>(base.size())) return {base.begin(), base.begin() + (n > 0 ? n : 0)};
-  // Taller strips keep the three thin top lines and the bottom line, and stretch the
-  // band, divider and reds between them by nearest row.
-  std::vector<std::uint32_t> rows(static_cast<std::size_t>(n));
-  for (int y = 0; y < 3; ++y) rows[static_cast<std::size_t>(y)] = base[static_cast<std::size_t>(y)];
-  rows[static_cast<std::size_t>(n - 1)] = base[28];
-  const int inner = n - 4;
-  for (int y = 0; y < inner; ++y) {
-    const int source = 3 + (y * 25) / inner;  // base rows 3..27
-    rows[static_cast<std::size_t>(3 + y)] = base[static_cast<std::size_t>(source)];
-  }
-  return rows;
+  const int reference = pictureHeight <= 30 ? 30 : pictureHeight <= 45 ? 45 : 60;
+  const int rows = reference - 1;
+  // The three thin top lines, the divider and the closing line keep one row each; the band
+  // and the reds share the rest in the proportion 10 : 14 of the 30-pixel strip.
+  const int shared = rows - 5;
+  const int band = RoundHalfEven(shared * 10.0 / 24.0);
+  const int reds = shared - band;
+  std::vector<std::uint32_t> colours;
+  colours.reserve(static_cast<std::size_t>(rows));
+  colours.push_back(0x000080);
+  colours.push_back(0x000011);
+  colours.push_back(0x5B5B87);
+  for (int k = 0; k < band; ++k) colours.push_back(Sample(kBand, k, band));
+  colours.push_back(0x242498);
+  for (int k = 0; k < reds; ++k) colours.push_back(Sample(kReds, k, reds));
+  colours.push_back(0x000080);
+  return colours;
 }
 
 }  // namespace tavlo

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "ui/layout/colour_sets.h"
 #include "ui/pictures/picture_registry.h"
 
 namespace tavlo {
@@ -13,37 +14,8 @@ namespace {
 int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 QRgb RecolourPixel(QRgb pixel, int variant) {
-  int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
-  switch (variant) {
-    case 2:
-      if (g < r && b < r) {
-        b = RoundEven(std::min(b, g) * 0.7);
-        g = b + RoundEven(std::abs(r - b) * 0.4);
-      }
-      break;
-    case 3:
-      g = r;
-      break;
-    case 4:
-      std::swap(r, g);
-      break;
-    case 5: {
-      const int red = r;
-      r = b;
-      g = red;
-      b = red;
-      break;
-    }
-    case 6:
-      std::swap(r, b);
-      break;
-    case 7:
-      b = r;
-      break;
-    default:
-      break;
-  }
-  return qRgba(r, g, b, qAlpha(pixel));
+  const Rgb c = RecolourVariant(Rgb{qRed(pixel), qGreen(pixel), qBlue(pixel)}, variant);
+  return qRgba(c.R, c.G, c.B, qAlpha(pixel));
 }
 
 bool IsColourFormat(QImage::Format format) {
