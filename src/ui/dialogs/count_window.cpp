@@ -26,7 +26,7 @@ DialogPictures CountPictures() {
 QString Screen(double rating) { return QString::fromStdString(ScreenRatingText(rating)).trimmed(); }
 QString Whole(double value) { return QString::number(RoundHalfEven(value)); }
 
-constexpr int kClientWidth = 420;
+constexpr int kClientWidth = 460;
 
 }  // namespace
 

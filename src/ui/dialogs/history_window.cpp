@@ -95,7 +95,8 @@ TFHistory::TFHistory(PictureRegistry& pictures, DialogLook& look, std::filesyste
 
   listBox1_ = new QListWidget(this);
   listBox1_->setObjectName("ListBox1");
-  listBox1_->setFont(look.Fonts.Font(FontRole::Fixed, 10 * 1.4));
+  // Height 10 in points is 13 pixels on the 96 dpi screen the layout is designed for.
+  listBox1_->setFont(look.Fonts.Font(FontRole::Fixed, 13));
   files_ = ValidHistoryFiles(folder_, clock);
   for (std::size_t k = 0; k < files_.size(); ++k) {
     listBox1_->addItem(QString("File I%1 ").arg(static_cast<int>(k + 1), 4, 10, QChar('0')) +

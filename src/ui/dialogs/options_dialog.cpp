@@ -36,7 +36,7 @@ DialogPictures OptionsPictures(const QString& suffix) {
   return p;
 }
 
-constexpr int kClientWidth = 560;
+constexpr int kClientWidth = 640;
 constexpr int kTabsHeight = 330;
 constexpr int kDeckCount = 48;
 constexpr int kFirstDeckWord = 304;  // "Classical-1"; the deck names follow in deck order
