@@ -141,7 +141,7 @@ void MainWindow::ShowNoticeText(const QString& line1, const QString& line2, cons
 
 void MainWindow::ShowMissingFile(const std::optional<MissingFileNotice>& notice) {
   if (!notice) return;
-  ShowNoticeText(W(static_cast<WordId>(notice->word)) + notice->tail);
+  ShowNoticeText(W(WordId::CantFindFile) + notice->tail);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -66,7 +66,7 @@ TEST_F(PictureSourcesTest, MissingDeckLibraryFallsBackToTheBuiltInDeck) {
   const LoadedDeck deck = LoadDeck(registry, 33, 1, QSize(71, 96));
   EXPECT_FALSE(deck.result);
   ASSERT_TRUE(deck.notice.has_value());
-  EXPECT_EQ(*deck.notice, (MissingFileNotice{93, " ZanCards06B.dll"}));
+  EXPECT_EQ(*deck.notice, (MissingFileNotice{" ZanCards06B.dll"}));
   EXPECT_EQ(deck.deckNumber, 0);
   EXPECT_FALSE(deck.narrowCards);
   for (const QImage& face : deck.faces) EXPECT_EQ(face.size(), QSize(69, 94));
@@ -147,7 +147,7 @@ TEST_P(PictureMissingBacksTest, FallsBackToTheBuiltInBacks) {
   EXPECT_EQ(backs.reloadBuiltInDeck, c.reloadBuiltInDeck);
   EXPECT_EQ(backs.notice.has_value(), !c.result);
   if (backs.notice) {
-    EXPECT_EQ(*backs.notice, (MissingFileNotice{93, " ZanCards06B.dll"}));
+    EXPECT_EQ(*backs.notice, (MissingFileNotice{" ZanCards06B.dll"}));
   }
   ASSERT_EQ(backs.backs.size(), 7u);
   for (const QImage& back : backs.backs) EXPECT_EQ(back.size(), c.sizeClass == 1 ? QSize(69, 94) : card);
@@ -214,7 +214,7 @@ TEST_F(PictureSourcesTest, WithoutLibrariesTheBuiltInFeltIsLoaded) {
   const LoadedBackground other = LoadBackground(registry, false, 6, 3, 3, QSize(990, 650));
   EXPECT_FALSE(other.result);
   ASSERT_TRUE(other.notice.has_value());
-  EXPECT_EQ(*other.notice, (MissingFileNotice{93, " ZanBackG03.dll"}));
+  EXPECT_EQ(*other.notice, (MissingFileNotice{" ZanBackG03.dll"}));
   EXPECT_EQ(other.backgroundNumber, 2);
   EXPECT_EQ(other.backgroundColour, 0);
   EXPECT_EQ(other.picture.size(), QSize(990, 650));
@@ -226,7 +226,7 @@ TEST_F(PictureSourcesTest, CardDesignWithoutItsLibrarySwitchesTheDesignsOff) {
   EXPECT_FALSE(design.result);
   EXPECT_TRUE(design.designsOff);
   ASSERT_TRUE(design.notice.has_value());
-  EXPECT_EQ(*design.notice, (MissingFileNotice{93, " ZanCGraph1.dll"}));
+  EXPECT_EQ(*design.notice, (MissingFileNotice{" ZanCGraph1.dll"}));
   EXPECT_TRUE(design.picture.isNull());
   EXPECT_EQ(design.backgroundNumber, 4);  // the ordinary background is left for the next call
 }
@@ -256,7 +256,7 @@ TEST_F(PictureSourcesTest, DesignPicturesNeedTheDesignLibrary) {
     const DesignPicture missing = LoadDesignPicture(registry, "GTouch");
     EXPECT_TRUE(missing.designOff);
     ASSERT_TRUE(missing.notice.has_value());
-    EXPECT_EQ(*missing.notice, (MissingFileNotice{93, " ZanCGraph1.dll"}));
+    EXPECT_EQ(*missing.notice, (MissingFileNotice{" ZanCGraph1.dll"}));
     EXPECT_FALSE(missing.picture.has_value());
   }
   ASSERT_TRUE(testing::WriteBundle(parent_, "ZanCGraph1", {{"GTouch", testing::Filled({3000, 100}, 0xFF00FF00)}}));

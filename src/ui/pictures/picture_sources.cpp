@@ -38,7 +38,7 @@ constexpr const char* kBackSetCodes[13] = {"",    "Cl1", "Cl2", "Car", "Cro", "C
 
 constexpr const char* kBackgroundColourCodes[7] = {"Gr", "Re", "Or", "Ye", "B1", "B2", "Fi"};
 
-MissingFileNotice Missing(const QString& library) { return MissingFileNotice{93, QStringLiteral(" ") + library}; }
+MissingFileNotice Missing(const QString& library) { return MissingFileNotice{QStringLiteral(" ") + library}; }
 
 // The large pictures are drawn with their corners cut round: the table's cards are rounded.
 QImage RoundedCard(const QImage& picture, QSize cardSize, int cardSizeClass) {
@@ -215,7 +215,7 @@ LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int 
   if (!builtIn) {
     if (!registry.HasLibrary(kBackgroundLibrary)) {
       result.result = false;
-      result.notice = MissingFileNotice{93, QStringLiteral(" ZanBackG03.dll")};
+      result.notice = MissingFileNotice{QStringLiteral(" ZanBackG03.dll")};
     } else {
       const QString name = QStringLiteral("Fon%1%2%3")
                                .arg(backgroundNumber, 2, 10, QLatin1Char('0'))

@@ -19,10 +19,9 @@ inline const QString kDeckLibraryC = QStringLiteral("ZanCards06C.dll");
 inline const QString kBackgroundLibrary = QStringLiteral("ZanBackG03.dll");
 inline const QString kDesignLibrary = QStringLiteral("ZanCGraph1.dll");
 
-// The notice for a missing library: the window shows Word(word) + tail.
+// The notice for a missing library: the window shows "Can`t find the file" followed by tail.
 struct MissingFileNotice {
-  int word = 93;  // "Can`t find the file"
-  QString tail;   // " ZanCards06A.dll"
+  QString tail;  // " ZanCards06A.dll"
   friend bool operator==(const MissingFileNotice&, const MissingFileNotice&) = default;
 };
 
