@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QGuiApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include "lang/word_table.h"
+#include "pictures/test_bundle.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/picture_registry.h"
@@ -187,6 +189,40 @@ TEST_F(OptionsTest, WindowSizeRelaysOutTheWindow) {
     EXPECT_EQ(s.WindowSizeMode, 1);
     EXPECT_EQ(window->size(), QSize(760, 500));
     EXPECT_TRUE(o.SaveGamesBox().isEnabled());
+  });
+}
+
+TEST_F(OptionsTest, BackgroundsAndFontsChangeTheMenuAtOnce) {
+  // A background library beside the program folder, with background 5 in green only.
+  const QRgb green = qRgb(10, 200, 30);
+  ASSERT_TRUE(WriteBundle(Paths().ParentFolder, "ZanBackG03", {{"Fon05Gr", Filled(QSize(760, 500), green)}}));
+  StartWindow();
+  window->LeaveTitle();
+  Settings& s = window->CurrentSettings();
+  const auto buttonFont = [this] { return QFontInfo(window->Menu().TopTenButton().font()).pixelSize(); };
+  const int fontBefore = buttonFont();
+  Open([&](TFormOptions& o) {
+    o.BackgroundList().setCurrentIndex(4);
+    EXPECT_EQ(s.BackgroundNumber, 5);
+    EXPECT_EQ(s.BackgroundColour, 0);
+    EXPECT_EQ(window->Background().pixel(100, 100), green);
+    EXPECT_TRUE(notices.isEmpty()) << notices.join("; ").toStdString();
+
+    // The library has no red version: background 2 in green again.
+    o.ColourList().setCurrentIndex(1);
+    EXPECT_EQ(s.BackgroundNumber, 2);
+    EXPECT_EQ(s.BackgroundColour, 0);
+    EXPECT_EQ(o.BackgroundList().currentIndex(), 1);
+    EXPECT_EQ(o.ColourList().currentIndex(), 0);
+    EXPECT_NE(window->Background().pixel(100, 100), green);
+
+    for (int role = 0; role < 2; ++role) {
+      o.FontRoleList().setCurrentIndex(role);
+      o.FontScaleBox().setValue(150);
+    }
+    EXPECT_GT(buttonFont(), fontBefore);
+    o.FontDefaultButton().click();
+    EXPECT_EQ(buttonFont(), fontBefore);
   });
 }
 
