@@ -1,49 +1,45 @@
 #include "ui/menu/club_list.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "lang/cp1251.h"
+#include "records/member_line.h"
 #include "records/rating.h"
 
 namespace tavlo {
 namespace {
 
+// Columns from..to (1-based) of a fixed-width line as they stand, blank-filled when short.
 std::string Columns(const std::string& line, std::size_t from, std::size_t to) {
-  if (line.size() < from) return std::string(to - from + 1, ' ');
-  std::string part = line.substr(from - 1, to - from + 1);
+  std::string part = line.size() >= from ? line.substr(from - 1, to - from + 1) : std::string();
   part.resize(to - from + 1, ' ');
   return part;
 }
 
-std::string RightAligned(long value, int width) {
+std::string RightAligned(long long value, int width) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%*ld", width, value);
+  std::snprintf(buffer, sizeof buffer, "%*lld", width, value);
   return buffer;
 }
 
 }  // namespace
 
-bool IsEmptyClubRow(const std::string& memberLine) { return memberLine.size() < 33 || memberLine[32] == '#'; }
+bool IsEmptyClubRow(const std::string& memberLine) {
+  return memberLine.size() < static_cast<std::size_t>(kMemberLineLength) || IsFreeForList(memberLine);
+}
 
 std::string ClubListRow(const std::string& memberLine, int clubListMode) {
-  const std::string name = Columns(memberLine, 1, 20);
-  const std::string kon = Columns(memberLine, 31, 37);
-  const std::string score = Columns(memberLine, 39, 44);
-  std::string row;
+  std::string line = memberLine;
+  line.resize(kMemberLineLength, '#');
+  const std::string name = Cp1251ToUtf8(Columns(line, 1, 20));
+  const std::string kon = Columns(line, 31, 37);
+  const std::string score = Columns(line, 39, 44);
   if (clubListMode == 2) {
-    std::string rating = "######";
-    if (memberLine.size() >= 30 && memberLine[29] != '#') {
-      const auto value = ParseRatingText(Columns(memberLine, 21, 30));
-      rating = value ? ScreenRatingText(*value) : "######";
-    }
-    row = name + "  " + kon + "  " + rating;
-  } else {
-    std::string cycle = "###";
-    if (kon != "#######") cycle = RightAligned(std::strtol(kon.c_str(), nullptr, 10) % 40, 3);
-    row = name + "    " + cycle + "    " + score;
+    const auto rating = HasNoRating(line) ? std::nullopt : MemberRatingOf(line);
+    return name + "  " + kon + "  " + (rating ? ScreenRatingText(*rating) : std::string("######"));
   }
-  return Cp1251ToUtf8(row);
+  const auto deals = HasNoDeals(line) ? std::nullopt : MemberKonOf(line);
+  return name + "    " + (deals ? RightAligned(*deals % 40, 3) : std::string("###")) + "    " + score;
 }
 
 std::string TopTenRow(const std::string& topTenLine) {
