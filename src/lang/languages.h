@@ -16,7 +16,7 @@ struct LanguageInfo {
   std::string_view ProductName;          // window title
   std::string_view ProductNameCapitals;  // the big letters of the title screen
   std::string_view ReleaseDate;          // first line under the title
-  std::string_view CreditLine;           // second line under the title
+  std::string_view CreditLine;           // second line under the title; short, it stands between the two logos
 };
 
 // The settings can hold language numbers up to 20 (letters "a".."k"), which the game family uses
