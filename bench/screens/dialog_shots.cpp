@@ -60,8 +60,8 @@ int WriteDialogShots(const QString& folder) {
 
   ClubFileContents club;
   club.Status = ClubRead::Read;
-  const char* names[10] = {"Marina", "Oleg", "Svetlana", "Pavel", "Irina", "Tavlo fan", "Nikolai", "Vera", "Gleb",
-                           "Anna"};
+  const char* names[10] = {"Marina",    "Oleg",    "Svetlana", "Pavel", "Irina",
+                           "Tavlo fan", "Nikolai", "Vera",     "Gleb",  "Anna"};
   for (int n = 1; n <= 10; ++n) club.Lines[n + 5] = MakeTopTenLine(names[n - 1], 1250 - 110 * n);
   {
     TFormTopTen topTen(pictures, look, club, false, nullptr);
@@ -94,8 +94,10 @@ int WriteDialogShots(const QString& folder) {
   if (history.isValid()) {
     const std::filesystem::path folderPath = history.path().toStdString();
     const ReviewClock clock;
-    const std::vector<HisStr> records = {{"Marina", 40, 640, 2.4, 0}, {"Marina/Oleg", 12, -35, 2.1, 3},
-                                         {"Marina", 4, 18, 2.2, 1},    {"Marina/Oleg/Vera/Gleb", 4, 55, 2.3, 2},
+    const std::vector<HisStr> records = {{"Marina", 40, 640, 2.4, 0},
+                                         {"Marina/Oleg", 12, -35, 2.1, 3},
+                                         {"Marina", 4, 18, 2.2, 1},
+                                         {"Marina/Oleg/Vera/Gleb", 4, 55, 2.3, 2},
                                          {"Pavel", 8, -120, -1.5, 0}};
     for (const HisStr& record : records) WriteHistory(folderPath, {record}, clock);
     int fileNo = 0;

@@ -7,6 +7,7 @@
 #include "picture_sheets.h"
 #include "ui/widgets/font_roles.h"
 #include "window_shots.h"
+#include "dialog_shots.h"
 #include "ui/pictures/picture_registry.h"
 
 int main(int argc, char** argv) {
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   tavlo::PictureRegistry registry({});
-  const int written = tavlo::WritePictureSheets(registry, folder) + tavlo::WriteWindowShots(folder);
+  const int written = tavlo::WritePictureSheets(registry, folder) + tavlo::WriteWindowShots(folder) +
+                      tavlo::WriteDialogShots(folder);
   std::printf("%d files written to %s\n", written, argv[1]);
   return written > 0 ? 0 : 1;
 }

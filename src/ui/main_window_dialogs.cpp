@@ -63,8 +63,8 @@ void ShowEndOfCycleWindow(MainWindow& window, const SeriesRecord& record) {
   result.AccountSignedIn = mode.AccountState >= 2;
   result.RatedPlay = mode.AccountState == 3;
   DialogLook look = LookFromSettings(window);
-  TFormEndGame dialog(window.Pictures(), look, result, [&window](std::string_view name) { window.PlayEffect(name); },
-                      &window);
+  TFormEndGame dialog(
+      window.Pictures(), look, result, [&window](std::string_view name) { window.PlayEffect(name); }, &window);
   dialog.exec();
 }
 

@@ -86,11 +86,11 @@ TEST_F(DialogDesignsTest, WithoutTheDesignLibraryEveryWindowFallsBackToGrey) {
       DialogDesign afterwards;
       int notices;
     };
-    for (const Case& c : {Case{DialogDesign::GrayAristocratic, DialogDesign::GrayAristocratic,
-                               DialogDesign::GrayAristocratic, 0},
-                          Case{DialogDesign::GrayConcise, DialogDesign::GrayConcise, DialogDesign::GrayAristocratic, 1},
-                          Case{DialogDesign::GrayRibbons, DialogDesign::GrayRibbons, DialogDesign::GrayRibbons, 0},
-                          Case{DialogDesign::Purple, DialogDesign::GrayAristocratic, DialogDesign::GrayAristocratic, 0}}) {
+    for (const Case& c :
+         {Case{DialogDesign::GrayAristocratic, DialogDesign::GrayAristocratic, DialogDesign::GrayAristocratic, 0},
+          Case{DialogDesign::GrayConcise, DialogDesign::GrayConcise, DialogDesign::GrayAristocratic, 1},
+          Case{DialogDesign::GrayRibbons, DialogDesign::GrayRibbons, DialogDesign::GrayRibbons, 0},
+          Case{DialogDesign::Purple, DialogDesign::GrayAristocratic, DialogDesign::GrayAristocratic, 0}}) {
       SCOPED_TRACE(std::string(w.name) + " design " + std::to_string(static_cast<int>(c.chosen)));
       missing = 0;
       DialogLook look = Look(c.chosen);

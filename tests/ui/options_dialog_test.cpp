@@ -1,8 +1,10 @@
+#include "ui/dialogs/options_dialog.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
-#include <QGuiApplication>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
@@ -12,7 +14,6 @@
 
 #include "lang/word_table.h"
 #include "pictures/test_bundle.h"
-#include "ui/dialogs/options_dialog.h"
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
@@ -72,10 +73,10 @@ TEST_F(OptionsTest, EachSwitchWritesItsSettingAndShowsItsEffect) {
       QCheckBox* box;
       bool* setting;
     };
-    for (const Box& b : {Box{&o.SoundBox(), &s.SoundOn}, Box{&o.MusicBox(), &s.MusicOn},
-                         Box{&o.GifAnimationBox(), &s.GifAnimationOn}, Box{&o.FlyCardsBox(), &s.FlyCardsOn},
-                         Box{&o.CursorBox(), &s.OwnCursor}, Box{&o.SaluteButtonsBox(), &s.SaluteButtons},
-                         Box{&o.SaluteCardsBox(), &s.SaluteCards}}) {
+    for (const Box& b :
+         {Box{&o.SoundBox(), &s.SoundOn}, Box{&o.MusicBox(), &s.MusicOn}, Box{&o.GifAnimationBox(), &s.GifAnimationOn},
+          Box{&o.FlyCardsBox(), &s.FlyCardsOn}, Box{&o.CursorBox(), &s.OwnCursor},
+          Box{&o.SaluteButtonsBox(), &s.SaluteButtons}, Box{&o.SaluteCardsBox(), &s.SaluteCards}}) {
       const bool before = *b.setting;
       EXPECT_EQ(b.box->isChecked(), before) << b.box->text().toStdString();
       b.box->click();

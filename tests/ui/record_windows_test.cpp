@@ -80,14 +80,27 @@ TEST_F(RecordWindowsTest, TheEndOfACycleShowsItsPlace) {
   };
   const QString result = En(WordId::ResultLabel) + "500";
   const Case cases[] = {
-      {"place 1", 500, {100, 90, 80, 70, 60, 50, 40, 30, 20, 10}, 1,
-       {En(WordId::Congratulations), En(WordId::YourResultBest), result, En(WordId::BecomeMaster)}, 0x800080,
+      {"place 1",
+       500,
+       {100, 90, 80, 70, 60, 50, 40, 30, 20, 10},
+       1,
+       {En(WordId::Congratulations), En(WordId::YourResultBest), result, En(WordId::BecomeMaster)},
+       0x800080,
        {"GMedal", "GPlace01"}},
-      {"place 5", 500, {1000, 900, 800, 700, 400, 300, 200, 100, 50, 10}, 5,
-       {En(WordId::Congratulations), En(WordId::GoodResult), result, En(WordId::HitTopTen)}, 0x000080,
+      {"place 5",
+       500,
+       {1000, 900, 800, 700, 400, 300, 200, 100, 50, 10},
+       5,
+       {En(WordId::Congratulations), En(WordId::GoodResult), result, En(WordId::HitTopTen)},
+       0x000080,
        {"GMedal", "GPlace05"}},
-      {"no place", 500, {2000, 1900, 1800, 1700, 1600, 1500, 1400, 1300, 1200, 1100}, 0,
-       {En(WordId::OurRegrets), En(WordId::ResultWishBest), result, En(WordId::NotInTopTen)}, 0x800000, {}},
+      {"no place",
+       500,
+       {2000, 1900, 1800, 1700, 1600, 1500, 1400, 1300, 1200, 1100},
+       0,
+       {En(WordId::OurRegrets), En(WordId::ResultWishBest), result, En(WordId::NotInTopTen)},
+       0x800000,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -75,7 +75,7 @@ TFormCount::TFormCount(PictureRegistry& pictures, DialogLook& look, const TCount
   label1_->setStyleSheet(style);
   label1_->setAlignment(Qt::AlignCenter);
   label1_->setGeometry(5, top, kClientWidth - 10, 30);
-  const WordId words[7] = {WordId::GeneralNumberOfGame, WordId::RoundInCycle,   WordId::InitialScore,
+  const WordId words[7] = {WordId::GeneralNumberOfGame, WordId::RoundInCycle,      WordId::InitialScore,
                            WordId::CurrentScore,        WordId::GeneralScoreLabel, WordId::InitialRating,
                            WordId::CurrentRating};
   const QString texts[7] = {count.Count_KonAll, count.Count_KonCur, count.Count_ScoBeg, count.Count_ScoCur,

@@ -22,13 +22,13 @@ struct TCount {
 
 // Where the general score is taken from.
 struct GeneralScoreSource {
-  std::int32_t KonNo = 0;         // the player's running deal number
-  std::int32_t SeriesKon = 0;     // deals of this series
+  std::int32_t KonNo = 0;      // the player's running deal number
+  std::int32_t SeriesKon = 0;  // deals of this series
   std::int32_t StartScore = 0;
   std::int32_t SeriesResult = 0;
-  double MemberRating = 0.0;      // stored rating when the series began
-  std::int32_t KonBefore = 0;     // deals the member had played before the series
-  bool RatedPlay = false;         // rated club-account play
+  double MemberRating = 0.0;           // stored rating when the series began
+  std::int32_t KonBefore = 0;          // deals the member had played before the series
+  bool RatedPlay = false;              // rated club-account play
   std::int32_t AccountCycleDeals = 0;  // the account's deals of the cycle at sign-in
   double AccountRating = 0.0;
   bool Tournament = false;

@@ -13,9 +13,15 @@ void PaintTexts(QPainter& painter, const std::vector<DrawnText>& texts) {
     }
     painter.setPen(t.Colour);
     switch (t.Align) {
-      case 'c': TextCentred(painter, t.Text, t.Left, t.Right, t.Top); break;
-      case 'r': TextRight(painter, t.Text, t.Right, t.Top); break;
-      default: TextAt(painter, t.Text, t.Left, t.Top); break;
+      case 'c':
+        TextCentred(painter, t.Text, t.Left, t.Right, t.Top);
+        break;
+      case 'r':
+        TextRight(painter, t.Text, t.Right, t.Top);
+        break;
+      default:
+        TextAt(painter, t.Text, t.Left, t.Top);
+        break;
     }
   }
 }

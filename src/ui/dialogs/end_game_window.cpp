@@ -70,8 +70,7 @@ EndGameDrawing DrawEndGame(const EndGameResult& r, PictureRegistry& pictures, co
     d.LoopAnimation = r.Place == 0;
     text(word(WordId::OurRegrets), 0, 32, 0x800000);
     text(word(WordId::ResultWishBest), 1, 20, 0x800000);
-    text(r.Place > 10 ? result + " ; " + word(WordId::PlaceLabel) + QString::number(r.Place) : result, 2, 28,
-         0x008000);
+    text(r.Place > 10 ? result + " ; " + word(WordId::PlaceLabel) + QString::number(r.Place) : result, 2, 28, 0x008000);
     text(word(WordId::NotInTopTen), 3, 20, 0x800000);
   }
   if (r.Place >= 1 && r.Place <= 10) {
@@ -84,8 +83,8 @@ EndGameDrawing DrawEndGame(const EndGameResult& r, PictureRegistry& pictures, co
                        400, 'c', 360, Bgr(0x0000FF), fonts.Font(FontRole::Serif, 20), false});
     d.Pictures.push_back({"GZans128", QPoint(80, 405), pictures.Picture("GZans128")});
     d.Pictures.push_back({"GZansT128", QPoint(161, 380), pictures.Picture("GZansT128")});
-    d.Texts.push_back({QString::number(r.Bonus), 161, 289, 'c', 410, Bgr(0x00FFFF), fonts.Font(FontRole::Serif, 44),
-                       true});
+    d.Texts.push_back(
+        {QString::number(r.Bonus), 161, 289, 'c', 410, Bgr(0x00FFFF), fonts.Font(FontRole::Serif, 44), true});
     d.Pictures.push_back({"Account48", QPoint(358, 70), pictures.Picture("Account48", QSize(32, 32))});
   }
   return d;
@@ -96,7 +95,8 @@ TFormEndGame::TFormEndGame(PictureRegistry& pictures, DialogLook& look, const En
     : DialogFrame(pictures, look, EndGamePictures(look.LanguageSuffix), parent), playEffect_(std::move(playEffect)) {
   setObjectName("FormEndGame");
   setWindowTitle(look.Word ? look.Word(WordId::CompletionOfGame) : QString());
-  drawing_ = DrawEndGame(result, pictures, look.Fonts, [&look](WordId w) { return look.Word ? look.Word(w) : QString(); });
+  drawing_ =
+      DrawEndGame(result, pictures, look.Fonts, [&look](WordId w) { return look.Word ? look.Word(w) : QString(); });
   const int top = CardStyle() ? 20 : HeaderHeight() + 12;
   // The first row stands at y 80 or 100 of the picture, just under the red line.
   imageAt_ = QPoint(5, top - 70);
@@ -145,8 +145,7 @@ void TFormEndGame::paintEvent(QPaintEvent* event) {
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (!drawing_.Animation.isEmpty()) {
-    p.drawImage(animationAt_,
-                Pictures().Frame(drawing_.Animation, frame_, QSize(kAnimationSize, kAnimationSize)));
+    p.drawImage(animationAt_, Pictures().Frame(drawing_.Animation, frame_, QSize(kAnimationSize, kAnimationSize)));
   }
   p.translate(imageAt_);
   for (const DrawnPicture& picture : drawing_.Pictures) p.drawImage(picture.At, picture.Picture);

@@ -12,21 +12,21 @@ namespace tavlo {
 
 // What the end-of-cycle window is shown for.
 struct EndGameResult {
-  int Place = 0;              // 1..10 a top-ten place, 0 none; above 10 a world place (club account)
-  std::int32_t Score = 0;     // the cycle's score
-  bool NetworkClub = false;   // the network club's top ten
+  int Place = 0;             // 1..10 a top-ten place, 0 none; above 10 a world place (club account)
+  std::int32_t Score = 0;    // the cycle's score
+  bool NetworkClub = false;  // the network club's top ten
   bool AccountSignedIn = false;
-  bool RatedPlay = false;     // rated club-account play
-  int Bonus = 0;              // club-currency bonus of rated play, 0 none
+  bool RatedPlay = false;  // rated club-account play
+  int Bonus = 0;           // club-currency bonus of rated play, 0 none
 };
 
 // The picture of the end-of-cycle window (texts and pictures on Image1, 450 x 460).
 struct EndGameDrawing {
   std::vector<DrawnText> Texts;
   std::vector<DrawnPicture> Pictures;
-  QString Animation;     // "GEndBest", "GEndGood" or "GEndBads"
+  QString Animation;  // "GEndBest", "GEndGood" or "GEndBads"
   bool LoopAnimation = false;
-  std::string Sound;     // "WFiBest", "WFiGood" or "WFiBads"
+  std::string Sound;  // "WFiBest", "WFiGood" or "WFiBads"
 };
 EndGameDrawing DrawEndGame(const EndGameResult& result, PictureRegistry& pictures, const FontRoles& fonts,
                            const std::function<QString(WordId)>& word);

@@ -43,9 +43,9 @@ class HistoryCellDelegate : public QStyledItemDelegate {
     const auto* grid = qobject_cast<const QTableWidget*>(parent());
     const bool currentRow = grid && grid->rowCount() > 1 && grid->currentRow() == index.row();
     const QVariant background = index.data(Qt::BackgroundRole);
-    painter->fillRect(option.rect, currentRow ? current_
-                                              : background.isValid() ? background.value<QBrush>().color()
-                                                                     : option.palette.color(QPalette::Base));
+    painter->fillRect(option.rect, currentRow             ? current_
+                                   : background.isValid() ? background.value<QBrush>().color()
+                                                          : option.palette.color(QPalette::Base));
     painter->setPen(index.data(Qt::ForegroundRole).value<QBrush>().color());
     painter->setFont(option.font);
     const QString text = index.data().toString();
@@ -65,11 +65,16 @@ class HistoryCellDelegate : public QStyledItemDelegate {
 QString HistoryKindText(std::string_view line) {
   const char kind = line.size() >= 90 ? line[89] : ' ';
   switch (kind) {
-    case 'L': return "Local";
-    case 'N': return "Net";
-    case 'A': return "Account";
-    case 'T': return "Tourney";
-    default: return QString();
+    case 'L':
+      return "Local";
+    case 'N':
+      return "Net";
+    case 'A':
+      return "Account";
+    case 'T':
+      return "Tourney";
+    default:
+      return QString();
   }
 }
 
@@ -130,7 +135,8 @@ TFHistory::TFHistory(PictureRegistry& pictures, DialogLook& look, std::filesyste
   sg_->horizontalHeader()->setStyleSheet(
       QString("QHeaderView::section { color: %1; background: %2; }").arg(headerText.name(), headerBack.name()));
   if (CardStyle()) {
-    listBox1_->setStyleSheet(QString("QListWidget { color: yellow; background: %1; }").arg(look.DesignEditColour.name()));
+    listBox1_->setStyleSheet(
+        QString("QListWidget { color: yellow; background: %1; }").arg(look.DesignEditColour.name()));
     sg_->setStyleSheet(QString("QTableWidget { background: %1; }").arg(Bgr(0xFFB9E3).name()));
   } else {
     listBox1_->setStyleSheet("QListWidget { color: black; background: white; }");

@@ -43,8 +43,8 @@ constexpr int kFirstDeckWord = 304;  // "Classical-1"; the deck names follow in 
 constexpr int kFirstBackgroundWord = 365;
 // The colour list in the order of the setting: green, red, orange, yellow, light blue,
 // dark blue, violet (the form colours of the menu).
-constexpr WordId kColourWords[7] = {WordId::ColourGreen,     WordId::ColourRed,      WordId::ColourOrange,
-                                    WordId::ColourYellow,    WordId::ColourLightBlue, WordId::ColourDarkBlue,
+constexpr WordId kColourWords[7] = {WordId::ColourGreen,  WordId::ColourRed,       WordId::ColourOrange,
+                                    WordId::ColourYellow, WordId::ColourLightBlue, WordId::ColourDarkBlue,
                                     WordId::ColourViolet};
 constexpr std::uint32_t kColourSwatches[7] = {0x008000, 0x000080, 0x004080, 0x008080, 0x808000, 0x800000, 0x800080};
 
@@ -52,11 +52,16 @@ QColor Bgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bg
 
 WordId WindowSizeWord(WindowSizeMode mode) {
   switch (mode) {
-    case WindowSizeMode::Small: return WordId::SmallWindow;
-    case WindowSizeMode::FullScreen: return WordId::FullScreen;
-    case WindowSizeMode::Average1: return WordId::AverageWindow1;
-    case WindowSizeMode::Average2: return WordId::AverageWindow2;
-    case WindowSizeMode::Large: return WordId::LargeWindow;
+    case WindowSizeMode::Small:
+      return WordId::SmallWindow;
+    case WindowSizeMode::FullScreen:
+      return WordId::FullScreen;
+    case WindowSizeMode::Average1:
+      return WordId::AverageWindow1;
+    case WindowSizeMode::Average2:
+      return WordId::AverageWindow2;
+    case WindowSizeMode::Large:
+      return WordId::LargeWindow;
   }
   return WordId::SmallWindow;
 }
@@ -602,17 +607,17 @@ void TFormOptions::DrawSamples() {
 
 void TFormOptions::DrawFlag() {
   const std::string_view flag = Language(settings_.LanguageIndex).FlagPicture;
-  const QImage picture = Pictures().Picture(QString::fromUtf8(flag.data(), static_cast<qsizetype>(flag.size())),
-                                            flag_->size());
+  const QImage picture =
+      Pictures().Picture(QString::fromUtf8(flag.data(), static_cast<qsizetype>(flag.size())), flag_->size());
   flag_->setPixmap(QPixmap::fromImage(picture));
   flag_->setProperty("flagName", QString::fromUtf8(flag.data(), static_cast<qsizetype>(flag.size())));
 }
 
 void TFormOptions::ApplyCaptions() {
   setWindowTitle(T(WordId::Options));
-  const WordId tabWords[9] = {WordId::OptionsGeneral, WordId::OptionsCards,    WordId::OptionsDecks,
-                              WordId::OptionsGame,    WordId::Fonts,           WordId::BackgroundShort,
-                              WordId::SaveGames,      WordId::OptionsGame,     WordId::Design};
+  const WordId tabWords[9] = {WordId::OptionsGeneral, WordId::OptionsCards, WordId::OptionsDecks,
+                              WordId::OptionsGame,    WordId::Fonts,        WordId::BackgroundShort,
+                              WordId::SaveGames,      WordId::OptionsGame,  WordId::Design};
   for (int k = 0; k < 9; ++k) tabs_->setTabText(k, k == 7 ? QString("DLL") : T(tabWords[k]));
   groupBox1_->setTitle(T(WordId::Multimedia));
   checkBox1_->setText(T(WordId::Sound));

@@ -59,7 +59,8 @@ TFormTopTen::TFormTopTen(PictureRegistry& pictures, DialogLook& look, const Club
     : DialogFrame(pictures, look, TopTenPictures(), parent) {
   setObjectName("FormTopTen");
   setWindowTitle(look.Word ? look.Word(WordId::TopTen) : QString());
-  texts_ = TopTenTexts(club, networkClub, look.Fonts, [&look](WordId w) { return look.Word ? look.Word(w) : QString(); });
+  texts_ =
+      TopTenTexts(club, networkClub, look.Fonts, [&look](WordId w) { return look.Word ? look.Word(w) : QString(); });
   const int top = CardStyle() ? 40 : HeaderHeight() + 12;
   imageAt_ = QPoint(5, top - 60);  // the picture's first text stands at y 85
   OkButton().SetHeightSB(THeightSB::D45);
