@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -116,6 +117,8 @@ TEST_F(DialogDesignsTest, WithTheDesignLibraryTheCardStyleIsWorn) {
     library[w.conciseCaption] = Filled(QSize(300, 48), qRgb(200, 200, 200));
   }
   library["GFormOpt"] = Filled(QSize(800, 600), qRgb(40, 0, 60));
+  const QRgb iconColour = qRgb(250, 180, 20);
+  library["GIcon48History"] = Filled(QSize(48 * 12, 48), iconColour);
   ASSERT_TRUE(WriteBundle(folder.path().toStdString(), "ZanCGraph1", library));
   PictureRegistry pictures({folder.path().toStdString()});
   for (const Window& w : windows) {
@@ -130,6 +133,21 @@ TEST_F(DialogDesignsTest, WithTheDesignLibraryTheCardStyleIsWorn) {
     EXPECT_EQ(grey->Design(), DialogDesign::GrayConcise);
     EXPECT_EQ(concise.Design, DialogDesign::GrayConcise);
     EXPECT_EQ(missing, 0);
+  }
+
+  // The history's icon animates at both ends of its header.
+  {
+    DialogLook purple = Look(DialogDesign::Purple);
+    int fileNo = 0;
+    const FixedClock clock;
+    TFHistory history(pictures, purple, folder.path().toStdString(), fileNo, clock, nullptr);
+    history.show();
+    QTest::qWait(350);
+    ASSERT_GE(history.IconFrame(), 1);
+    const QImage shot = history.grab().toImage();
+    EXPECT_EQ(shot.pixel(25 + 24, 23 + 24), iconColour);
+    EXPECT_EQ(shot.pixel(697 + 24, 23 + 24), iconColour);
+    EXPECT_NE(shot.pixel(400, 30), iconColour);
   }
 
   // With the library the options accept the card-style designs.

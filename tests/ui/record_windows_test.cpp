@@ -180,7 +180,9 @@ TEST(EndGameDrawingTest, TitlesBonusAndWorldPlaces) {
     const EndGameDrawing d = DrawEndGame(c.result, pictures, fonts, word);
     const QStringList texts = TextsOf(d.Texts);
     EXPECT_EQ(texts.size(), c.title.isEmpty() ? 3 : 4) << c.name;
-    if (!c.title.isEmpty()) EXPECT_EQ(texts.value(3), c.title) << c.name;
+    if (!c.title.isEmpty()) {
+      EXPECT_EQ(texts.value(3), c.title) << c.name;
+    }
     EXPECT_EQ(d.Sound, "WFiBest") << c.name;
   }
 

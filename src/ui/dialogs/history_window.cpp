@@ -5,6 +5,8 @@
 #include <QStyledItemDelegate>
 
 #include "lang/cp1251.h"
+#include "ui/pictures/picture_registry.h"
+#include "ui/pictures/picture_sources.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
@@ -33,6 +35,7 @@ constexpr int kColumnWidths[7] = {45, 65, 210, 45, 55, 55, 80};
 constexpr int kFieldStart[6] = {1, 6, 16, 67, 70, 80};
 constexpr int kFieldWidth[6] = {5, 10, 51, 3, 10, 10};
 constexpr int kPlayerColumn = 2;
+constexpr QPoint kLeftIcon(25, 23);
 
 // Cells are drawn as the history window draws them: the player's name two pixels in from the
 // left, every other column centred; the row colours come from the items.
@@ -152,6 +155,19 @@ TFHistory::TFHistory(PictureRegistry& pictures, DialogLook& look, std::filesyste
   });
   FillGrid();
   Relayout();
+  if (CardStyle()) {
+    connect(&secondIcon_, &QTimer::timeout, this, [this] { update(QRect(kLeftIcon, QSize(48, 48))); });
+    secondIcon_.start(100);
+  }
+}
+
+void TFHistory::paintEvent(QPaintEvent* event) {
+  DialogFrame::paintEvent(event);
+  if (!CardStyle() || IconFrame() < 1) return;
+  if (const auto strip = Pictures().LibraryPicture(kDesignLibrary, "GIcon48History")) {
+    QPainter p(this);
+    p.drawImage(kLeftIcon, *strip, QRect((IconFrame() - 1) * 48, 0, 48, 48));
+  }
 }
 
 void TFHistory::FillGrid() {

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <filesystem>
 #include <vector>
 
@@ -28,6 +29,9 @@ class TFHistory : public DialogFrame {
   // The colours a row of each kind is drawn in.
   static QColor KindColour(const QString& kind, const QPalette& palette);
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   void FillGrid();
   void Relayout();
@@ -37,6 +41,7 @@ class TFHistory : public DialogFrame {
   std::vector<HistoryCheck> files_;
   QListWidget* listBox1_ = nullptr;
   QTableWidget* sg_ = nullptr;
+  QTimer secondIcon_;  // the card style shows the icon at both ends of the header
 };
 
 }  // namespace tavlo
