@@ -11,9 +11,13 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <fstream>
 
 #include "lang/word_table.h"
 #include "pictures/test_bundle.h"
+#include "records/club_file.h"
+#include "records/member_line.h"
+#include "records/password.h"
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
@@ -66,6 +70,12 @@ TEST_F(OptionsTest, TheRuleVariantsAreWrittenAtOnceKeptOnEscapeAndPlayedInTheNex
 TEST_F(OptionsTest, EachSwitchWritesItsSettingAndShowsItsEffect) {
   StartWindow();
   window->LeaveTitle();
+  {
+    ClubFileContents net = ReadClubFile(window->Files().Network);
+    ASSERT_EQ(net.Status, ClubRead::Read);
+    net.Lines[1] = MakeMemberLine("Nettie", 2.0, 12, 30, EncodePassword(""));
+    std::ofstream(window->Files().Network, std::ios::binary | std::ios::trunc) << ClubFileBytes(net.Lines);
+  }
   Settings& s = window->CurrentSettings();
   Open([this, &s](TFormOptions& o) {
     EXPECT_EQ(o.SpeedButton().text(), window->W(WordId::Speed) + "=" + QString::number(s.FlySpeed));
@@ -90,11 +100,14 @@ TEST_F(OptionsTest, EachSwitchWritesItsSettingAndShowsItsEffect) {
     EXPECT_TRUE(o.OkButton().Nata());
     EXPECT_TRUE(o.FontDefaultButton().Nata());
 
-    // Multiplayer: the menu lists the network club.
+    // Multiplayer: the menu lists the network club's members, then the local club's again.
+    const QString localRow = window->Menu().ClubRow(1).text();
     o.NetBox().click();
     EXPECT_TRUE(s.NetGame);
+    EXPECT_TRUE(window->Menu().ClubRow(1).text().contains("Nettie")) << window->Menu().ClubRow(1).text().toStdString();
     o.NetBox().click();
     EXPECT_FALSE(s.NetGame);
+    EXPECT_EQ(window->Menu().ClubRow(1).text(), localRow);
 
     // A language renames the window and the dialog at once; the flag follows.
     const QString englishFlag = o.FlagPicture().property("flagName").toString();
