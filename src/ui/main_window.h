@@ -93,6 +93,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   QTimer& Timer1() { return timer1_; }
 
   QString W(WordId word) const;
+  // The look every dialog of the program wears now (design, fonts, buttons, language).
+  DialogLook& Look();
   // The start that the first paint completes: settings, club files, title.
   void CompleteStart();
   void LeaveTitle();
@@ -181,7 +183,6 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void OnHandReleased(int seat, int slot, Qt::MouseButton button);
   void OnHandHovered(int seat, int slot);
   FontRoles Fonts() const;
-  DialogLook& Look();
   QColor FormColour() const;
 
   ProgramPaths paths_;
@@ -230,6 +231,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   bool started_ = false;
   bool busy_ = false;      // a blocking pause or the computer's thinking: ticks are dropped
   std::optional<SeriesRecord> lastSeries_;
+  int historyFileNo_ = 0;  // the history file the history window showed last
 };
 
 }  // namespace tavlo

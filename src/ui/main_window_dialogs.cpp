@@ -24,35 +24,6 @@
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
-namespace {
-
-// The selected history file lives with the window for the whole run.
-constexpr const char* kHistoryFileNo = "HistoryFileNo";
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The look of a dialog from what the window shows publicly; the same values the window's own
-// dialogs read.
-DialogLook LookFromSettings(MainWindow& window) {
-  Settings& settings = window.CurrentSettings();
-  DialogLook look;
-  look.Design = static_cast<DialogDesign>(std::clamp(settings.DialogDesign, 0, 3));
-  look.NewButtons = settings.NewButtons;
-  look.OwnCursor = settings.OwnCursor;
-  for (std::size_t k = 0; k < 4; ++k) {
-    look.Fonts.Face[k] = QString::fromStdString(settings.FontFace[k]);
-    look.Fonts.Percent[k] = settings.FontScale[k];
-  }
-  look.LanguageSuffix = Utf8(Language(settings.LanguageIndex).PictureSuffix);
-  look.Word = [&window](WordId w) { return window.W(w); };
-  look.DesignLibraryMissing = [&window] {
-    window.CurrentSettings().DialogDesign = 0;
-    if (window.Notice) window.Notice(window.W(WordId::CantFindFile) + " " + kDesignLibrary, {}, {});
-  };
-  return look;
-}
-
-}  // namespace
 
 void ShowEndOfCycleWindow(MainWindow& window, const SeriesRecord& record) {
   const TableMode& mode = window.TheGame().Mode();
@@ -62,9 +33,8 @@ void ShowEndOfCycleWindow(MainWindow& window, const SeriesRecord& record) {
   result.NetworkClub = mode.NetGame;
   result.AccountSignedIn = mode.AccountState >= 2;
   result.RatedPlay = mode.AccountState == 3;
-  DialogLook look = LookFromSettings(window);
   TFormEndGame dialog(
-      window.Pictures(), look, result, [&window](std::string_view name) { window.PlayEffect(name); }, &window);
+      window.Pictures(), window.Look(), result, [&window](std::string_view name) { window.PlayEffect(name); }, &window);
   dialog.exec();
 }
 
@@ -78,11 +48,9 @@ void MainWindow::ConnectDialogs() {
 
   connect(menu_, &MainMenu::HistoryClicked, this, [this] {
     PlayEffect("WOpenFo");
-    int fileNo = property(kHistoryFileNo).isValid() ? property(kHistoryFileNo).toInt() : 0;
     SystemHistoryClock clock;
-    TFHistory dialog(pictures_, Look(), files_.History, fileNo, clock, this);
+    TFHistory dialog(pictures_, Look(), files_.History, historyFileNo_, clock, this);
     dialog.exec();
-    setProperty(kHistoryFileNo, fileNo);
   });
 
   connect(menu_, &MainMenu::OptionsClicked, this, [this] {

@@ -37,8 +37,6 @@ class WindowSeriesEvents : public SeriesEvents {
   void SubmitRatedCycle() override {}
   void ReturnToMenu(bool) override { window_.ShowMenu(); }
 
-  std::optional<SeriesRecord> endOfCycle_;
-
  private:
   MainWindow& window_;
   std::function<void(const QString&)> notice_;

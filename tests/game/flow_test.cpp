@@ -301,7 +301,9 @@ TEST_F(FlowTest, LeavingInTheMiddle) {
     bool removed = false;
     for (const std::string& call : view.calls) removed = removed || call.rfind("RemovePlayerFromClub", 0) == 0;
     EXPECT_EQ(removed, *c.removed != '\0');
-    if (*c.removed != '\0') EXPECT_TRUE(view.Called(c.removed));
+    if (*c.removed != '\0') {
+      EXPECT_TRUE(view.Called(c.removed));
+    }
     EXPECT_EQ(view.Called("LeaveRatedPlay"), c.agree && c.rated);
     EXPECT_EQ(game.Mode().AccountState, c.agree && c.rated ? 2 : mode.AccountState);
     EXPECT_EQ(view.Called("CloseConnections"), c.agree && (c.lan || c.tournament));

@@ -105,7 +105,9 @@ TEST(SpeedDialogTest, EachGreyDesignLaysOutAndTheTrackBarStoresAtOnce) {
     TFormSpeed dialog(pictures, look, speed, nullptr);
     // Without the design library the concise design falls back to the aristocratic one.
     EXPECT_EQ(missing, c.design == DialogDesign::GrayConcise);
-    if (c.design == DialogDesign::GrayConcise) EXPECT_EQ(look.Design, DialogDesign::GrayAristocratic);
+    if (c.design == DialogDesign::GrayConcise) {
+      EXPECT_EQ(look.Design, DialogDesign::GrayAristocratic);
+    }
     EXPECT_EQ(dialog.size(), QSize(310, c.clientHeight));
     EXPECT_EQ(dialog.OkButton().geometry(), QRect(5, c.buttonTop, 300, 45));
     dialog.TrackBar().setValue(6);

@@ -1,5 +1,7 @@
 #include "ui/dialogs/options_dialog.h"
 
+#include "lang/word_captions.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
@@ -39,8 +41,6 @@ DialogPictures OptionsPictures(const QString& suffix) {
 constexpr int kClientWidth = 640;
 constexpr int kTabsHeight = 330;
 constexpr int kDeckCount = 48;
-constexpr int kFirstDeckWord = 304;  // "Classical-1"; the deck names follow in deck order
-constexpr int kFirstBackgroundWord = 365;
 // The colour list in the order of the setting: green, red, orange, yellow, light blue,
 // dark blue, violet (the form colours of the menu).
 constexpr WordId kColourWords[7] = {WordId::ColourGreen,  WordId::ColourRed,       WordId::ColourOrange,
@@ -634,7 +634,7 @@ void TFormOptions::ApplyCaptions() {
     filling_ = true;
     FillWindowSizes();
     for (int k = 0; k < kDeckCount; ++k) {
-      const QString name = T(static_cast<WordId>(kFirstDeckWord + k));
+      const QString name = T(DeckCaption(k));
       if (comboBox1_->count() <= k) {
         comboBox1_->addItem(name);
       } else {
@@ -663,7 +663,7 @@ void TFormOptions::ApplyCaptions() {
   button2_->setText(T(WordId::Default));
   bgLabels_[0]->setText(T(WordId::Background));
   bgLabels_[1]->clear();
-  for (int k = 0; k < 10; ++k) comboBoxBG1_->setItemText(k, T(static_cast<WordId>(kFirstBackgroundWord + k)));
+  for (int k = 0; k < 10; ++k) comboBoxBG1_->setItemText(k, T(BackgroundCaption(k + 1)));
   for (int k = 0; k < 7; ++k) comboBoxBG2_->setItemText(k, T(kColourWords[k]));
   checkBoxSG1_->setText(T(WordId::SaveGamesAsGifs));
   comboBoxSG1_->setItemText(0, T(WordId::SaveMainWindowOnly));
