@@ -184,12 +184,18 @@ std::int32_t EstimateDeal(const OneBased<SearchHand, 4>& hands, char trump, int 
       (winner % 2 == 1 ? c : b) += 1;
     }
   }
+  ProjectTrickCounts(c, b, options.IgnoreFirstSix);
+  const DealScore score = ScoreDeal(won[0], won[1], c, b, trump, options);
+  return score.Difference;
+}
+
+void ProjectTrickCounts(int& c, int& b, bool ignoreFirstSix) {
   if (c + b < 13) {
     const int rest = 13 - c - b;
     c += rest / 2 + rest % 2;
     b += rest / 2;
   }
-  if (options.IgnoreFirstSix) {
+  if (ignoreFirstSix) {
     // Six tricks were never counted: up to three come off the mover's side, the rest off the other.
     if (c >= 3) {
       c -= 3;
@@ -199,8 +205,6 @@ std::int32_t EstimateDeal(const OneBased<SearchHand, 4>& hands, char trump, int 
       c = 0;
     }
   }
-  const DealScore score = ScoreDeal(won[0], won[1], c, b, trump, options);
-  return score.Difference;
 }
 
 }  // namespace tavlo

@@ -60,6 +60,10 @@ CardPool PossibleCards(const CardList13& ownHand, const CardList13& knownHand, c
 SlotSet EquivalentCards(const SearchHand& mover, const SearchHand& hand2, const SearchHand& hand3,
                         const SearchHand& hand4, const TrickCards& trick, int koronkiMode);
 
+// The trick counts an estimate scores with: the tricks nobody has yet are shared out, the
+// mover's side taking the odd one, and under IgnoreFirstSix the six uncounted tricks come off.
+void ProjectTrickCounts(int& moverTricks, int& otherTricks, bool ignoreFirstSix);
+
 // Static value of a position at the start of a trick: every suit is played out top
 // down while it can be, the remaining tricks are shared, and the result is scored.
 // Hands are in seat order from the mover; trick counts and won lists are the mover's

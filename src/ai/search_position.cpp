@@ -1,5 +1,7 @@
 #include "ai/search_position.h"
 
+#include "ai/knowledge.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -186,20 +188,7 @@ int Searcher::Impl::Estimate(int mover, int label) const {
   }
   int c = taken[0];
   int b = taken[1];
-  if (c + b < 13) {
-    const int rest = 13 - c - b;
-    c += rest / 2 + rest % 2;
-    b += rest / 2;
-  }
-  if (options.IgnoreFirstSix) {
-    if (c >= 3) {
-      c -= 3;
-      b -= 3;
-    } else {
-      b -= 6 - c;
-      c = 0;
-    }
-  }
+  ProjectTrickCounts(c, b, options.IgnoreFirstSix);
   return Score(w[0], w[1], c, b);
 }
 

@@ -105,24 +105,11 @@ void MainWindow::ShowScoreSheet(bool) {
 }
 
 void MainWindow::FinishSeries(std::int32_t seriesResult, int seriesKon) {
-  const GameState& s = game_->State();
-  const TableMode& mode = game_->Mode();
-  SeriesFinish series;
+  SeriesFinish series = SeriesFinishOf(game_->State(), game_->Mode());
   series.Result = seriesResult;
   series.Deals = seriesKon;
-  series.KonNo = s.KonNo;
-  series.TotalScore = s.TotalScore;
-  series.Player = mode.Player;
-  series.AccountState = mode.AccountState;
-  series.NetGame = mode.NetGame;
-  series.NetRole = mode.NetRole;
-  series.Tournament = mode.Tournament;
-  series.MemberName = QString::fromStdString(memberName_).toStdString();
-  series.MemberRating = s.PlayerRating;
-  const std::string& startLine = records_.SeriesStartLine();
-  series.MemberKon = static_cast<std::int32_t>(startLine.empty() ? 0 : MemberKonOf(startLine).value_or(0));
+  series.MemberName = memberName_;
   series.PasswordDigits = passwordDigits_;
-  series.SeatNames = s.SeatNames;
   series.ClubNoWrite = clubNoWrite_;
   WindowSeriesEvents events(*this, [this](const QString& text) { ShowNoticeText(text); }, settings_.LanguageIndex);
   SystemHistoryClock clock;
