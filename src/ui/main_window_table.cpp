@@ -31,13 +31,11 @@ void MainWindow::PrepareTable() {
   table_->ShowGameTable();
   table_->ExitButton().setText(W(WordId::ExitToMenu));
   table_->ClearTrickArea(0);
-  const GameState& s = game_->State();
   for (int seat = 1; seat <= 4; ++seat) {
     table_->Hand(seat).PaintBackground(background_);
     table_->Hand(seat).Refresh();
     table_->DrawSeatPlate(seat, false, false);
   }
-  (void)s;
   update();
 }
 
