@@ -20,6 +20,7 @@
 #include "records/club_members.h"
 #include "records/records_notice.h"
 #include "settings/settings_file.h"
+#include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/notice.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/layout/text_fit.h"
@@ -396,8 +397,8 @@ void MainWindow::OpenHelp() {
 }
 
 void MainWindow::OpenAbout() {
-  ShowNoticeText(FromUtf8(Language(settings_.LanguageIndex).ProductName) + " V 5.7f",
-                 FromUtf8(Language(settings_.LanguageIndex).CreditLine));
+  TFormAbout dialog(pictures_, Look(), FromUtf8(Language(settings_.LanguageIndex).ProductName), this);
+  dialog.exec();
 }
 
 void MainWindow::OnMenuIcon(int icon) {

@@ -129,3 +129,23 @@ TEST(SpeedDialogTest, CardStyleWithoutItsLibraryGoesGrey) {
 
 }  // namespace
 }  // namespace tavlo
+
+#include "ui/dialogs/about_dialog.h"
+
+namespace tavlo {
+namespace {
+
+TEST(AboutDialogTest, ShowsTheVersionAndCreditsInTheLanguage) {
+  PictureRegistry pictures({});
+  for (int language : {0, 1}) {
+    DialogLook look;
+    look.Word = [language](WordId w) { return QString::fromUtf8(Word(w, language).data()); };
+    TFormAbout about(pictures, look, "Tavlo", nullptr);
+    ASSERT_FALSE(about.Lines().isEmpty());
+    EXPECT_EQ(about.Lines()[0], QString::fromUtf8(Word(WordId::AboutVersion, language).data()) + ": V 5.7f");
+    EXPECT_TRUE(about.rect().contains(about.OkButton().geometry()));
+  }
+}
+
+}  // namespace
+}  // namespace tavlo
