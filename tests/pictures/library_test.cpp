@@ -11,22 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program folder inside its parent folder, as the program keeps them.
-class PictureLibraryTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testing::EnsureGuiApp();
-    ASSERT_TRUE(root_.isValid());
-    parent_ = fs::path(root_.path().toStdString());
-    program_ = parent_ / "game";
-    fs::create_directories(program_);
-  }
-  PictureRegistry Registry() const { return PictureRegistry({program_, parent_}); }
-
-  QTemporaryDir root_;
-  fs::path parent_;
-  fs::path program_;
-};
+class PictureLibraryTest : public testing::ProgramFolderTest {};
 
 TEST_F(PictureLibraryTest, MissingLibraryIsReportedAndGivesNoPicture) {
   PictureRegistry registry = Registry();

@@ -13,21 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PictureSourcesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testing::EnsureGuiApp();
-    ASSERT_TRUE(root_.isValid());
-    parent_ = fs::path(root_.path().toStdString());
-    program_ = parent_ / "game";
-    fs::create_directories(program_);
-  }
-  PictureRegistry Registry() const { return PictureRegistry({program_, parent_}); }
-
-  QTemporaryDir root_;
-  fs::path parent_;
-  fs::path program_;
-};
+class PictureSourcesTest : public testing::ProgramFolderTest {};
 
 const QImage kWhiteClassic = testing::Filled({69, 94}, 0xFFFFFFFF);
 
