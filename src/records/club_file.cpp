@@ -51,6 +51,16 @@ void SealClubLines(ClubLines& lines) {
                    ZeroPadded(sums.S3, kChecksumDigits));
 }
 
+ClubSeal CheckClubSeal(const ClubLines& lines) {
+  const std::string& seal = lines[kSealLine];
+  const auto stored = [&seal](int column) { return ParseDigits(Columns(seal, column, kChecksumDigits)); };
+  const std::optional<std::int64_t> s1 = stored(kChecksumColumn);
+  const std::optional<std::int64_t> s2 = stored(kChecksumColumn + kChecksumDigits);
+  const std::optional<std::int64_t> s3 = stored(kChecksumColumn + 2 * kChecksumDigits);
+  if (!s1 || !s2 || !s3) return ClubSeal::BadField;
+  return ComputeClubChecksums(lines) == ClubChecksums{*s1, *s2, *s3} ? ClubSeal::Agrees : ClubSeal::Mismatch;
+}
+
 std::string ClubFileBytes(ClubLines lines) {
   SealClubLines(lines);
   return JoinLines(std::vector<std::string>(lines.begin(), lines.end()));
@@ -79,7 +89,7 @@ ClubFileContents ParseClubFile(std::string_view bytes) {
     return contents;
   }
   for (int i = 1; i <= kClubLineCount; ++i) contents.Lines[i] = lines[static_cast<std::size_t>(i - 1)];
-  contents.Status = ClubRead::Read;
+  contents.Status = CheckClubSeal(contents.Lines) == ClubSeal::Agrees ? ClubRead::Read : ClubRead::BadSeal;
   return contents;
 }
 

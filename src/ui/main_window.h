@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ai/computer_player.h"
+#include "files/program_lock.h"
 #include "files/program_paths.h"
 #include "game/flow.h"
 #include "game/game.h"
@@ -187,6 +188,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
 
   ProgramPaths paths_;
   ClubFiles files_;
+  ProgramLock lock_;  // held from the start to the end of the window
   Settings settings_;
   BuiltInServiceConfiguration services_;
   PictureRegistry pictures_;
