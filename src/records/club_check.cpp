@@ -30,7 +30,7 @@ ClubCheck Incorrect(ClubFault fault) {
 ClubCheck CheckClubFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error) && !error) return ClubCheck{};
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kClubFileMaximumSize);
   if (!bytes) return Incorrect(ClubFault::Unreadable);
   ClubCheck check = CheckClubContents(*bytes);
   if (check.Passed() && !ProgramMayWrite(path)) {
