@@ -68,7 +68,7 @@ ClubFileContents ReadClubFile(const std::filesystem::path& path) {
   }
   const std::optional<std::string> bytes = ReadFileBytes(path, kClubFileMaximumSize);
   if (!bytes) {
-    contents.Status = ClubRead::Unreadable;
+    contents.Status = IsLargerThan(path, kClubFileMaximumSize) ? ClubRead::WrongShape : ClubRead::Unreadable;
     return contents;
   }
   return ParseClubFile(*bytes);

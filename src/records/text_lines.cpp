@@ -39,6 +39,12 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
   return bytes;
 }
 
+bool IsLargerThan(const std::filesystem::path& path, std::size_t maximumSize) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return !error && size > maximumSize;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";

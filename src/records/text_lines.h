@@ -16,6 +16,9 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 // (no record file is large, and a huge one must not exhaust the memory).
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maximumSize);
 
+// Whether the file holds more than `maximumSize` bytes: damaged rather than unreadable.
+bool IsLargerThan(const std::filesystem::path& path, std::size_t maximumSize);
+
 // Lines joined, each followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 

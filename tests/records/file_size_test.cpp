@@ -34,8 +34,9 @@ TEST(RecordFileSizeTest, AHugeClubFileIsDamagedAndIsNotRead) {
 
   const ClubCheck check = CheckClubFile(path);
   EXPECT_EQ(check.Outcome, ClubCheckOutcome::Incorrect);
+  EXPECT_EQ(check.Fault, ClubFault::WrongShape);
   EXPECT_FALSE(ClubCheckMessage(check, path, 0).empty());
-  EXPECT_NE(ReadClubFile(path).Status, ClubRead::Read);
+  EXPECT_EQ(ReadClubFile(path).Status, ClubRead::WrongShape);
   // Changes to such a club are refused, and the file is left as it was.
   EXPECT_EQ(RemoveMember(path, 1, false), ClubUpdate::FileIncorrect);
   EXPECT_EQ(fs::file_size(path), std::uintmax_t{6} << 30);
