@@ -30,8 +30,9 @@ ClubCheck Incorrect(ClubFault fault) {
 ClubCheck CheckClubFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error) && !error) return ClubCheck{};
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return Incorrect(ClubFault::Unreadable);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kClubFileMaximumSize);
+  if (!bytes)
+    return Incorrect(IsLargerThan(path, kClubFileMaximumSize) ? ClubFault::WrongShape : ClubFault::Unreadable);
   ClubCheck check = CheckClubContents(*bytes);
   if (check.Passed() && !ProgramMayWrite(path)) {
     check.Outcome = ClubCheckOutcome::WrongAttributes;

@@ -11,6 +11,9 @@ namespace {
 constexpr int kChecksumColumn = 11;
 constexpr int kChecksumDigits = 6;
 
+static_assert(kClubFileMaximumSize ==
+              5 * (kMemberLineLength + 2) + 10 * (kTopTenLineLength + 2) + 2 * (kClubLastLineLength + 2));
+
 int ExpectedLength(int line) {
   if (line <= 5) return kMemberLineLength;
   if (line <= kLastTopTenLine) return kTopTenLineLength;
@@ -73,9 +76,9 @@ ClubFileContents ReadClubFile(const std::filesystem::path& path) {
     contents.Status = error ? ClubRead::Unreadable : ClubRead::Missing;
     return contents;
   }
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kClubFileMaximumSize);
   if (!bytes) {
-    contents.Status = ClubRead::Unreadable;
+    contents.Status = IsLargerThan(path, kClubFileMaximumSize) ? ClubRead::WrongShape : ClubRead::Unreadable;
     return contents;
   }
   return ParseClubFile(*bytes);

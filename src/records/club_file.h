@@ -25,6 +25,10 @@ inline constexpr unsigned char kGameMarker = 59 + 100;
 
 using ClubLines = OneBased<std::string, kClubLineCount>;
 
+// The largest file of that shape: 17 lines of fixed lengths, each ended by CR LF. A larger file
+// is damaged and is not read.
+inline constexpr std::size_t kClubFileMaximumSize = 5 * (59 + 2) + 10 * (26 + 2) + 2 * (kClubLastLineLength + 2);
+
 // Lines of the right count and lengths for a club file.
 bool HasClubShape(const std::vector<std::string>& lines);
 
