@@ -27,6 +27,7 @@ class QAction;
 
 namespace tavlo {
 
+class DeskCalendar;
 class MainMenu;
 class TFormDiscard;
 class TableScreen;
@@ -84,6 +85,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   const QImage& Background() const { return background_; }
   TitleScreen& Title() { return *title_; }
   MainMenu& Menu() { return *menu_; }
+  DeskCalendar& Calendar() { return *calendar_; }
   TableScreen& Table() { return *table_; }
   Game& TheGame() { return *game_; }
   FlowController& Flow() { return *flow_; }
@@ -211,6 +213,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
 
   TitleScreen* title_ = nullptr;
   MainMenu* menu_ = nullptr;
+  DeskCalendar* calendar_ = nullptr;
   TableScreen* table_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* genCount_ = nullptr;

@@ -49,7 +49,8 @@ bool DeskCalendar::ShowCalendar(const Layout& layout, const QImage* background, 
     info_.TB[static_cast<std::size_t>(page)] = BackgroundUnder(background, rightPlace);
   }
   int pages = 0;
-  if (!BuildCalendar("Comic Sans MS", 0, 0, info_, pages, language, Now().date(), folders_)) {
+  builtFor_ = Now().date();
+  if (!BuildCalendar("Comic Sans MS", 0, 0, info_, pages, language, builtFor_, folders_)) {
     pageCount_ = 0;
     Hide();
     timer_.stop();
@@ -74,9 +75,9 @@ void DeskCalendar::Hide() {
 
 void DeskCalendar::TimerCal() {
   if (pageCount_ < 2) return;
-  const QTime time = Now().time();
-  if (time < QTime(0, 0, 30) && MenuShown()) {
-    // A new day: rebuild the pages for it.
+  // A new day: the pages are rebuilt on the first tick of it, and also when the first ticks after
+  // midnight were missed (a suspended machine), so the sheet never shows yesterday.
+  if (Now().date() != builtFor_ && MenuShown()) {
     if (!ShowCalendar(layout_, background_, language_)) return;
   }
   if (!MenuShown()) Hide();

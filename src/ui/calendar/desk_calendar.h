@@ -33,7 +33,8 @@ class DeskCalendar : public QObject {
   // rotation; true when the calendar shows. The menu moves its candlesticks outwards then.
   bool ShowCalendar(const Layout& layout, const QImage* background, int language);
   void Hide();
-  // One tick of `TimerCal`: a new day shortly after midnight, then the next page on `ImCalR`.
+  // One tick of `TimerCal`: the pages of a new day once the date has changed, then the next page
+  // on `ImCalR`; with the menu gone both pictures hide.
   void TimerCal();
 
   bool Shown() const;
@@ -59,6 +60,7 @@ class DeskCalendar : public QObject {
   Layout layout_;
   const QImage* background_ = nullptr;
   int language_ = 0;
+  QDate builtFor_;
 };
 
 }  // namespace tavlo
