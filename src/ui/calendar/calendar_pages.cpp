@@ -70,6 +70,10 @@ bool BuildCalendar(const QString& face, int daySize, int monthSize, TInfoCal& in
     QFont monthFont(face);
     const int monthPoints = monthSize > 0 ? monthSize : 8;
     monthFont.setPixelSize(PointsToPixels(month.size() > 8 ? monthPoints - 1 : monthPoints));
+    // A long name in a wide face still has to stay on the sheet.
+    while (QFontMetrics(monthFont).horizontalAdvance(month) > kCalendarPageWidth - 4 && monthFont.pixelSize() > 6) {
+      monthFont.setPixelSize(monthFont.pixelSize() - 1);
+    }
     p.setFont(monthFont);
     p.setPen(Qt::black);
     TextCentredOnPage(p, month, 42);
