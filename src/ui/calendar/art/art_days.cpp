@@ -65,11 +65,7 @@ void Women(QPainter& p) {
   Tulip(p, QPointF(27, 14), QColor(0xF0, 0x70, 0xA8), 0);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x3E, 0xA0, 0x4A));
-  p.save();
-  p.translate(22, 52);
-  p.rotate(-30);
-  p.drawEllipse(QRectF(-2.5, -9, 5, 18));
-  p.restore();
+  DrawTurnedEllipse(p, QPointF(22, 52), 5, 18, -30);
   p.setBrush(QColor(0xC8, 0x40, 0x90));
   p.drawRect(QRectF(22, 56, 10, 3));
 }
@@ -132,7 +128,7 @@ void Globe(QPainter& p, QPointF c, double r) {
   QPainterPath disc;
   disc.addEllipse(c, r, r);
   p.save();
-  p.setClipPath(disc);
+  p.setClipPath(disc, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x4C, 0xA8, 0x48));
   const double s = r / 18;
@@ -295,16 +291,8 @@ void Music(QPainter& p) {
   for (int k = 0; k < 5; ++k) p.drawLine(QPointF(4, 40 + k * 4), QPointF(50, 40 + k * 4));
   p.setPen(Qt::NoPen);
   p.setBrush(art::kInk);
-  p.save();
-  p.translate(16, 52);
-  p.rotate(-20);
-  p.drawEllipse(QRectF(-4, -3, 8, 6));
-  p.restore();
-  p.save();
-  p.translate(36, 48);
-  p.rotate(-20);
-  p.drawEllipse(QRectF(-4, -3, 8, 6));
-  p.restore();
+  DrawTurnedEllipse(p, QPointF(16, 52), 8, 6, -20);
+  DrawTurnedEllipse(p, QPointF(36, 48), 8, 6, -20);
   p.drawRect(QRectF(18.6, 22, 1.6, 30));
   p.drawRect(QRectF(38.6, 18, 1.6, 30));
   QPainterPath beam;
@@ -315,24 +303,14 @@ void Music(QPainter& p) {
   beam.closeSubpath();
   p.drawPath(beam);
   p.setBrush(art::kCardRed);
-  p.save();
-  p.translate(9, 20);
-  p.rotate(-20);
-  p.drawEllipse(QRectF(-2.5, -2, 5, 4));
-  p.restore();
+  DrawTurnedEllipse(p, QPointF(9, 20), 5, 4, -20);
   p.drawRect(QRectF(10.2, 8, 1, 11));
 }
 
 void Sputnik(QPainter& p) {
   PaintPanel(p, kSpace, kSpaceLow);
   PaintStars(p, 18, QRectF(3, 3, 48, 64));
-  // The Earth rises from the lower corner, inside the frame.
-  p.save();
-  QPainterPath inside;
-  inside.addRoundedRect(QRectF(1.5, 1.5, 51, 67), 4.5, 4.5);
-  p.setClipPath(inside);
-  Globe(p, QPointF(40, 70), 22);
-  p.restore();
+  Globe(p, QPointF(40, 70), 22);  // the Earth rising from the lower corner
   p.setPen(QPen(QColor(0xC8, 0xC8, 0xD0), 0.9, Qt::SolidLine, Qt::RoundCap));
   const QPointF c(22, 26);
   for (const QPointF end : {QPointF(48, 34), QPointF(46, 44), QPointF(44, 16), QPointF(40, 50)}) p.drawLine(c, end);
@@ -424,11 +402,7 @@ void Poppy(QPainter& p) {
   p.drawLine(QPointF(27, 34), QPointF(24, 64));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x3E, 0x8B, 0x3A));
-  p.save();
-  p.translate(20, 54);
-  p.rotate(-40);
-  p.drawEllipse(QRectF(-2, -6, 4, 12));
-  p.restore();
+  DrawTurnedEllipse(p, QPointF(20, 54), 4, 12, -40);
   const QColor red(0xD8, 0x18, 0x18);
   for (int k = 0; k < 4; ++k) {
     const double a = (45 + k * 90) * M_PI / 180;
@@ -525,7 +499,7 @@ void BerlinWall(QPainter& p) {
   p.setBrush(QColor(0xB8, 0xB4, 0xA8));
   p.drawPath(wall);
   p.save();
-  p.setClipPath(wall);
+  p.setClipPath(wall, Qt::IntersectClip);
   p.setPen(QPen(QColor(0x80, 0x7C, 0x70), 0.6));
   for (int row = 0; row < 8; ++row) {
     const double y = 24 + row * 5;
@@ -569,7 +543,7 @@ void FathersTie(QPainter& p) {
   p.setBrush(art::kRoyalBlue);
   p.drawPath(tie);
   p.save();
-  p.setClipPath(tie);
+  p.setClipPath(tie, Qt::IntersectClip);
   p.setPen(QPen(art::kGold, 1.4));
   for (int k = 0; k < 8; ++k) p.drawLine(QPointF(10, 18 + k * 6), QPointF(44, 30 + k * 6));
   p.restore();
@@ -604,16 +578,13 @@ void Caravel(QPainter& p) {
 }  // namespace
 
 bool PaintDay(QPainter& p, const QString& name) {
-  static const std::map<QString, std::function<void(QPainter&)>> kPainters = {
+  static const Painters kPainters = {
       {"R_LOVE000", Love},       {"R_WOMEN00", Women},          {"R_THEATRE", Theatre},  {"R_EARTH00", Earth},
       {"R_BOOK000", Book},       {"R_MAYDAY0", MayDay},         {"R_CHILDRN", Balloons}, {"R_ALLPROG", Programmer},
       {"R_MUSIC00", Music},      {"R_SPUTNIK", Sputnik},        {"R_MOON000", MoonLanding}, {"R_KOSMOS0", Rocket},
       {"R_POPPY00", Poppy},      {"R_STUDENT", Student},        {"R_RUSORDN", VictoryOrder}, {"R_DEUWALL", BerlinWall},
       {"R_FATHER0", FathersTie}, {"R_SHIP000", Caravel}};
-  const auto it = kPainters.find(name);
-  if (it == kPainters.end()) return false;
-  it->second(p);
-  return true;
+  return PaintFromTable(p, name, kPainters);
 }
 
 }  // namespace tavlo::calendar_art

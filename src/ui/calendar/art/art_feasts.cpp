@@ -55,7 +55,7 @@ void Egg(QPainter& p, QPointF c, double w, double h, const QColor& colour, const
   p.setBrush(g);
   p.drawPath(egg);
   p.save();
-  p.setClipPath(egg);
+  p.setClipPath(egg, Qt::IntersectClip);
   p.setPen(QPen(band, 1.2));
   p.drawLine(QPointF(c.x() - w, c.y()), QPointF(c.x() + w, c.y()));
   p.setPen(QPen(band, 0.7, Qt::DotLine));
@@ -141,30 +141,27 @@ void RaysBehind(QPainter& p, QPointF c, const QColor& colour) {
   p.restore();
 }
 
-void LatinCross(QPainter& p) {
-  PaintPanel(p, QColor(0x5B, 0x2A, 0x86), QColor(0x2E, 0x12, 0x4A));
-  RaysBehind(p, QPointF(27, 30), QColor(255, 230, 160, 70));
+// A gold cross in a glory of rays on a coloured panel.
+void GoldCross(QPainter& p, const QColor& top, const QColor& bottom, QPointF glory, const QPainterPath& cross) {
+  PaintPanel(p, top, bottom);
+  RaysBehind(p, glory, QColor(255, 230, 160, 70));
   QLinearGradient gold(20, 0, 34, 0);
   gold.setColorAt(0, art::kGoldDark);
   gold.setColorAt(0.5, art::kGoldLight);
   gold.setColorAt(1, art::kGold);
   p.setPen(QPen(art::kGoldDark.darker(120), 0.7));
   p.setBrush(gold);
-  QPainterPath cross;
-  cross.addRect(QRectF(24, 10, 6, 50));
-  cross.addRect(QRectF(14, 21, 26, 6));
   p.drawPath(cross.simplified());
 }
 
+void LatinCross(QPainter& p) {
+  QPainterPath cross;
+  cross.addRect(QRectF(24, 10, 6, 50));
+  cross.addRect(QRectF(14, 21, 26, 6));
+  GoldCross(p, QColor(0x5B, 0x2A, 0x86), QColor(0x2E, 0x12, 0x4A), QPointF(27, 30), cross);
+}
+
 void OrthodoxCross(QPainter& p) {
-  PaintPanel(p, QColor(0x1C, 0x3F, 0x8C), QColor(0x0D, 0x1F, 0x4A));
-  RaysBehind(p, QPointF(27, 28), QColor(255, 230, 160, 70));
-  QLinearGradient gold(20, 0, 34, 0);
-  gold.setColorAt(0, art::kGoldDark);
-  gold.setColorAt(0.5, art::kGoldLight);
-  gold.setColorAt(1, art::kGold);
-  p.setPen(QPen(art::kGoldDark.darker(120), 0.7));
-  p.setBrush(gold);
   QPainterPath cross;
   cross.addRect(QRectF(25, 7, 4.6, 55));
   cross.addRect(QRectF(20, 13, 14.6, 3.6));
@@ -175,7 +172,7 @@ void OrthodoxCross(QPainter& p) {
   foot.lineTo(38, 44.5);
   foot.lineTo(18, 51.5);
   foot.closeSubpath();
-  p.drawPath(cross.united(foot).simplified());
+  GoldCross(p, QColor(0x1C, 0x3F, 0x8C), QColor(0x0D, 0x1F, 0x4A), QPointF(27, 28), cross.united(foot));
 }
 
 void OrthodoxEaster(QPainter& p) {
@@ -225,7 +222,7 @@ void CatholicEaster(QPainter& p) {
   p.setBrush(QColor(0xC8, 0x8A, 0x3C));
   p.drawPath(basket);
   p.save();
-  p.setClipPath(basket);
+  p.setClipPath(basket, Qt::IntersectClip);
   p.setPen(QPen(QColor(0x8A, 0x58, 0x20), 0.8));
   for (int k = 0; k < 6; ++k) p.drawLine(QPointF(4, 43 + k * 4), QPointF(50, 43 + k * 4));
   for (int k = 0; k < 10; ++k) p.drawLine(QPointF(6 + k * 5, 40), QPointF(10 + k * 4, 62));
@@ -290,11 +287,7 @@ void Birch(QPainter& p) {
   p.setBrush(QColor(0x5C, 0xB8, 0x40));
   for (int k = 0; k < 22; ++k) {
     const QPointF c(6 + std::fmod(k * 13.7, 42), 6 + std::fmod(k * 7.3, 26));
-    p.save();
-    p.translate(c);
-    p.rotate(k * 37);
-    p.drawEllipse(QRectF(-2.6, -1.5, 5.2, 3));
-    p.restore();
+    DrawTurnedEllipse(p, c, 5.2, 3, k * 37);
   }
 }
 
@@ -317,11 +310,7 @@ void Apple(QPainter& p) {
   p.drawLine(QPointF(27, 24), QPointF(29, 14));
   p.setPen(Qt::NoPen);
   p.setBrush(kLeaf);
-  p.save();
-  p.translate(33, 15);
-  p.rotate(-25);
-  p.drawEllipse(QRectF(-5, -2.5, 10, 5));
-  p.restore();
+  DrawTurnedEllipse(p, QPointF(33, 15), 10, 5, -25);
   p.setBrush(QColor(255, 255, 255, 120));
   p.drawEllipse(QRectF(15, 30, 5, 8));
 }
@@ -542,27 +531,20 @@ void Dove(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x6E, 0x9A, 0x30));
   for (int k = 0; k < 4; ++k) {
-    p.save();
-    p.translate(47 - k * 1.8, 38 + k * 4);
-    p.rotate(k % 2 ? 40 : -40);
-    p.drawEllipse(QRectF(-1.2, -3, 2.4, 6));
-    p.restore();
+    DrawTurnedEllipse(p, QPointF(47 - k * 1.8, 38 + k * 4), 2.4, 6, k % 2 ? 40 : -40);
   }
 }
 
 }  // namespace
 
 bool PaintFeast(QPainter& p, const QString& name) {
-  static const std::map<QString, std::function<void(QPainter&)>> kPainters = {
+  static const Painters kPainters = {
       {"R_NEWYEAR", NewYear},    {"R_ROGDEST", Nativity}, {"R_KATKRES", LatinCross}, {"R_PRAKRES", OrthodoxCross},
       {"R_PASHA00", OrthodoxEaster}, {"R_PASHAK0", CatholicEaster}, {"R_BLINY00", Pancakes}, {"R_CANDLE0", Candle},
       {"R_BIRCH00", Birch},      {"R_APPLE00", Apple},    {"R_LANTERN", Lantern},    {"R_GIFTBOX", GiftBox},
       {"R_HALLO00", Pumpkin},    {"R_USABLAG", Turkey},   {"R_FIREWRK", Fireworks},  {"R_CLOVER0", Shamrock},
       {"R_CROWN00", Crown},      {"R_DOVE000", Dove}};
-  const auto it = kPainters.find(name);
-  if (it == kPainters.end()) return false;
-  it->second(p);
-  return true;
+  return PaintFromTable(p, name, kPainters);
 }
 
 }  // namespace tavlo::calendar_art

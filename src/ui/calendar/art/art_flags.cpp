@@ -29,7 +29,7 @@ void UnionFlag(QPainter& p) {
   const QColor blue(0x01, 0x21, 0x69), red(0xC8, 0x10, 0x2E);
   p.fillRect(kCloth, blue);
   p.save();
-  p.setClipRect(kCloth);
+  p.setClipRect(kCloth, Qt::IntersectClip);
   p.setPen(QPen(Qt::white, 5));
   p.drawLine(kCloth.topLeft(), kCloth.bottomRight());
   p.drawLine(kCloth.bottomLeft(), kCloth.topRight());

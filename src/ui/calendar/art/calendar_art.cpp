@@ -11,6 +11,8 @@ namespace tavlo::calendar_art {
 
 namespace {
 
+const QRectF kPanel(0.5, 0.5, 53, 69);
+
 constexpr const char* kHolidayPictures[] = {
     "R_NEWYEAR", "R_LOVE000", "R_WOMEN00", "R_THEATRE", "R_EARTH00", "R_BOOK000", "R_MAYDAY0", "R_CHILDRN",
     "R_ALLPROG", "R_DOVE000", "R_MUSIC00", "R_UNITED0", "R_FIREWRK", "R_SPUTNIK", "R_MOON000", "R_ENGFLAG",
@@ -46,23 +48,34 @@ QImage PaintPicture(const QString& name) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
+  // Panel pictures keep their art inside the rounded panel, under its frame.
+  const bool panel = PictureSize(name) == QSize(54, 70);
+  if (panel) {
+    QPainterPath inside;
+    inside.addRoundedRect(kPanel, 5, 5);
+    p.setClipPath(inside);
+  }
   const bool painted = PaintSheet(p, name) || PaintFlag(p, name) || PaintFeast(p, name) || PaintDay(p, name);
+  if (panel) {
+    p.setClipping(false);
+    PaintPanelFrame(p);
+  }
   p.end();
   return painted ? image : QImage();
 }
 
 void PaintPanel(QPainter& p, const QColor& top, const QColor& bottom) {
-  const QRectF panel(0.5, 0.5, 53, 69);
-  QLinearGradient g(panel.topLeft(), panel.bottomLeft());
+  QLinearGradient g(kPanel.topLeft(), kPanel.bottomLeft());
   g.setColorAt(0, top);
   g.setColorAt(1, bottom);
   p.save();
   p.setPen(Qt::NoPen);
   p.setBrush(g);
-  p.drawRoundedRect(panel, 5, 5);
+  p.drawRoundedRect(kPanel, 5, 5);
   p.restore();
-  art::DrawGoldFrame(p, panel.adjusted(0.5, 0.5, -0.5, -0.5), 5, 1.2);
 }
+
+void PaintPanelFrame(QPainter& p) { art::DrawGoldFrame(p, kPanel.adjusted(0.5, 0.5, -0.5, -0.5), 5, 1.2); }
 
 void PaintStars(QPainter& p, int count, const QRectF& area) {
   p.save();
@@ -76,6 +89,21 @@ void PaintStars(QPainter& p, int count, const QRectF& area) {
     p.drawEllipse(QPointF(x, y), r, r);
   }
   p.restore();
+}
+
+void DrawTurnedEllipse(QPainter& p, QPointF centre, double width, double height, double degrees) {
+  p.save();
+  p.translate(centre);
+  p.rotate(degrees);
+  p.drawEllipse(QRectF(-width / 2, -height / 2, width, height));
+  p.restore();
+}
+
+bool PaintFromTable(QPainter& p, const QString& name, const Painters& painters) {
+  const auto it = painters.find(name);
+  if (it == painters.end()) return false;
+  it->second(p);
+  return true;
 }
 
 }  // namespace tavlo::calendar_art

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QSize>
 #include <QStringList>
+#include <functional>
+#include <map>
 
 namespace tavlo::calendar_art {
 
@@ -24,9 +26,16 @@ bool PaintFeast(QPainter& p, const QString& name);
 bool PaintDay(QPainter& p, const QString& name);
 
 // The rounded panel every holiday and Chinese-year picture stands on: a gradient from `top` to
-// `bottom` inside a thin gold frame, 54 x 70.
+// `bottom`, 54 x 70. The art is clipped to it and its thin gold frame drawn over the art.
 void PaintPanel(QPainter& p, const QColor& top, const QColor& bottom);
+void PaintPanelFrame(QPainter& p);
 // A few small stars on a night panel, placed by a fixed pattern.
 void PaintStars(QPainter& p, int count, const QRectF& area);
+// An ellipse of the given size centred at `centre` and turned by `degrees` (leaves, petals).
+void DrawTurnedEllipse(QPainter& p, QPointF centre, double width, double height, double degrees);
+
+// The painters of one group by picture name; runs the one for `name`, false when there is none.
+using Painters = std::map<QString, std::function<void(QPainter&)>>;
+bool PaintFromTable(QPainter& p, const QString& name, const Painters& painters);
 
 }  // namespace tavlo::calendar_art
