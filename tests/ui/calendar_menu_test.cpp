@@ -9,6 +9,7 @@
 #include "ui/calendar/desk_calendar.h"
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/picture_library.h"
+#include "pictures/test_bundle.h"
 #include "window_fixture.h"
 
 namespace tavlo::testing {
@@ -183,6 +184,33 @@ TEST_F(CalendarMenuTest, LibraryInTheParentFolderOrDamaged) {
   EXPECT_FALSE(Calendar().ImCalL().isVisible());
   EXPECT_FALSE(Calendar().Timer().isActive());
   EXPECT_EQ(CandlestickLefts(*window), (std::vector<int>{60, 600}));
+  EXPECT_TRUE(notices.isEmpty()) << notices.join("\n").toStdString();
+}
+
+TEST_F(CalendarMenuTest, ALibraryWithMissingOrOversizedPicturesStillShowsWhatItHas) {
+  StartWindow();
+  ASSERT_TRUE(window->Started());
+  // Victory Day's picture is missing, Taurus is far larger than a page: both pages keep their sheet.
+  std::filesystem::remove(Paths().ProgramFolder / "ZanCalendar01.rcc");
+  ASSERT_TRUE(WriteBundle(Paths().ProgramFolder, "ZanCalendar01",
+                          {{"R_BASE", Filled(QSize(60, 100), qRgb(0, 0, 255))},
+                           {"R_02", Filled(QSize(2000, 2000), qRgb(0, 255, 0))},
+                           {"R_VOSSNAK", Filled(QSize(54, 70), qRgb(255, 255, 0))}}));
+  clock = At(2025, 5, 9);
+  window->Calendar().Now = [this] { return clock; };
+  window->LeaveTitle();
+  ASSERT_TRUE(Calendar().Shown());
+  const auto isBlue = [](QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+  const auto isGreen = [](QColor c) { return c.green() > 200 && c.red() < 60 && c.blue() < 60; };
+  const auto isYellow = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 60; };
+  const QImage day = Calendar().ImCalL().pixmap().toImage();
+  EXPECT_EQ(CountPixels(day, day.rect(), isGreen), 0);
+  EXPECT_GT(CountPixels(day, QRect(17, 65, 26, 30), isBlue), 700);
+  EXPECT_GT(CountPixels(Calendar().ImCalR().pixmap().toImage(), QRect(3, 27, 54, 70), isYellow), 3500);
+  Calendar().TimerCal();
+  EXPECT_EQ(Calendar().ImCalR().toolTip(), "Victory Day (80-th anniversary, Russian Festival)");
+  const QImage holiday = Calendar().ImCalR().pixmap().toImage();
+  EXPECT_GT(CountPixels(holiday, QRect(3, 27, 54, 70), isBlue), 3500);
   EXPECT_TRUE(notices.isEmpty()) << notices.join("\n").toStdString();
 }
 

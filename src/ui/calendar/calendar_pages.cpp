@@ -1,7 +1,9 @@
 #include "ui/calendar/calendar_pages.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
 #include <QResource>
 #include <optional>
@@ -16,11 +18,16 @@ namespace {
 // Points as the calendar's original screen drew them: 96 pixels an inch.
 int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
 
+// A picture of the library, or a null image when it is missing, not a PNG or larger than a page:
+// the library is a file from outside, and a page never shows more than 60 x 100 pixels of it.
 QImage LibraryPicture(const std::filesystem::path& bundle, const QString& name) {
-  const std::optional<QByteArray> bytes = ReadLibraryResource(bundle, name);
-  QImage picture;
-  if (bytes) picture.loadFromData(*bytes, "PNG");
-  return picture;
+  std::optional<QByteArray> bytes = ReadLibraryResource(bundle, name);
+  if (!bytes) return {};
+  QBuffer buffer(&*bytes);
+  QImageReader reader(&buffer, "PNG");
+  const QSize size = reader.size();
+  if (!size.isValid() || size.width() > kCalendarPageWidth || size.height() > kCalendarPageHeight) return {};
+  return reader.read();
 }
 
 // Text centred between x 0 and the page width, its top at `top`.

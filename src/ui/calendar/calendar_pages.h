@@ -23,7 +23,8 @@ struct TInfoCal {
 
 // Draws today's pages over what `info` already holds (the background under each picture) from the
 // calendar library in the first of `libraryFolders` that has it. False, with nothing drawn, when
-// no folder holds a library that opens. A picture the library lacks is left out of its page.
+// no folder holds a library that opens. A picture the library lacks (or that is no PNG, or larger
+// than a page) is left out of its page.
 // Sizes of 0 mean 12 points for the day number and 8 for the month name.
 bool BuildCalendar(const QString& face, int daySize, int monthSize, TInfoCal& info, int& pageCount, int language,
                    const QDate& today, const std::vector<std::filesystem::path>& libraryFolders);
