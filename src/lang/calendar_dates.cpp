@@ -42,9 +42,8 @@ int Weekday(const CalendarDate& date) {
     month += 12;
     year -= 1;
   }
-  const int h = Mod(date.Day + (13 * (month + 1)) / 5 + year + FloorDiv(year, 4) - FloorDiv(year, 100) +
-                        FloorDiv(year, 400),
-                    7);
+  const int h =
+      Mod(date.Day + (13 * (month + 1)) / 5 + year + FloorDiv(year, 4) - FloorDiv(year, 100) + FloorDiv(year, 400), 7);
   return h == 0 ? 7 : h;
 }
 

@@ -7,7 +7,7 @@ namespace tavlo {
 namespace {
 
 // First day of each sign, Aries .. Pisces, as (month, day).
-constexpr int kSignStart[12][2] = {{3, 21}, {4, 21}, {5, 21}, {6, 22}, {7, 23}, {8, 24},
+constexpr int kSignStart[12][2] = {{3, 21}, {4, 21},  {5, 21},  {6, 22},  {7, 23}, {8, 24},
                                    {9, 24}, {10, 24}, {11, 23}, {12, 22}, {1, 21}, {2, 21}};
 
 constexpr const char* kChinesePictures[12] = {"R_VOSKRIS", "R_VOSBULL", "R_VOSTIGR", "R_VOSRABB",

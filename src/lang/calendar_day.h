@@ -10,9 +10,9 @@ namespace tavlo {
 
 // What the desk calendar of the menu shows on one day, before any picture is drawn.
 
-int ZodiacSign(int day, int month);   // 1 Aries .. 12 Pisces
-int ChineseYearAnimal(int year);      // 1 rat .. 12 pig, by the year alone as the calendar counts it
-std::string ZodiacPicture(int sign);  // "R_01" .. "R_12"
+int ZodiacSign(int day, int month);          // 1 Aries .. 12 Pisces
+int ChineseYearAnimal(int year);             // 1 rat .. 12 pig, by the year alone as the calendar counts it
+std::string ZodiacPicture(int sign);         // "R_01" .. "R_12"
 std::string ChineseYearPicture(int animal);  // "R_VOSKRIS" .. "R_VOSPIG0"
 
 // The tooltip of a holiday page: the name, then the anniversary and the category text in brackets,

@@ -75,7 +75,8 @@ bool IsHolidayRow(std::string_view row) {
   return Names(row).has_value();
 }
 
-std::vector<std::string> ReadHolidayRows(const std::vector<std::string_view>& lines, std::vector<std::string>& problems) {
+std::vector<std::string> ReadHolidayRows(const std::vector<std::string_view>& lines,
+                                         std::vector<std::string>& problems) {
   std::vector<std::string> rows;
   for (std::size_t k = 0; k < lines.size(); ++k) {
     std::string_view line = lines[k];

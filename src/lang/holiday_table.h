@@ -16,10 +16,10 @@ inline constexpr int kMaxHolidaysPerDay = 6;
 
 // One holiday of today, parsed from its table row.
 struct TInfoX {
-  std::string Year;                  // the four year characters of the date field; "0000" for every year
-  std::string Who;                   // category: "ALL", "ENG", "RUS", "DEU", "FRA", "ISP", "USA", "PRA", "KAT", ...
-  std::string Res;                   // picture name in the calendar library, nine characters
-  std::array<std::string, 10> Str;   // the name by language number (0 English, 1 Russian, ...)
+  std::string Year;                 // the four year characters of the date field; "0000" for every year
+  std::string Who;                  // category: "ALL", "ENG", "RUS", "DEU", "FRA", "ISP", "USA", "PRA", "KAT", ...
+  std::string Res;                  // picture name in the calendar library, nine characters
+  std::array<std::string, 10> Str;  // the name by language number (0 English, 1 Russian, ...)
 };
 
 // A row of the holiday table: "DD.MM.YYYY#CAT#R_PICTURE#" then ten names each followed by "#"
@@ -30,7 +30,8 @@ bool IsHolidayRow(std::string_view row);
 
 // The rows of a table file: notes ("#" first) and blank lines are skipped, a malformed row is
 // dropped and described in `problems`.
-std::vector<std::string> ReadHolidayRows(const std::vector<std::string_view>& lines, std::vector<std::string>& problems);
+std::vector<std::string> ReadHolidayRows(const std::vector<std::string_view>& lines,
+                                         std::vector<std::string>& problems);
 
 // The table built into the program.
 const std::vector<std::string>& BuiltInHolidayTable();

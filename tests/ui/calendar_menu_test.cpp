@@ -5,11 +5,11 @@
 
 #include "lang/calendar_day.h"
 #include "lang/holiday_table.h"
+#include "pictures/test_bundle.h"
 #include "ui/calendar/calendar_install.h"
 #include "ui/calendar/desk_calendar.h"
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/picture_library.h"
-#include "pictures/test_bundle.h"
 #include "window_fixture.h"
 
 namespace tavlo::testing {

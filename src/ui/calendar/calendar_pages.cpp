@@ -37,7 +37,9 @@ void TextCentredOnPage(QPainter& p, const QString& text, int top) {
   p.drawText(left, top + metrics.ascent(), text);
 }
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 

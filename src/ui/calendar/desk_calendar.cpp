@@ -24,7 +24,11 @@ QImage BackgroundUnder(const QImage* background, const QRect& place) {
 }  // namespace
 
 DeskCalendar::DeskCalendar(QWidget* form, std::vector<std::filesystem::path> libraryFolders)
-    : QObject(form), form_(form), folders_(std::move(libraryFolders)), left_(new QLabel(form)), right_(new QLabel(form)) {
+    : QObject(form),
+      form_(form),
+      folders_(std::move(libraryFolders)),
+      left_(new QLabel(form)),
+      right_(new QLabel(form)) {
   for (QLabel* label : {left_, right_}) {
     label->setObjectName(label == left_ ? "ImCalL" : "ImCalR");
     label->hide();

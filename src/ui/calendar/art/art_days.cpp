@@ -208,7 +208,8 @@ void MayDay(QPainter& p) {
   p.setPen(QPen(QColor(0xFF, 0xC0, 0x30), 1.3));
   for (int k = 0; k < 12; ++k) {
     const double a = k * 30 * M_PI / 180;
-    p.drawLine(QPointF(38 + 9 * std::cos(a), 18 + 9 * std::sin(a)), QPointF(38 + 13 * std::cos(a), 18 + 13 * std::sin(a)));
+    p.drawLine(QPointF(38 + 9 * std::cos(a), 18 + 9 * std::sin(a)),
+               QPointF(38 + 13 * std::cos(a), 18 + 13 * std::sin(a)));
   }
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xFF, 0xD0, 0x40));
@@ -244,9 +245,8 @@ void Balloons(QPainter& p) {
     QPointF c;
     QColor colour;
   };
-  const Balloon balloons[] = {{{16, 22}, QColor(0xF0, 0x40, 0x40)},
-                              {{38, 20}, QColor(0x40, 0x90, 0xF0)},
-                              {{27, 34}, QColor(0xF8, 0xC8, 0x30)}};
+  const Balloon balloons[] = {
+      {{16, 22}, QColor(0xF0, 0x40, 0x40)}, {{38, 20}, QColor(0x40, 0x90, 0xF0)}, {{27, 34}, QColor(0xF8, 0xC8, 0x30)}};
   for (const Balloon& b : balloons) {
     p.setPen(QPen(QColor(0x60, 0x60, 0x60), 0.6));
     p.drawLine(b.c + QPointF(0, 10), QPointF(27, 64));
@@ -274,7 +274,8 @@ void Programmer(QPainter& p) {
   p.drawRect(QRectF(23, 44, 8, 6));
   p.drawRoundedRect(QRectF(14, 50, 26, 3), 1.5, 1.5);
   // The 256th day, in the screen's green.
-  art::DrawFittedText(p, QRectF(8, 16, 38, 12), "256", art::PixelFont("DejaVu Sans Mono", 11), QColor(0x60, 0xFF, 0x90));
+  art::DrawFittedText(p, QRectF(8, 16, 38, 12), "256", art::PixelFont("DejaVu Sans Mono", 11),
+                      QColor(0x60, 0xFF, 0x90));
   art::DrawFittedText(p, QRectF(8, 28, 38, 11), "{ 0x100 }", art::PixelFont("DejaVu Sans Mono", 7, false),
                       QColor(0x60, 0xD0, 0x80));
   p.setBrush(QColor(0xD8, 0xDC, 0xE4));
@@ -465,7 +466,10 @@ void VictoryOrder(QPainter& p) {
     const double a = (90 + k * 36) * M_PI / 180;
     const double r = k % 2 == 0 ? 17 : 7;
     const QPointF v(27 + r * std::cos(a), 30 - r * std::sin(a));
-    if (k == 0) star.moveTo(v); else star.lineTo(v);
+    if (k == 0)
+      star.moveTo(v);
+    else
+      star.lineTo(v);
   }
   star.closeSubpath();
   QRadialGradient g(QPointF(24, 26), 18);
@@ -578,12 +582,12 @@ void Caravel(QPainter& p) {
 }  // namespace
 
 bool PaintDay(QPainter& p, const QString& name) {
-  static const Painters kPainters = {
-      {"R_LOVE000", Love},       {"R_WOMEN00", Women},          {"R_THEATRE", Theatre},  {"R_EARTH00", Earth},
-      {"R_BOOK000", Book},       {"R_MAYDAY0", MayDay},         {"R_CHILDRN", Balloons}, {"R_ALLPROG", Programmer},
-      {"R_MUSIC00", Music},      {"R_SPUTNIK", Sputnik},        {"R_MOON000", MoonLanding}, {"R_KOSMOS0", Rocket},
-      {"R_POPPY00", Poppy},      {"R_STUDENT", Student},        {"R_RUSORDN", VictoryOrder}, {"R_DEUWALL", BerlinWall},
-      {"R_FATHER0", FathersTie}, {"R_SHIP000", Caravel}};
+  static const Painters kPainters = {{"R_LOVE000", Love},       {"R_WOMEN00", Women},       {"R_THEATRE", Theatre},
+                                     {"R_EARTH00", Earth},      {"R_BOOK000", Book},        {"R_MAYDAY0", MayDay},
+                                     {"R_CHILDRN", Balloons},   {"R_ALLPROG", Programmer},  {"R_MUSIC00", Music},
+                                     {"R_SPUTNIK", Sputnik},    {"R_MOON000", MoonLanding}, {"R_KOSMOS0", Rocket},
+                                     {"R_POPPY00", Poppy},      {"R_STUDENT", Student},     {"R_RUSORDN", VictoryOrder},
+                                     {"R_DEUWALL", BerlinWall}, {"R_FATHER0", FathersTie},  {"R_SHIP000", Caravel}};
   return PaintFromTable(p, name, kPainters);
 }
 

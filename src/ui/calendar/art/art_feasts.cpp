@@ -26,7 +26,10 @@ QPainterPath Star(QPointF c, int points, double outer, double inner, double turn
   QPainterPath path;
   for (int k = 0; k < points * 2; ++k) {
     const QPointF v = Polar(c, k % 2 == 0 ? outer : inner, turn + k * 180.0 / points);
-    if (k == 0) path.moveTo(v); else path.lineTo(v);
+    if (k == 0)
+      path.moveTo(v);
+    else
+      path.lineTo(v);
   }
   path.closeSubpath();
   return path;
@@ -539,11 +542,12 @@ void Dove(QPainter& p) {
 
 bool PaintFeast(QPainter& p, const QString& name) {
   static const Painters kPainters = {
-      {"R_NEWYEAR", NewYear},    {"R_ROGDEST", Nativity}, {"R_KATKRES", LatinCross}, {"R_PRAKRES", OrthodoxCross},
-      {"R_PASHA00", OrthodoxEaster}, {"R_PASHAK0", CatholicEaster}, {"R_BLINY00", Pancakes}, {"R_CANDLE0", Candle},
-      {"R_BIRCH00", Birch},      {"R_APPLE00", Apple},    {"R_LANTERN", Lantern},    {"R_GIFTBOX", GiftBox},
-      {"R_HALLO00", Pumpkin},    {"R_USABLAG", Turkey},   {"R_FIREWRK", Fireworks},  {"R_CLOVER0", Shamrock},
-      {"R_CROWN00", Crown},      {"R_DOVE000", Dove}};
+      {"R_NEWYEAR", NewYear},       {"R_ROGDEST", Nativity},       {"R_KATKRES", LatinCross},
+      {"R_PRAKRES", OrthodoxCross}, {"R_PASHA00", OrthodoxEaster}, {"R_PASHAK0", CatholicEaster},
+      {"R_BLINY00", Pancakes},      {"R_CANDLE0", Candle},         {"R_BIRCH00", Birch},
+      {"R_APPLE00", Apple},         {"R_LANTERN", Lantern},        {"R_GIFTBOX", GiftBox},
+      {"R_HALLO00", Pumpkin},       {"R_USABLAG", Turkey},         {"R_FIREWRK", Fireworks},
+      {"R_CLOVER0", Shamrock},      {"R_CROWN00", Crown},          {"R_DOVE000", Dove}};
   return PaintFromTable(p, name, kPainters);
 }
 

@@ -16,10 +16,10 @@ void Stripes(QPainter& p, std::initializer_list<QColor> colours, bool vertical) 
   const int n = static_cast<int>(colours.size());
   int k = 0;
   for (const QColor& c : colours) {
-    const QRectF band = vertical ? QRectF(kCloth.left() + kCloth.width() * k / n, kCloth.top(), kCloth.width() / n + 0.3,
-                                          kCloth.height())
-                                 : QRectF(kCloth.left(), kCloth.top() + kCloth.height() * k / n, kCloth.width(),
-                                          kCloth.height() / n + 0.3);
+    const QRectF band =
+        vertical
+            ? QRectF(kCloth.left() + kCloth.width() * k / n, kCloth.top(), kCloth.width() / n + 0.3, kCloth.height())
+            : QRectF(kCloth.left(), kCloth.top() + kCloth.height() * k / n, kCloth.width(), kCloth.height() / n + 0.3);
     p.fillRect(band, c);
     ++k;
   }
@@ -46,8 +46,9 @@ void UnionFlag(QPainter& p) {
 void StarsAndStripes(QPainter& p) {
   const QColor red(0xB2, 0x22, 0x34), blue(0x3C, 0x3B, 0x6E);
   for (int k = 0; k < 13; ++k) {
-    p.fillRect(QRectF(kCloth.left(), kCloth.top() + kCloth.height() * k / 13, kCloth.width(), kCloth.height() / 13 + 0.2),
-               k % 2 == 0 ? red : QColor(Qt::white));
+    p.fillRect(
+        QRectF(kCloth.left(), kCloth.top() + kCloth.height() * k / 13, kCloth.width(), kCloth.height() / 13 + 0.2),
+        k % 2 == 0 ? red : QColor(Qt::white));
   }
   const QRectF canton(kCloth.left(), kCloth.top(), 16, kCloth.height() * 7 / 13);
   p.fillRect(canton, blue);

@@ -14,16 +14,14 @@ namespace {
 const QRectF kPanel(0.5, 0.5, 53, 69);
 
 constexpr const char* kHolidayPictures[] = {
-    "R_NEWYEAR", "R_LOVE000", "R_WOMEN00", "R_THEATRE", "R_EARTH00", "R_BOOK000", "R_MAYDAY0", "R_CHILDRN",
-    "R_ALLPROG", "R_DOVE000", "R_MUSIC00", "R_UNITED0", "R_FIREWRK", "R_SPUTNIK", "R_MOON000", "R_ENGFLAG",
-    "R_CLOVER0", "R_CROWN00", "R_POPPY00", "R_GIFTBOX", "R_STUDENT", "R_RUSORDN", "R_KOSMOS0", "R_RUSFLAG",
-    "R_DEUFLAG", "R_DEUWALL", "R_LANTERN", "R_FRAFLAG", "R_ISPFLAG", "R_KATKRES", "R_USAFLAG", "R_FATHER0",
-    "R_SHIP000", "R_HALLO00", "R_USABLAG", "R_ROGDEST", "R_PRAKRES", "R_PASHA00", "R_BLINY00", "R_CANDLE0",
-    "R_BIRCH00", "R_APPLE00", "R_PASHAK0"};
+    "R_NEWYEAR", "R_LOVE000", "R_WOMEN00", "R_THEATRE", "R_EARTH00", "R_BOOK000", "R_MAYDAY0", "R_CHILDRN", "R_ALLPROG",
+    "R_DOVE000", "R_MUSIC00", "R_UNITED0", "R_FIREWRK", "R_SPUTNIK", "R_MOON000", "R_ENGFLAG", "R_CLOVER0", "R_CROWN00",
+    "R_POPPY00", "R_GIFTBOX", "R_STUDENT", "R_RUSORDN", "R_KOSMOS0", "R_RUSFLAG", "R_DEUFLAG", "R_DEUWALL", "R_LANTERN",
+    "R_FRAFLAG", "R_ISPFLAG", "R_KATKRES", "R_USAFLAG", "R_FATHER0", "R_SHIP000", "R_HALLO00", "R_USABLAG", "R_ROGDEST",
+    "R_PRAKRES", "R_PASHA00", "R_BLINY00", "R_CANDLE0", "R_BIRCH00", "R_APPLE00", "R_PASHAK0"};
 
-constexpr const char* kChineseYears[] = {"R_VOSKRIS", "R_VOSBULL", "R_VOSTIGR", "R_VOSRABB",
-                                         "R_VOSDRAG", "R_VOSSNAK", "R_VOSHORS", "R_VOSKOZA",
-                                         "R_VOSMONK", "R_VOSPETU", "R_VOSDOG0", "R_VOSPIG0"};
+constexpr const char* kChineseYears[] = {"R_VOSKRIS", "R_VOSBULL", "R_VOSTIGR", "R_VOSRABB", "R_VOSDRAG", "R_VOSSNAK",
+                                         "R_VOSHORS", "R_VOSKOZA", "R_VOSMONK", "R_VOSPETU", "R_VOSDOG0", "R_VOSPIG0"};
 
 }  // namespace
 

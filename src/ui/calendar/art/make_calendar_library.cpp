@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
   const QStringList names = PictureNames();
   if (args.size() >= 4 && args[2] == "--sheet") {
     // Twice the size, pixel for pixel, so that the details can be judged.
-    sheet = QImage(columns * 128, static_cast<int>((names.size() + columns - 1) / columns) * 208, QImage::Format_ARGB32);
+    sheet =
+        QImage(columns * 128, static_cast<int>((names.size() + columns - 1) / columns) * 208, QImage::Format_ARGB32);
     sheet.fill(QColor(0x1E, 0x6B, 0x3A));
     sheetPainter.begin(&sheet);
     sheetPainter.scale(2, 2);
