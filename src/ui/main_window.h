@@ -28,6 +28,7 @@ class QAction;
 
 namespace tavlo {
 
+class DeskCalendar;
 class MainMenu;
 class TFormDiscard;
 class TableScreen;
@@ -85,6 +86,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   const QImage& Background() const { return background_; }
   TitleScreen& Title() { return *title_; }
   MainMenu& Menu() { return *menu_; }
+  DeskCalendar& Calendar() { return *calendar_; }
   TableScreen& Table() { return *table_; }
   Game& TheGame() { return *game_; }
   FlowController& Flow() { return *flow_; }
@@ -213,6 +215,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
 
   TitleScreen* title_ = nullptr;
   MainMenu* menu_ = nullptr;
+  DeskCalendar* calendar_ = nullptr;
   TableScreen* table_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* genCount_ = nullptr;
