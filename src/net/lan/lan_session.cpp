@@ -15,6 +15,8 @@ namespace tavlo::lan {
 namespace {
 
 constexpr int kRetryMs = 20;
+// Messages of one connection that may wait to be acted on.
+constexpr std::size_t kMaxWaiting = 256;
 
 QString FromCp1251(std::string_view bytes) { return QString::fromStdString(Cp1251ToUtf8(bytes)); }
 
@@ -129,6 +131,12 @@ void LanSession::OnReadyRead(QTcpSocket* socket) {
     }
     ++traffic_.MessagesReceived;
     pending_.push_back({socket, message});
+    ++c->Waiting;
+    if (c->Waiting > kMaxWaiting) {
+      // A game never has this much to say at once: a flood, not a player.
+      OnSocketGone(socket);
+      return;
+    }
   }
   Pump();
 }
@@ -163,7 +171,10 @@ void LanSession::Pump() {
       now.Turn = game_->State().Turn;
     }
     const Pending& next = pending_.front();
-    if (!MayDeliver(next.Message, now)) {
+    // A connection without a seat is answered at once: its join, or its way out.
+    const Connection* from = Find(next.From);
+    const bool stranger = state_.NetRole == 1 && from != nullptr && from->Seat == 0;
+    if (!stranger && !MayDeliver(next.Message, now)) {
       // An interruption closes the score sheet that holds it back.
       if (next.Message == kAbort && now.SheetOpen) emit CloseScoreSheet();
       retry_.start();
@@ -171,6 +182,7 @@ void LanSession::Pump() {
     }
     const Pending p = next;
     pending_.pop_front();
+    if (Connection* c = Find(p.From)) --c->Waiting;
     Handle(p);
   }
   pumping_ = false;
@@ -374,6 +386,8 @@ void LanSession::CloseSocket(QTcpSocket* socket) {
     socket->disconnectFromHost();
     if (socket->state() == QAbstractSocket::UnconnectedState) socket->deleteLater();
     connections_.erase(it);
+    // Its messages are never acted on; only the news of its loss may still wait.
+    std::erase_if(pending_, [socket](const Pending& p) { return p.From == socket && p.Message != kAbort; });
     return;
   }
 }
@@ -385,8 +399,6 @@ void LanSession::CloseAll() {
     server_->deleteLater();
     server_ = nullptr;
   }
-  // Messages of closed connections are never acted on.
-  std::erase_if(pending_, [this](const Pending& p) { return p.Message != kAbort && Find(p.From) == nullptr; });
 }
 
 }  // namespace tavlo::lan

@@ -104,6 +104,7 @@ class LanSession : public QObject {
     MessageCutter Cutter{LanLayout, kLanBufferLimit};
     int Seat = 0;               // LAN seat, 0 while not seated
     std::size_t JunkBytes = 0;  // bytes of dropped messages since the last valid one
+    std::size_t Waiting = 0;    // its messages in the queue
   };
   struct Pending {
     QTcpSocket* From = nullptr;
