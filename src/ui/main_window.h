@@ -123,6 +123,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::function<void(TFormDiscard&)> ScoreSheetShown;
   // Called with the LAN waiting window before it is shown (tests drive it).
   std::function<void(TFormWait&)> WaitShown;
+  // When set, takes the place of the blocking pauses of network play (tests skip them).
+  std::function<void(int ms)> PauseOverride;
   // The settings are written back; false (after the notice) when that failed.
   bool SaveSettingsNow();
 

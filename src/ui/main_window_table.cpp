@@ -78,6 +78,10 @@ void MainWindow::SetTimer1(int intervalMs, bool running) {
 }
 
 void MainWindow::Pause(int ms) {
+  if (PauseOverride) {
+    PauseOverride(ms);
+    return;
+  }
   // The window stays painted; input waits and the game's ticks are dropped meanwhile.
   busy_ = true;
   QElapsedTimer clock;
