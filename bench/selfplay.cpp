@@ -2,10 +2,12 @@
 // happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]
 //                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]
 //                  tavlo-selfplay --series [COUNT] [--seed S]
+//                  tavlo-selfplay --lan 1|3 [--recut] [--seed S]
 // --ai seats the computer player at all four seats and prints its decision times;
 // --duplicate plays every deal at two tables with the sides swapped, the computer
 // player against the baseline, and prints the computer player's mean points per deal;
-// --series plays whole 40-deal series through the game's flow, as the window does.
+// --series plays whole 40-deal series through the game's flow, as the window does;
+// --lan plays a four-deal LAN game of headless programs over loopback sockets.
 #include <time.h>
 
 #include <algorithm>
@@ -29,6 +31,7 @@
 #include "game/scoring.h"
 #include "game/seats.h"
 #include "game/trick.h"
+#include "lan_play.h"
 #include "series_play.h"
 
 namespace {
@@ -43,6 +46,8 @@ struct Settings {
   bool duplicate = false;
   bool series = false;      // whole series through the flow controller
   int seriesCount = 1;
+  int lanClients = 0;       // --lan: 1 or 3 clients
+  bool recut = false;
   Baseline baseline = Baseline::Random;
   std::string baselineName;
 };
@@ -100,13 +105,18 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
     } else if (arg == "--series") {
       settings.series = true;
       if (hasValue && std::isdigit(static_cast<unsigned char>(argv[i + 1][0]))) settings.seriesCount = std::atoi(argv[++i]);
+    } else if (arg == "--lan" && hasValue && (std::string(argv[i + 1]) == "1" || std::string(argv[i + 1]) == "3")) {
+      settings.lanClients = std::atoi(argv[++i]);
+    } else if (arg == "--recut") {
+      settings.recut = true;
     } else if (arg == "--duplicate" && hasValue && ParseBaseline(argv[i + 1], settings.baseline)) {
       settings.duplicate = true;
       settings.baselineName = argv[++i];
     } else {
       std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]\n"
                    "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]\n"
-                   "       tavlo-selfplay --series [COUNT] [--seed S]\n";
+                   "       tavlo-selfplay --series [COUNT] [--seed S]\n"
+                   "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n";
       return false;
     }
   }
@@ -155,6 +165,7 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, settings)) return 2;
   if (settings.duplicate) return RunDuplicate(settings);
   if (settings.series) return RunSeries(settings.seriesCount, settings.seed);
+  if (settings.lanClients > 0) return RunLanGame(argc, argv, settings.lanClients, settings.recut, settings.seed);
 
   QuietBoundary view;
   NewPlayerRecords records;

@@ -123,7 +123,7 @@ void Game::ShuffleAndDeal(bool continueSeries) {
   s.CanExit = false;
   s.DealPhase = 1;
 
-  s.Turn = static_cast<std::uint8_t>(ServerSeatToLocal(DummyForDeal(s.KonNo), mode_.NetRole));
+  s.Turn = static_cast<std::uint8_t>(ServerSeatToLocal(DummyForDeal(SessionDeal(s, mode_)), mode_.NetRole));
 
   for (int seat = 1; seat <= 4; ++seat) {
     s.NotHeld[seat].fill(kNoCard);

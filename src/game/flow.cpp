@@ -110,7 +110,7 @@ void FlowController::EndOfDeal() {
 void FlowController::SetEndOfDealButtons() {
   const TableMode& mode = game_.Mode();
   const std::int32_t konNo = game_.State().KonNo;
-  const bool sessionEnds = konNo % kSessionLength == 0;
+  const bool sessionEnds = SessionDeal(game_.State(), mode) % kSessionLength == 0;
   if (mode.AgainstComputer()) {
     game_.SetCanExit(true);
     if (mode.AccountState == 3) {
@@ -164,6 +164,74 @@ bool FlowController::OnQuit() {
   view_.ShowMenu();
   game_.SetTimer1(kMenuInterval, true);
   return true;
+}
+
+bool FlowController::OnRemoteDeal(const DeckCards& deck) {
+  const GameState& s = game_.State();
+  const TableMode& mode = game_.Mode();
+  if (!mode.NetGame || mode.NetRole < 2 || !s.GameShown) return false;
+  // A deal comes only to a table that waits for it; it never overtakes the score of the last deal.
+  if (s.Turn == turn::kDealOver) EndOfDeal();
+  if (!mode.AwaitingDeal && (s.Turn != turn::kDealScored || GameOver())) return false;
+  // The first deal was counted when the table opened.
+  game_.SetRepeatDeal(mode.AwaitingDeal);
+  if (mode.AwaitingDeal) {
+    TableMode dealt = mode;
+    dealt.AwaitingDeal = false;
+    game_.SetMode(dealt);
+  }
+  game_.SetNextDeck(deck);
+  game_.SetTimer1(game_.Controls().TimerInterval, false);
+  game_.ShuffleAndDeal(true);
+  return true;
+}
+
+bool FlowController::OnRemoteStart() {
+  const GameState& s = game_.State();
+  if (!s.GameShown || s.DealPhase != 1 || !game_.StartPlay()) return false;
+  game_.SetStartButton(StartCaption::Ok, false);
+  game_.SetTimer1(game_.Controls().TimerInterval, true);
+  return true;
+}
+
+bool FlowController::OnRemoteGather() {
+  const GameState& s = game_.State();
+  if (!s.GameShown || s.Turn != turn::kTrickComplete) return false;
+  game_.GatherTrick();
+  view_.RestoreArrowCursor();
+  return true;
+}
+
+bool FlowController::OnRemoteCard(int slot) {
+  const GameState& s = game_.State();
+  const int seat = SeatToPlay(s);
+  if (!s.GameShown || seat == 0 || !IsLegalPlay(s, seat, slot)) return false;
+  if (!game_.PlayCard(seat, slot, false)) return false;
+  const TableMode& mode = game_.Mode();
+  if (mode.NetGame && mode.NetRole == 1) {
+    game_.SetTimer1(game_.Controls().TimerInterval, true);
+    if (s.Turn == turn::kTrickComplete) {
+      view_.Pause(kLanTrickPause);
+      game_.EnableStartButton(true);
+    }
+  }
+  return true;
+}
+
+bool FlowController::OnPartnerLeft() {
+  if (!game_.State().GameShown || GameOver()) return false;
+  view_.PlayEffect("WWrongs");
+  game_.LeaveTable();
+  view_.ShowMenu();
+  game_.SetTimer1(kMenuInterval, true);
+  return true;
+}
+
+bool FlowController::GameOver() const {
+  const GameState& s = game_.State();
+  const TableMode& mode = game_.Mode();
+  return s.GameShown && (mode.NetGame || mode.Tournament) && s.Turn == turn::kDealScored &&
+         SessionDeal(s, mode) % kSessionLength == 0;
 }
 
 bool FlowController::OnPlayerCard(int seat, int slot) {

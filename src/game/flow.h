@@ -28,6 +28,24 @@ class FlowController {
   // A click on a card of a hand the player controls. A revoke is refused with a sound.
   bool OnPlayerCard(int seat, int slot);
 
+  // --- a LAN or tournament partner's decisions. They skip the local button checks but
+  // not the rules: each returns false and changes nothing when the event does not fit
+  // the table as it stands.
+  // The server's deck reached a client: its next deal (the first one is not counted again).
+  bool OnRemoteDeal(const DeckCards& deck);
+  // "hshow": play begins.
+  bool OnRemoteStart();
+  // "hslit": the complete trick is gathered.
+  bool OnRemoteGather();
+  // "hhd": the seat to play plays the card in `slot`. A card that is not legal for that
+  // seat is refused and never played.
+  bool OnRemoteCard(int slot);
+  // A partner left the table. True when that interrupted a running game: the table has
+  // been left for the menu. A game that is over already is not disturbed.
+  bool OnPartnerLeft();
+  // The last deal of a LAN game or tournament table is scored: only "Exit to menu" is left.
+  bool GameOver() const;
+
   // Whether the computer plays the seat whose turn it is now.
   bool ComputerMoveDue() const;
   // Whether the player may play the cards of `seat` now: the own hand at the own turn

@@ -30,6 +30,7 @@
 #include "ui/menu/club_list.h"
 #include "ui/menu/main_menu.h"
 #include "ui/menu/title_screen.h"
+#include "ui/table/chat_panel.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 
@@ -75,6 +76,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   calendar_->MenuShown = [this] { return menuShown_; };
   table_ = new TableScreen(this, pictures_, game_->State(), fonts_, [this](WordId w) { return W(w); });
   table_->SetDeck(&deck_, &backs_);
+  ConnectLan();
   connect(menu_, &MainMenu::ClubRowClicked, this, &MainWindow::OnClubRow);
   connect(menu_, &MainMenu::NewPlayerClicked, this, &MainWindow::OnNewPlayer);
   connect(menu_, &MainMenu::ExitClicked, this, &QWidget::close);
@@ -260,6 +262,7 @@ void MainWindow::LoadPictures() {
   look.FlySpeed = settings_.FlySpeed;
   look.TableDesign = settings_.TableDesign;
   table_->SetLayout(layout_, cards_, static_cast<WindowSizeMode>(settings_.WindowSizeMode), &background_);
+  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1);
 }
 
 void MainWindow::ApplyWindowSize() {
@@ -303,6 +306,7 @@ void MainWindow::ShowMainMenu() {
   changeName_->setEnabled(false);
   conv_->setEnabled(false);
   table_->HideGameTable();
+  chatPanel_->SetVisible(false);
   title_->hide();
   MenuView view;
   view.layout = layout_;
@@ -450,6 +454,18 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   if (!newPlayerName.empty()) memberName_ = newPlayerName;
   TableMode mode;
   mode.Player = slot;
+  // In network mode every read and write of the series goes to the network club file.
+  mode.NetGame = settings_.NetGame;
+  if (mode.NetGame) {
+    const lan::LanState& lan = lan_->State();
+    mode.NetRole = lan.NetRole;
+    mode.LastClient = lan.LastClient;
+    mode.AwaitingDeal = lan.NetRole >= 2;
+    game_->SetSeatNames(lan_->ScreenSeatNames());
+    chatPanel_->Clear();
+    chatPanel_->SetVisible(true);
+    chatPanel_->SetInputEnabled(!mode.AwaitingDeal);
+  }
   game_->SetMode(mode);
   game_->SetOptions(GameRules(settings_));
   computer_->SetOptions(GameRules(settings_));
@@ -520,6 +536,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const int slot = static_cast<int>(mode.Player);
     if (!mode.Tournament && slot >= 1 && slot <= 5) RemovePlayerFromClub(slot, settings_.NetGame);
   }
+  lan_->Close();
   event->accept();
 }
 

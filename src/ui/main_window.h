@@ -12,6 +12,7 @@
 #include "files/program_paths.h"
 #include "game/flow.h"
 #include "game/game.h"
+#include "net/lan/lan_session.h"
 #include "records/club_paths.h"
 #include "records/club_player_records.h"
 #include "records/finish_series.h"
@@ -28,9 +29,12 @@ class QAction;
 
 namespace tavlo {
 
+class ChatPanel;
 class DeskCalendar;
 class MainMenu;
 class TFormDiscard;
+class TFormPassword;
+class TFormWait;
 class TableScreen;
 class TitleScreen;
 
@@ -94,6 +98,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   QMenu& ContextMenu() { return *popup_; }
   const ClubFiles& Files() const { return files_; }
   QTimer& Timer1() { return timer1_; }
+  lan::LanSession& Lan() { return *lan_; }
+  ChatPanel& Chat() { return *chatPanel_; }
 
   QString W(WordId word) const;
   // The look every dialog of the program wears now (design, fonts, buttons, language).
@@ -118,6 +124,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   const std::optional<SeriesRecord>& LastSeries() const { return lastSeries_; }
   // Called with every score sheet before it is shown (tests close it).
   std::function<void(TFormDiscard&)> ScoreSheetShown;
+  // Called with the LAN waiting window before it is shown (tests drive it).
+  std::function<void(TFormWait&)> WaitShown;
+  // When set, takes the place of the blocking pauses of network play (tests skip them).
+  std::function<void(int ms)> PauseOverride;
   // The settings are written back; false (after the notice) when that failed.
   bool SaveSettingsNow();
 
@@ -185,6 +195,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void OpenAbout();
   void OnHandReleased(int seat, int slot, Qt::MouseButton button);
   void OnHandHovered(int seat, int slot);
+  // OK of the name dialog in network mode: the sockets and the waiting window.
+  bool OpenLanTable(TFormPassword& dialog);
+  // The LAN session's few signals: chat, the closing score sheet, an interruption.
+  void ConnectLan();
   FontRoles Fonts() const;
   QColor FormColour() const;
 
@@ -212,6 +226,9 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::unique_ptr<Game> game_;
   std::unique_ptr<ComputerPlayer> computer_;
   std::unique_ptr<FlowController> flow_;
+  std::unique_ptr<lan::LanSession> lan_;
+  ChatPanel* chatPanel_ = nullptr;
+  TFormDiscard* openSheet_ = nullptr;  // the score sheet while it is on the screen
 
   TitleScreen* title_ = nullptr;
   MainMenu* menu_ = nullptr;

@@ -1,7 +1,9 @@
 // The main window's side of choosing a player, renaming and recording a finished series.
 #include <QGuiApplication>
 
+#include "lang/cp1251.h"
 #include "lang/word_table.h"
+#include "net/lan/lan_address.h"
 #include "records/club_file.h"
 #include "records/club_members.h"
 #include "records/finish_series.h"
@@ -10,6 +12,7 @@
 #include "records/records_notice.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/score_sheet.h"
+#include "ui/dialogs/wait_window.h"
 #include "ui/main_window.h"
 #include "ui/main_window_dialogs.h"
 #include "ui/table/table_screen.h"
@@ -31,7 +34,7 @@ class WindowSeriesEvents : public SeriesEvents {
   void ShowNotice(RecordsNotice notice, const std::filesystem::path& path) override {
     notice_(QString::fromStdString(RecordsNoticeText(notice, path, language_)));
   }
-  void CloseLanConnection() override {}
+  void CloseLanConnection() override { window_.CloseConnections(); }
   void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
   void ShowWorldTopTenResult(std::int32_t) override {}
   void SubmitRatedCycle() override {}
@@ -57,12 +60,53 @@ bool MainWindow::AskForPlayer(PlayerSlot slot, const std::string& renameFrom) {
     if (club.Status != ClubRead::Read) return false;
     request.MemberLine = club.Lines[row];
   }
+  TFormPassword* shown = nullptr;
+  lan::LanState& lan = lan_->State();
+  if (settings_.NetGame && renameFrom.empty()) {
+    lan.NetGame = true;
+    lan.ServerAddress = settings_.ServerAddress;
+    lan.ServerPort = settings_.ServerPort;
+    lan.StartAccepted = false;
+    request.Lan = &lan;
+    request.OpenLanTable = [this, &shown] { return OpenLanTable(*shown); };
+  }
   TFormPassword dialog(pictures_, Look(), request, [this](const QString& text) { ShowNoticeText(text); }, this);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  shown = &dialog;
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  if (request.Lan != nullptr) {
+    settings_.ServerAddress = lan.ServerAddress;
+    settings_.ServerPort = lan.ServerPort;
+  }
+  if (!accepted) return false;
   settings_.PlayerName = dialog.Confirmed().PlayerName;
   memberName_ = dialog.Confirmed().MemberName;
   passwordDigits_ = dialog.Confirmed().PasswordDigits;
   return true;
+}
+
+bool MainWindow::OpenLanTable(TFormPassword& dialog) {
+  lan::LanState& lan = lan_->State();
+  // The first 4 characters of the player's name go to the others.
+  const std::string name =
+      Utf8ToCp1251(QString::fromStdString(dialog.Confirmed().MemberName).left(4).toStdString());
+  const auto port = static_cast<std::uint16_t>(lan::PortNumber(lan.ServerPort));
+  if (lan.NetRole == 1) {
+    if (!lan_->Listen(name, port)) {
+      ShowNoticeText(W(WordId::IncorrectPort));
+      return false;
+    }
+  } else {
+    lan_->Connect(name, QString::fromStdString(lan.ServerAddress), port);
+  }
+  TFormWait wait(pictures_, Look(), *lan_, &dialog);
+  if (WaitShown) WaitShown(wait);
+  wait.exec();
+  if (wait.WasInterrupted()) {
+    // The table broke up while it was being seated: back to the menu.
+    dialog.reject();
+    return false;
+  }
+  return lan.StartAccepted;
 }
 
 void MainWindow::ChangeName() {
@@ -97,11 +141,14 @@ void MainWindow::ChangeName() {
   table_->RedrawPlateName(4);
 }
 
-void MainWindow::ShowScoreSheet(bool) {
+void MainWindow::ShowScoreSheet(bool final) {
   TFormDiscard sheet(pictures_, fonts_, *game_, background_, settings_.WindowSizeMode == 1,
                      [this](WordId w) { return W(w); }, this);
+  // The server's "hclos" closes a LAN client's final sheet.
+  if (final) openSheet_ = &sheet;
   if (ScoreSheetShown) ScoreSheetShown(sheet);
   sheet.exec();
+  openSheet_ = nullptr;
 }
 
 void MainWindow::FinishSeries(std::int32_t seriesResult, int seriesKon) {

@@ -8,12 +8,15 @@
 #include "game/seats.h"
 #include "game/trick.h"
 #include "ui/menu/title_screen.h"
+#include "lang/cp1251.h"
 #include "lang/word_table.h"
 #include "records/club_members.h"
 #include "records/records_notice.h"
 #include "ui/calendar/desk_calendar.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
+#include "ui/dialogs/score_sheet.h"
+#include "ui/table/chat_panel.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 
@@ -77,6 +80,10 @@ void MainWindow::SetTimer1(int intervalMs, bool running) {
 }
 
 void MainWindow::Pause(int ms) {
+  if (PauseOverride) {
+    PauseOverride(ms);
+    return;
+  }
   // The window stays painted; input waits and the game's ticks are dropped meanwhile.
   busy_ = true;
   QElapsedTimer clock;
@@ -92,6 +99,7 @@ void MainWindow::DealOver() {}
 
 void MainWindow::DealReady() {
   const GameState& s = game_->State();
+  if (game_->Mode().NetGame) chatPanel_->SetInputEnabled(lan_->Active());
   table_->Centre().setToolTip(W(WordId::Game) + ": " + QString::number(s.KonNo) + " / " +
                               (game_->Mode().Tournament ? "4" : "40"));
   update();
@@ -103,8 +111,37 @@ void MainWindow::PlayEffect(std::string_view name) {
   if (sounds_ && settings_.SoundOn) sounds_->Play(name);
 }
 
-void MainWindow::SendFrame(std::string_view) {}
-void MainWindow::CloseConnections() {}
+void MainWindow::SendFrame(std::string_view frame) { lan_->Send(frame); }
+
+void MainWindow::CloseConnections() {
+  lan_->Close();
+  chatPanel_->SetInputEnabled(false);
+}
+
+void MainWindow::ConnectLan() {
+  lan_ = std::make_unique<lan::LanSession>();
+  lan_->Attach(game_.get(), flow_.get());
+  lan_->Busy = [this] { return busy_ || table_->FlightRunning(); };
+  lan_->SheetOpen = [this] { return openSheet_ != nullptr; };
+  chatPanel_ = new ChatPanel(this, pictures_, fonts_);
+  connect(chatPanel_, &ChatPanel::Send, this, [this](const QString& text) {
+    const int seat = lan_->State().NetRole;
+    if (seat < 1) return;
+    lan_->SendChat(Utf8ToCp1251(text.toStdString()));
+    chatPanel_->AddTableChatLine(QString::number(seat) + text);
+  });
+  connect(lan_.get(), &lan::LanSession::ChatReceived, this, [this](int seat, const QString& text) {
+    PlayEffect("WToMenK");
+    chatPanel_->AddTableChatLine(QString::number(seat) + text);
+  });
+  connect(lan_.get(), &lan::LanSession::CloseScoreSheet, this, [this] {
+    if (openSheet_) openSheet_->done(QDialog::Accepted);
+  });
+  connect(lan_.get(), &lan::LanSession::Interrupted, this, [this] {
+    chatPanel_->SetInputEnabled(false);
+    ShowNoticeText(W(WordId::OneOfPlayers) + " " + W(WordId::HasInterruptedGame), W(WordId::PressOkForMenu));
+  });
+}
 
 bool MainWindow::ConfirmLeave() { return AskYesNo(W(WordId::LeaveToMenuQuestion) + "\n\r" + W(WordId::DataWillBeLost)); }
 

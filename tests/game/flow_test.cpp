@@ -30,6 +30,18 @@ class FlowTest : public ::testing::Test {
   FlowController flow{game, view, computer};
   const GameState& s = game.State();
 
+  // Plays the deal's cards straight through the game, up to Turn 25.
+  void PlayOut() {
+    game.StartPlay();
+    while (s.Turn != turn::kDealOver) {
+      if (s.Turn == turn::kTrickComplete) {
+        game.GatherTrick();
+      } else {
+        game.PlayCard(SeatToPlay(s), player.ChooseCard(s, SeatToPlay(s)), false);
+      }
+    }
+  }
+
   // Starts a series whose first deal has the running number `konNo`.
   void Start(int konNo, TableMode mode = TableMode{}) {
     records.kon = konNo - 1;
@@ -204,8 +216,10 @@ TEST_F(FlowTest, EndOfDealButtonsByKindOfGame) {
       {"computer, deal 41 goes on", 41, false, false, false, false, false, true, true, true, 0},
       {"rated play inside a session", 6, false, false, true, false, false, true, false, true, 0},
       {"rated play at a session's end", 8, false, false, true, false, false, false, true, true, 0},
-      {"LAN server inside a session", 5, true, true, false, false, false, true, false, false, 5000},
-      {"LAN client inside a session", 5, true, false, false, false, false, false, false, false, 0},
+      // A LAN game counts its own deals: konNo is the deal of the game here, and the players'
+      // running deal numbers are elsewhere.
+      {"LAN server inside a session", 2, true, true, false, false, false, true, false, false, 5000},
+      {"LAN client inside a session", 3, true, false, false, false, false, false, false, false, 0},
       {"LAN at a session's end", 4, true, true, false, false, false, false, true, true, 0},
       {"tournament first place", 2, false, false, false, true, true, true, false, false, 3000},
       {"tournament other place", 2, false, false, false, true, false, false, false, false, 0},
@@ -221,16 +235,13 @@ TEST_F(FlowTest, EndOfDealButtonsByKindOfGame) {
     mode.AccountState = c.rated ? 3 : 2;
     mode.Tournament = c.tournament;
     mode.TournamentFirstPlace = c.firstPlace;
-    Start(c.konNo, mode);
-    // Play the cards straight through the game; only the end of the deal is under test.
-    game.StartPlay();
-    while (s.Turn != turn::kDealOver) {
-      if (s.Turn == turn::kTrickComplete) {
-        game.GatherTrick();
-      } else {
-        game.PlayCard(SeatToPlay(s), player.ChooseCard(s, SeatToPlay(s)), false);
-      }
+    Start(c.lan ? 7 : c.konNo, mode);
+    for (int deal = 1; c.lan && deal < c.konNo; ++deal) {
+      PlayOut();
+      flow.OnTimer1();
+      game.ShuffleAndDeal(true);
     }
+    PlayOut();
     view.calls.clear();
     view.frames.clear();
     flow.OnTimer1();
@@ -253,7 +264,13 @@ TEST_F(FlowTest, LanServerPausesAfterAComputerCardCompletesATrick) {
   mode.NetGame = true;
   mode.NetRole = 1;
   mode.LastClient = 0;
-  Start(2, mode);  // dummy East: North leads, East, South, then West (computer) completes
+  Start(5, mode);
+  // The second deal of a LAN game has East as the dummy: North leads, East, South, then
+  // West (the server's computer) completes the trick.
+  PlayOut();
+  flow.OnTimer1();
+  game.ShuffleAndDeal(true);
+  ASSERT_EQ(s.Dummy, kEast);
   flow.OnStartOrOk();
   EXPECT_EQ(view.frames.back(), "hshow1");
   for (int card = 0; card < 3; ++card) game.PlayCard(SeatToPlay(s), player.ChooseCard(s, SeatToPlay(s)), false);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "records/member_line.h"
+#include "ui/dialogs/lan_fields.h"
 #include "records/password.h"
 #include "ui/widgets/zan_button.h"
 
@@ -89,7 +90,12 @@ TFormPassword::TFormPassword(PictureRegistry& pictures, DialogLook& look, Passwo
     edit1_->selectAll();
   }
 
-  const int buttonsTop = top + 186;
+  int buttonsTop = top + 186;
+  if (request_.NetGame && request_.Lan != nullptr) {
+    lanFields_ = new LanFields(*this, *request_.Lan, buttonsTop, labelFont, editFont, labelStyle);
+    buttonsTop += lanFields_->Height() + 8;
+    if (!member) edit1_->setMaxLength(4);
+  }
   OkButton().setGeometry(15, buttonsTop, 135, 35);
   cancel_ = new TZanCardsButton(pictures, this);
   cancel_->setObjectName("Cancel");
@@ -134,6 +140,11 @@ bool TFormPassword::ConfirmPlayer() {
   } else {
     confirmed_.MemberName = PadTo(confirmed_.PlayerName, kMemberNameLength);
     confirmed_.PasswordDigits = EncodePassword(PaddedPassword(typed));
+  }
+  if (lanFields_ != nullptr) {
+    if (!lanFields_->Check(notice_)) return false;
+    // The waiting window; the dialog stays open when it is cancelled.
+    if (!request_.OpenLanTable || !request_.OpenLanTable()) return false;
   }
   accept();
   return true;

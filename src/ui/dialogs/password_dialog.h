@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 #include <string>
 
 #include "game/player_records.h"
@@ -9,6 +10,10 @@
 namespace tavlo {
 
 class TZanCardsButton;
+class LanFields;
+namespace lan {
+struct LanState;
+}
 
 // Who the dialog asks for: a club member (name fixed, password checked against the
 // club line), a new player (name and the password twice), or a rename during a series.
@@ -18,6 +23,10 @@ struct PasswordRequest {
   std::string PlayerName;   // the last name typed (settings), UTF-8
   std::string RenameFrom;   // while renaming: the current name
   bool NetGame = false;
+  // Network mode: the LAN state the network fields edit, and what OK opens after its checks
+  // (the waiting window); true when the table was accepted.
+  lan::LanState* Lan = nullptr;
+  std::function<bool()> OpenLanTable;
 };
 
 // What a confirmed dialog gives the series.
@@ -40,6 +49,8 @@ class TFormPassword : public DialogFrame {
   QLineEdit& PasswordEdit() { return *edit2_; }
   QLineEdit& RepeatEdit() { return *edit3_; }
   TZanCardsButton& CancelButton() { return *cancel_; }
+  // The network fields; null without network mode.
+  LanFields* Lan() { return lanFields_; }
   const ConfirmedPlayer& Confirmed() const { return confirmed_; }
 
   // "Ok": the checks of the dialog; true when it closed confirmed.
@@ -52,6 +63,7 @@ class TFormPassword : public DialogFrame {
   QLineEdit* edit2_ = nullptr;
   QLineEdit* edit3_ = nullptr;
   TZanCardsButton* cancel_ = nullptr;
+  LanFields* lanFields_ = nullptr;
   ConfirmedPlayer confirmed_;
 };
 

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "ui/layout/scale.h"
+#include "ui/widgets/font_roles.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tavlo {
+
+class PictureBox;
+class PictureRegistry;
+
+// The chat under the table of a network game: the last four lines, each in the colour of
+// the seat that wrote it (ImageMemo), the one-line input (ChatInput) and its send button.
+class ChatPanel : public QObject {
+  Q_OBJECT
+
+ public:
+  ChatPanel(QWidget* form, PictureRegistry& pictures, const FontRoles& fonts);
+
+  void Place(const Layout& layout, bool smallWindow);
+  void SetVisible(bool visible);
+  bool Visible() const;
+  void Clear();
+  void SetInputEnabled(bool enabled);
+  // A line whose first character is the colour code "1".."4" (the writer's LAN seat).
+  void AddTableChatLine(const QString& codedText);
+
+  QLineEdit& Input() { return *input_; }
+  QPushButton& SendButton() { return *send_; }
+  // The rows as shown, without their colour codes.
+  QStringList Lines() const;
+
+ signals:
+  // Enter or the send button with text: the line to send (the box is emptied).
+  void Send(const QString& text);
+
+ private:
+  void Redraw();
+  void OnSend();
+
+  PictureRegistry& pictures_;
+  const FontRoles& fonts_;
+  Layout layout_;
+  bool smallWindow_ = true;
+  PictureBox* memo_ = nullptr;
+  QLineEdit* input_ = nullptr;
+  QPushButton* send_ = nullptr;
+  std::array<QString, 4> rows_;  // with colour code
+};
+
+}  // namespace tavlo

@@ -1,0 +1,268 @@
+// LAN games through the real windows: the name dialog's network fields, the waiting window,
+// the club file a LAN series uses, and two main windows playing each other.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "game/trick.h"
+#include "net/lan/headless_table.h"
+#include "records/club_file.h"
+#include "records/member_line.h"
+#include "records/password.h"
+#include "ui/dialogs/lan_fields.h"
+#include "ui/dialogs/password_dialog.h"
+#include "ui/dialogs/score_sheet.h"
+#include "ui/dialogs/wait_window.h"
+#include "ui/menu/main_menu.h"
+#include "ui/table/chat_panel.h"
+#include "ui/table/table_screen.h"
+#include "ui/widgets/zan_button.h"
+#include "window_fixture.h"
+
+namespace tavlo::testing {
+namespace {
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// A port the system has just handed out and taken back.
+std::uint16_t FreePort() {
+  QTcpServer probe;
+  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
+  return probe.serverPort();
+}
+
+// Runs `action` on the first visible dialog of type T whose parent is `parent`, once it opens.
+template <typename T>
+void OnDialog(QWidget* parent, std::function<void(T&)> action) {
+  auto* poll = new QTimer();
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, parent, action] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<T*>(w);
+      if (dialog && dialog->isVisible() && dialog->parentWidget() == parent) {
+        poll->stop();
+        poll->deleteLater();
+        action(*dialog);
+        return;
+      }
+    }
+  });
+  poll->start();
+}
+
+class LanWindowTest : public WindowTest {};
+
+TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalOneAlone) {
+  StartWindow();
+  window->LeaveTitle();
+  window->CurrentSettings().NetGame = true;
+  {
+    ClubFileContents net = ReadClubFile(window->Files().Network);
+    ASSERT_EQ(net.Status, ClubRead::Read);
+    net.Lines[1] = MakeMemberLine("Nettie", 2.0, 12, 30, EncodePassword(""));
+    std::ofstream(window->Files().Network, std::ios::binary | std::ios::trunc) << ClubFileBytes(net.Lines);
+  }
+  window->ShowMainMenu();
+  const std::string localBefore = FileBytes(window->Files().Local);
+  const std::uint16_t port = FreePort();
+  ASSERT_NE(port, 0);
+
+  lan::HeadlessProgram client("Bo", 9);
+  OnDialog<TFormPassword>(window.get(), [&](TFormPassword& dialog) {
+    ASSERT_NE(dialog.Lan(), nullptr);
+    EXPECT_TRUE(dialog.Lan()->ServerChoice().isChecked());
+    EXPECT_FALSE(dialog.Lan()->AddressEdit().isEnabled());
+    // A letter in the port box brings the last port back.
+    dialog.Lan()->PortEdit().setText(QString::number(port));
+    QTest::keyClicks(&dialog.Lan()->PortEdit(), "x");
+    EXPECT_EQ(dialog.Lan()->PortEdit().text(), QString::number(port));
+    QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+  });
+  window->WaitShown = [&](TFormWait& wait) {
+    EXPECT_FALSE(wait.OkButton().isEnabled());
+    client.Session().Connect("Bo", "127.0.0.1", port);
+    auto* poll = new QTimer(&wait);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [&wait, poll] {
+      if (!wait.OkButton().isEnabled()) return;
+      poll->stop();
+      EXPECT_TRUE(wait.Line(2).isVisible());
+      QTest::mouseClick(&wait.OkButton(), Qt::LeftButton);
+    });
+    poll->start();
+  };
+  QTest::mouseClick(&window->Menu().ClubRow(1), Qt::LeftButton);
+  ASSERT_TRUE(window->GameShown());
+  const GameState& s = window->TheGame().State();
+  // The member's running values came from the network club file.
+  EXPECT_EQ(s.KonNo, 13);
+  EXPECT_EQ(s.SeatNames[2], "Bo  ");
+  ASSERT_TRUE(
+      WaitFor([&] { return client.TheGame().State().DealPhase == 1 && !client.TheGame().Mode().AwaitingDeal; }));
+
+  // Leaving in the middle strikes the member's line, from the network club file only.
+  answer = true;
+  window->Flow().OnQuit();
+  EXPECT_FALSE(window->GameShown());
+  EXPECT_EQ(FileBytes(window->Files().Local), localBefore);
+  const ClubFileContents net = ReadClubFile(window->Files().Network);
+  ASSERT_EQ(net.Status, ClubRead::Read);
+  EXPECT_NE(MemberNameOf(net.Lines[1]).substr(0, 6), "Nettie");
+  // The client was told.
+  EXPECT_TRUE(WaitFor([&] { return client.Interruptions() == 1; }));
+}
+
+}  // namespace
+}  // namespace tavlo::testing
+
+namespace tavlo::testing {
+namespace {
+
+// Clicks the visible strip of a card of a hand on the table.
+void ClickCard(MainWindow& window, int seat, int slot) {
+  PictureBox& hand = window.Table().Hand(seat);
+  const int x = window.Table().CardLeft(seat)[static_cast<std::size_t>(slot - 1)] + 3;
+  QTest::mouseClick(&hand, Qt::LeftButton, {}, QPoint(x, 10));
+}
+
+// A server window and a client window in one process play a deal of a two-human game.
+class TwoWindowsTest : public WindowTest {
+ protected:
+  void StartClientWindow() {
+    ASSERT_TRUE(home2.isValid());
+    const std::filesystem::path parent = home2.path().toStdString();
+    client = std::make_unique<MainWindow>(ProgramPaths{parent, parent / "game"}, 12);
+    client->Notice = [this](const QString& a, const QString& b, const QString& c) {
+      clientNotices << (QStringList{a, b, c}.join("|"));
+    };
+    client->AskYesNo = [](const QString&) { return true; };
+    client->show();
+    client->CompleteStart();
+    client->LeaveTitle();
+  }
+  void TearDown() override {
+    if (client) {
+      client->close();
+      client.reset();
+    }
+    WindowTest::TearDown();
+  }
+
+  QTemporaryDir home2;
+  std::unique_ptr<MainWindow> client;
+  QStringList clientNotices;
+};
+
+TEST_F(TwoWindowsTest, SeatsADealChatAndAClientWhoQuits) {
+  StartWindow(31);
+  window->LeaveTitle();
+  StartClientWindow();
+  for (MainWindow* w : {window.get(), client.get()}) {
+    w->CurrentSettings().NetGame = true;
+    w->CurrentSettings().FlyCardsOn = false;
+    w->PauseOverride = [](int) {};
+    w->ShowMainMenu();
+  }
+  window->ScoreSheetShown = [](TFormDiscard& sheet) { QTimer::singleShot(0, &sheet, &QDialog::accept); };
+  // The client's sheet is left open: the server's closing closes it.
+  bool clientSheetShown = false;
+  client->ScoreSheetShown = [&clientSheetShown](TFormDiscard&) { clientSheetShown = true; };
+  const std::uint16_t port = FreePort();
+  ASSERT_NE(port, 0);
+
+  const auto fill = [](TFormPassword& dialog, const QString& name) {
+    dialog.NameEdit().clear();
+    QTest::keyClicks(&dialog.NameEdit(), name);
+  };
+  OnDialog<TFormPassword>(window.get(), [&](TFormPassword& dialog) {
+    fill(dialog, "Anna");
+    dialog.Lan()->PortEdit().setText(QString::number(port));
+    QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+  });
+  window->WaitShown = [&](TFormWait& wait) {
+    QTimer::singleShot(0, &wait, [&] {
+      // The client joins while the server waits.
+      OnDialog<TFormPassword>(client.get(), [&](TFormPassword& dialog) {
+        fill(dialog, "Bo");
+        EXPECT_EQ(dialog.NameEdit().text(), "Bo");
+        QTest::mouseClick(&dialog.Lan()->ClientChoice(), Qt::LeftButton);
+        EXPECT_TRUE(dialog.Lan()->AddressEdit().isEnabled());
+        dialog.Lan()->AddressEdit().setText("127.0.0.1");
+        dialog.Lan()->PortEdit().setText(QString::number(port));
+        QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
+      });
+      QTest::mouseClick(&client->Menu().NewPlayerButton(), Qt::LeftButton);
+      EXPECT_TRUE(client->GameShown());
+      ASSERT_TRUE(WaitFor([&] { return wait.OkButton().isEnabled(); }));
+      QTest::mouseClick(&wait.OkButton(), Qt::LeftButton);
+    });
+  };
+  QTest::mouseClick(&window->Menu().NewPlayerButton(), Qt::LeftButton);
+  ASSERT_TRUE(window->GameShown());
+  ASSERT_TRUE(client->GameShown());
+  const GameState& s = window->TheGame().State();
+  const GameState& c = client->TheGame().State();
+  ASSERT_TRUE(WaitFor([&] { return c.DealPhase == 1 && !client->TheGame().Mode().AwaitingDeal; }));
+  // Each program draws itself South and the other North; the computer sits West and East.
+  EXPECT_EQ(s.SeatNames[2], "Bo  ");
+  EXPECT_EQ(c.SeatNames[2], "Anna");
+  EXPECT_EQ(c.SeatNames[1], "PC  ");
+  EXPECT_EQ(c.Hands[2], s.Hands[4]);
+  EXPECT_FALSE(client->Table().StartButton().isEnabled());
+
+  // A chat line each way: Enter on the server, the send button on the client.
+  QTest::keyClicks(&window->Chat().Input(), "hello");
+  QTest::keyClick(&window->Chat().Input(), Qt::Key_Return);
+  ASSERT_TRUE(WaitFor([&] { return client->Chat().Lines() == QStringList{"hello"}; }));
+  QTest::keyClicks(&client->Chat().Input(), "hi there");
+  QTest::mouseClick(&client->Chat().SendButton(), Qt::LeftButton);
+  ASSERT_TRUE(WaitFor([&] { return window->Chat().Lines() == QStringList({"hello", "hi there"}); }));
+  EXPECT_EQ(client->Chat().Lines(), QStringList({"hello", "hi there"}));
+
+  // The deal, by clicks on the server (its own cards and the dummy North's) while the client follows.
+  TZanCardsButton& start = window->Table().StartButton();
+  while (s.Turn != turn::kDealScored) {
+    const int seat = SeatToPlay(s);
+    if (start.isEnabled() && (s.DealPhase == 1 || s.Turn == turn::kTrickComplete)) {
+      QTest::mouseClick(&start, Qt::LeftButton);
+    } else if (seat != 0 && window->Flow().PlayerControls(seat)) {
+      int legal = 0;
+      for (int slot = 1; slot <= s.CardsLeft[seat] && legal == 0; ++slot) {
+        if (IsLegalPlay(s, seat, slot)) legal = slot;
+      }
+      ClickCard(*window, seat, legal);
+    } else {
+      const GameState before = s;
+      ASSERT_TRUE(WaitFor([&] { return !(s == before) || start.isEnabled(); }))
+          << "the deal stopped at Turn " << s.Turn;
+    }
+  }
+  // The client scored the same deal; its score sheet closed when the server's did.
+  ASSERT_TRUE(WaitFor([&] { return c.Turn == turn::kDealScored && clientSheetShown; }));
+  EXPECT_EQ(c.GameScore, s.GameScore);
+  EXPECT_EQ(c.SideTricks, s.SideTricks);
+
+  // The client quits: the server shows the notice and returns to the menu.
+  client->Flow().OnQuit();
+  EXPECT_FALSE(client->GameShown());
+  ASSERT_TRUE(WaitFor([&] { return !window->GameShown(); }));
+  EXPECT_TRUE(window->MenuShown());
+  ASSERT_FALSE(notices.isEmpty());
+  EXPECT_TRUE(notices.last().startsWith(window->W(WordId::OneOfPlayers) + " " + window->W(WordId::HasInterruptedGame)))
+      << notices.last().toStdString();
+  EXPECT_TRUE(clientNotices.isEmpty()) << "the one who leaves is not told";
+}
+
+}  // namespace
+}  // namespace tavlo::testing
