@@ -13,4 +13,8 @@ namespace tavlo {
 // An existing target keeps its permission bits.
 std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
+// The same for a file that must not replace anything: when `target` already exists nothing is
+// written and the error is std::errc::file_exists.
+std::error_code WriteNewFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
 }  // namespace tavlo

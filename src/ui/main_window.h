@@ -27,6 +27,7 @@ class QAction;
 
 namespace tavlo {
 
+class GameRecorder;
 class MainMenu;
 class TFormDiscard;
 class TableScreen;
@@ -85,6 +86,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   TitleScreen& Title() { return *title_; }
   MainMenu& Menu() { return *menu_; }
   TableScreen& Table() { return *table_; }
+  GameRecorder& Recorder() { return *recorder_; }
   Game& TheGame() { return *game_; }
   FlowController& Flow() { return *flow_; }
   PictureRegistry& Pictures() { return pictures_; }
@@ -212,6 +214,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   TitleScreen* title_ = nullptr;
   MainMenu* menu_ = nullptr;
   TableScreen* table_ = nullptr;
+  GameRecorder* recorder_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* genCount_ = nullptr;
   QAction* quit_ = nullptr;

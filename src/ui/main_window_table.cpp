@@ -13,12 +13,14 @@
 #include "records/records_notice.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
+#include "ui/recording/game_recorder.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
 
 void MainWindow::PrepareTable() {
+  recorder_->UsePlainBackground(settings_);
   table_->Look().BackNumber = ChooseBack(QDate::currentDate().dayOfWeek(), settings_.BackChange, settings_.BackSet,
                                          [this](int n) { return static_cast<int>(game_->Rng().Below(static_cast<std::uint32_t>(n))); });
   quit_->setEnabled(true);
@@ -93,9 +95,10 @@ void MainWindow::DealReady() {
   table_->Centre().setToolTip(W(WordId::Game) + ": " + QString::number(s.KonNo) + " / " +
                               (game_->Mode().Tournament ? "4" : "40"));
   update();
+  recorder_->Start(settings_);
 }
 
-void MainWindow::EndOfDealShown() {}
+void MainWindow::EndOfDealShown() { recorder_->FinishDeal(); }
 
 void MainWindow::PlayEffect(std::string_view name) {
   if (sounds_ && settings_.SoundOn) sounds_->Play(name);
@@ -117,6 +120,8 @@ void MainWindow::RemovePlayerFromClub(int playerSlot, bool networkClub) {
 void MainWindow::LeaveRatedPlay() {}
 
 void MainWindow::ShowMenu() {
+  recorder_->Save();
+  recorder_->RestoreBackground();
   table_->HideGameTable();
   ShowMainMenu();
   timer1_.start(20);
