@@ -160,6 +160,23 @@ TEST_F(GifAnimationTest, ManyColoursKeepCloseToTheOriginal) {
   }
 }
 
+// Noise of tens of thousands of colours (a photograph over the window, with "Save screen
+// contents") is reduced to 5 bits a channel before the cut, and still comes back close.
+TEST_F(GifAnimationTest, NoiseOfVeryManyColoursStaysRecognisable) {
+  QImage noise(300, 200, QImage::Format_RGB32);
+  std::srand(3);
+  for (int y = 0; y < noise.height(); ++y) {
+    for (int x = 0; x < noise.width(); ++x)
+      noise.setPixel(x, y, qRgb(std::rand() % 256, std::rand() % 256, std::rand() % 256));
+  }
+  GifAnimation gif(300, 200);
+  ASSERT_EQ(gif.AddFrame(ViewOf(noise), 100), GifAnimation::Added::Frame);
+  const ReadBack back = Read(gif.Finish());
+  ASSERT_EQ(back.pictures.size(), 1u);
+  // 256 colours for a cube full of them: about a 6 x 6 x 6 grid, so errors near 256 / 6 / 4.
+  EXPECT_LT(Difference(back.pictures[0], noise).second, 16.0);
+}
+
 TEST_F(GifAnimationTest, RepeatedAndMisfitPicturesAddNoFrame) {
   GifAnimation gif(40, 30);
   const QImage a = Plain(40, 30, Qt::blue);

@@ -114,14 +114,17 @@ GifAnimation::Added GifAnimation::AddFrame(const PixelView& frame, int delayMs) 
 }
 
 bool GifAnimation::WriteFrame(const PixelView& frame, const Rect& rect, int delayMs) {
-  const IndexedPicture indexed = IndexColours(frame, rect.left, rect.top, rect.width, rect.height);
+  // Pixels the frame before already shows are see-through: long runs of one index pack well.
+  const PixelView before{previous_.data(), width_, height_, width_};
+  const IndexedPicture indexed =
+      IndexColours(frame, rect.left, rect.top, rect.width, rect.height, frames_ > 0 ? &before : nullptr);
 
   // The frame is drawn over the one before it and stays: the next frame changes only its rectangle.
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
   control.UserInputFlag = false;
   control.DelayTime = GifDelayHundredths(delayMs);
-  control.TransparentColor = NO_TRANSPARENT_COLOR;
+  control.TransparentColor = indexed.transparent;
   std::array<GifByteType, kGraphicsControlLength> extension{};
   EGifGCBToExtension(&control, extension.data());
   const std::size_t extensionAt = bytes_.size();

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::uint32_t kNoColour = 0xFFFFFFFFu;  // pixels are 24-bit, so this never occurs
 constexpr std::size_t kMaxColours = 256;
+constexpr std::size_t kDenseColours = 32768;
 
 // Counts the distinct colours of a picture: open addressing, the table kept at most half full.
 class ColourCounts {
@@ -140,10 +141,10 @@ std::size_t SplitPoint(std::vector<Entry>& entries, const Cell& cell) {
   return split;
 }
 
-// Splits the cells until there are 256, always the one with the largest squared error.
-std::vector<Cell> CutCells(std::vector<Entry>& entries) {
+// Splits the cells until there are `limit`, always the one with the largest squared error.
+std::vector<Cell> CutCells(std::vector<Entry>& entries, std::size_t limit) {
   std::vector<Cell> cells{MakeCell(entries, 0, entries.size())};
-  while (cells.size() < kMaxColours) {
+  while (cells.size() < limit) {
     std::size_t pick = cells.size();
     double best = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -211,43 +212,68 @@ class NearestColour {
 
 }  // namespace
 
-IndexedPicture IndexColours(const PixelView& picture, int left, int top, int width, int height) {
+IndexedPicture IndexColours(const PixelView& picture, int left, int top, int width, int height,
+                            const PixelView* previous) {
   IndexedPicture out;
   const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  std::vector<std::size_t> slots(count);
+  const auto unchanged = [&](int x, int y) {
+    return previous && ((picture.At(x, y) ^ previous->At(x, y)) & 0xFFFFFFu) == 0;
+  };
+  bool anyUnchanged = false;
+  // Pictures of very many colours (photographs, noise) are counted at 5 bits a channel, which
+  // bounds the work of cutting and mapping; everything the table draws is counted exactly.
+  std::uint32_t keep = 0xFFFFFFu, centre = 0;
+  const auto key = [&](int x, int y) { return (picture.At(x, y) & keep) | centre; };
   ColourCounts counts;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) counts.Add(picture.At(left + x, top + y) & 0xFFFFFFu);
-  }
-  // Slots are final only once counting is over: a growing table moves them.
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      slots[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
-          counts.Find(picture.At(left + x, top + y) & 0xFFFFFFu);
+  for (int pass = 0; pass < 2; ++pass) {
+    counts = ColourCounts();
+    for (int y = top; y < top + height; ++y) {
+      for (int x = left; x < left + width; ++x) {
+        if (unchanged(x, y)) {
+          anyUnchanged = true;
+        } else {
+          counts.Add(key(x, y));
+        }
+      }
     }
+    if (counts.Size() <= kDenseColours) break;
+    keep = 0xF8F8F8u;
+    centre = 0x040404u;
   }
   counts.PrepareIndices();
 
+  // One entry stays free for the see-through pixels, when there are any.
+  const std::size_t limit = anyUnchanged ? kMaxColours - 1 : kMaxColours;
   std::vector<Entry> entries;
   entries.reserve(counts.Size());
   for (std::size_t slot = 0; slot < counts.Capacity(); ++slot) {
     if (counts.Key(slot) != kNoColour) entries.push_back({counts.Key(slot), counts.Count(slot), slot});
   }
-  if (entries.size() <= kMaxColours) {
+  if (entries.size() <= limit) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       out.palette.push_back(entries[i].colour);
       counts.Index(entries[i].slot) = static_cast<std::uint8_t>(i);
     }
   } else {
-    for (const Cell& cell : CutCells(entries)) out.palette.push_back(cell.mean);
+    for (const Cell& cell : CutCells(entries, limit)) out.palette.push_back(cell.mean);
     const NearestColour nearest(out.palette);
     for (const Entry& e : entries) counts.Index(e.slot) = nearest(e.colour);
+  }
+  if (anyUnchanged) {
+    out.transparent = static_cast<int>(out.palette.size());
+    out.palette.push_back(0);
   }
   // GIF palettes hold a power of two entries, at least two.
   out.palette.resize(std::max<std::size_t>(2, std::bit_ceil(out.palette.size())), 0);
 
   out.indices.resize(count);
-  for (std::size_t i = 0; i < count; ++i) out.indices[i] = counts.Index(slots[i]);
+  std::size_t i = 0;
+  for (int y = top; y < top + height; ++y) {
+    for (int x = left; x < left + width; ++x, ++i) {
+      out.indices[i] =
+          unchanged(x, y) ? static_cast<std::uint8_t>(out.transparent) : counts.Index(counts.Find(key(x, y)));
+    }
+  }
   return out;
 }
 
