@@ -18,31 +18,14 @@
 #include <random>
 #include <vector>
 
-#include "game/trick.h"
 #include "ui/dialogs/score_sheet.h"
+#include "ui/game_steps.h"
 #include "ui/main_window.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/widgets/font_roles.h"
 
 namespace tavlo {
 namespace {
-
-// One step of the game through the flow's entry points, as a player and the timer would take it.
-void Step(MainWindow& window) {
-  const GameState& s = window.TheGame().State();
-  FlowController& flow = window.Flow();
-  const int seat = SeatToPlay(s);
-  if (s.DealPhase == 1 || (s.Turn == turn::kTrickComplete && window.TheGame().Controls().StartEnabled) ||
-      s.Turn == turn::kDealScored) {
-    flow.OnStartOrOk();
-  } else if (seat != 0 && flow.PlayerControls(seat)) {
-    int slot = 1;
-    while (!IsLegalPlay(s, seat, slot)) ++slot;
-    flow.OnPlayerCard(seat, slot);
-  } else {
-    flow.OnTimer1();
-  }
-}
 
 struct Costs {
   std::vector<double> captures;  // milliseconds of each tick: taking the picture and encoding it
@@ -100,10 +83,10 @@ Costs RecordDeal(const QString& out, const ProgramPaths& paths) {
   window.StartSeries(PlayerSlot::NewPlayer, "Review");
   const GameState& s = window.TheGame().State();
   while (s.Turn != turn::kDealOver) {
-    Step(window);
+    testing::PlayOneStep(window);
     costs.captures.push_back(Timed([&] { recorder.Capture(); }));
   }
-  Step(window);  // the end of the deal: score sheet, cards shown, last frame and the save
+  testing::PlayOneStep(window);  // the end of the deal: score sheet, cards shown, last frame and the save
   costs.save = static_cast<double>(recorder.LastSaveMs());  // wall time of the save alone
   costs.frames = recorder.LastFrames();
   const QString file = recorder.LastFile();
@@ -146,7 +129,7 @@ Costs RecordFull(const QString& out, const ProgramPaths& paths) {
   Costs costs;
   costs.captures.push_back(Timed([&] { recorder.Start(settings); }));
   for (int steps = 0; recorder.FrameCount() < GameRecorder::kMaxFrames && steps < 5000; ++steps) {
-    Step(window);
+    testing::PlayOneStep(window);
     costs.captures.push_back(Timed([&] { recorder.Capture(); }));
   }
   costs.frames = recorder.FrameCount();

@@ -3,7 +3,7 @@
 #include <QImageReader>
 #include <QTimer>
 
-#include "game/trick.h"
+#include "game_steps.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/recording/game_recorder.h"
@@ -26,20 +26,9 @@ class RecordingTest : public WindowTest {
     ASSERT_TRUE(window->GameShown());
   }
 
-  // One step of the game through the flow's entry points, then a tick of the recorder.
+  // One step of the game, then a tick of the recorder.
   void Step() {
-    const GameState& s = window->TheGame().State();
-    FlowController& flow = window->Flow();
-    const int seat = SeatToPlay(s);
-    if (s.DealPhase == 1 || (s.Turn == turn::kTrickComplete && window->TheGame().Controls().StartEnabled)) {
-      flow.OnStartOrOk();
-    } else if (seat != 0 && flow.PlayerControls(seat)) {
-      int slot = 1;
-      while (!IsLegalPlay(s, seat, slot)) ++slot;
-      flow.OnPlayerCard(seat, slot);
-    } else {
-      flow.OnTimer1();
-    }
+    PlayOneStep(*window);
     window->Recorder().Capture();
   }
 
