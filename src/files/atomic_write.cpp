@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
 namespace tavlo {
@@ -32,28 +33,68 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
-}  // namespace
-
-std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+// Writes `contents` to a new temporary file beside `target`, flushed to disk and carrying the
+// target's permission bits (0644 for a new file). Empty path on failure, with `error` set.
+std::filesystem::path WriteTemporary(const std::filesystem::path& target, std::string_view contents,
+                                     std::error_code& error) {
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return LastError();
+  if (fd < 0) {
+    error = LastError();
+    return {};
+  }
   const std::filesystem::path temporary = pattern;
 
   mode_t mode = 0644;
   if (struct stat old{}; ::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
 
-  std::error_code error = WriteAll(fd, contents);
+  error = WriteAll(fd, contents);
   if (!error && ::fchmod(fd, mode) != 0) error = LastError();
   if (!error && ::fsync(fd) != 0) error = LastError();
   if (::close(fd) != 0 && !error) error = LastError();
-  if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = LastError();
+  if (error) {
+    ::unlink(temporary.c_str());
+    return {};
+  }
+  return temporary;
+}
+
+// Moves the temporary file to `target` only when no file of that name exists.
+std::error_code RenameWithoutReplacing(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return {};
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return LastError();
+  // A file system without that rename: a hard link fails on an existing name just the same.
+  if (::link(temporary.c_str(), target.c_str()) != 0) return LastError();
+  ::unlink(temporary.c_str());
+  return {};
+}
+
+}  // namespace
+
+std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+  std::error_code error;
+  const std::filesystem::path temporary = WriteTemporary(target, contents, error);
+  if (error) return error;
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    error = LastError();
+    ::unlink(temporary.c_str());
+    return error;
+  }
+  SyncFolder(target.has_parent_path() ? target.parent_path() : ".");
+  return {};
+}
+
+std::error_code WriteNewFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+  std::error_code error;
+  const std::filesystem::path temporary = WriteTemporary(target, contents, error);
+  if (error) return error;
+  error = RenameWithoutReplacing(temporary, target);
   if (error) {
     ::unlink(temporary.c_str());
     return error;
   }
-  SyncFolder(folder);
+  SyncFolder(target.has_parent_path() ? target.parent_path() : ".");
   return {};
 }
 

@@ -13,7 +13,11 @@ namespace tavlo {
 // An existing target keeps its permission bits.
 std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
-// True for the name of a temporary file `WriteFileAtomically` makes: "." + the target's name + "."
+// The same for a file that must not replace anything: when `target` already exists nothing is
+// written and the error is std::errc::file_exists.
+std::error_code WriteNewFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+// True for the name of a temporary file `WriteFileAtomically` or `WriteNewFileAtomically` makes: "." + the target's name + "."
 // + six letters or digits.
 bool IsAtomicWriteTemporaryName(std::string_view fileName);
 

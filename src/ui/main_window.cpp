@@ -30,6 +30,7 @@
 #include "ui/menu/club_list.h"
 #include "ui/menu/main_menu.h"
 #include "ui/menu/title_screen.h"
+#include "ui/recording/game_recorder.h"
 #include "ui/table/chat_panel.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
@@ -98,6 +99,10 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
     if (!busy_ && !table_->FlightRunning()) flow_->OnExitToMenu();
   });
   connect(table_, &TableScreen::HandReleased, this, &MainWindow::OnHandReleased);
+  recorder_ = new GameRecorder(*this, background_, pictures_, fonts_, paths_.ProgramFolder);
+  recorder_->Held = [this] { return busy_ || table_->FlightRunning(); };
+  recorder_->Word = [this](WordId w) { return W(w); };
+  connect(recorder_, &GameRecorder::SaveFailed, this, [this](const QString& a, const QString& b) { ShowNoticeText(a, b); });
   connect(table_, &TableScreen::HandHovered, this, &MainWindow::OnHandHovered);
   for (int seat = 1; seat <= 4; ++seat) table_->Hand(seat).setContextMenuPolicy(Qt::PreventContextMenu);
   table_->Centre().setContextMenuPolicy(Qt::PreventContextMenu);
@@ -175,7 +180,8 @@ void MainWindow::CompleteStart() {
     return;
   }
   // What a crash in the middle of a save left behind; nobody else is writing now.
-  for (const std::filesystem::path& folder : {paths_.ParentFolder, paths_.ProgramFolder, files_.History}) {
+  for (const std::filesystem::path& folder :
+       {paths_.ParentFolder, paths_.ProgramFolder, files_.History, paths_.ProgramFolder / "GIFGame"}) {
     RemoveStaleTemporaryFiles(folder);
   }
 
@@ -530,6 +536,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
   }
   timer1_.stop();
+  recorder_->Save();
   SaveSettingsNow();
   if (GameShown()) {
     const TableMode& mode = game_->Mode();

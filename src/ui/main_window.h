@@ -31,6 +31,7 @@ namespace tavlo {
 
 class ChatPanel;
 class DeskCalendar;
+class GameRecorder;
 class MainMenu;
 class TFormDiscard;
 class TFormPassword;
@@ -92,6 +93,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   MainMenu& Menu() { return *menu_; }
   DeskCalendar& Calendar() { return *calendar_; }
   TableScreen& Table() { return *table_; }
+  GameRecorder& Recorder() { return *recorder_; }
   Game& TheGame() { return *game_; }
   FlowController& Flow() { return *flow_; }
   PictureRegistry& Pictures() { return pictures_; }
@@ -234,6 +236,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   MainMenu* menu_ = nullptr;
   DeskCalendar* calendar_ = nullptr;
   TableScreen* table_ = nullptr;
+  GameRecorder* recorder_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* genCount_ = nullptr;
   QAction* quit_ = nullptr;

@@ -17,12 +17,14 @@
 #include "ui/menu/main_menu.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/table/chat_panel.h"
+#include "ui/recording/game_recorder.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
 
 void MainWindow::PrepareTable() {
+  recorder_->UsePlainBackground(settings_);
   table_->Look().BackNumber = ChooseBack(QDate::currentDate().dayOfWeek(), settings_.BackChange, settings_.BackSet,
                                          [this](int n) { return static_cast<int>(game_->Rng().Below(static_cast<std::uint32_t>(n))); });
   quit_->setEnabled(true);
@@ -103,9 +105,10 @@ void MainWindow::DealReady() {
   table_->Centre().setToolTip(W(WordId::Game) + ": " + QString::number(s.KonNo) + " / " +
                               (game_->Mode().Tournament ? "4" : "40"));
   update();
+  recorder_->Start(settings_);
 }
 
-void MainWindow::EndOfDealShown() {}
+void MainWindow::EndOfDealShown() { recorder_->FinishDeal(); }
 
 void MainWindow::PlayEffect(std::string_view name) {
   if (sounds_ && settings_.SoundOn) sounds_->Play(name);
@@ -156,6 +159,8 @@ void MainWindow::RemovePlayerFromClub(int playerSlot, bool networkClub) {
 void MainWindow::LeaveRatedPlay() {}
 
 void MainWindow::ShowMenu() {
+  recorder_->Save();
+  recorder_->RestoreBackground();
   table_->HideGameTable();
   ShowMainMenu();
   timer1_.start(20);

@@ -71,6 +71,20 @@ TEST_F(AtomicWriteTest, FailedRenameLeavesOldTargetAndNoTemporaryFile) {
   ExpectOnlyEntries(1);
 }
 
+TEST_F(AtomicWriteTest, NewFileIsWrittenOnlyWhereNoFileStands) {
+  const fs::path file = folder_ / "2022.10.18-14.05.33.gif";
+  ASSERT_FALSE(WriteNewFileAtomically(file, "first"));
+  EXPECT_EQ(Read(file), "first");
+
+  const std::error_code error = WriteNewFileAtomically(file, "second");
+  EXPECT_EQ(error, std::errc::file_exists);
+  EXPECT_EQ(Read(file), "first");
+  ExpectOnlyEntries(1);
+
+  EXPECT_TRUE(WriteNewFileAtomically(folder_ / "absent" / "x.gif", "x"));
+  ExpectOnlyEntries(1);
+}
+
 // A full disk, imitated by a file size limit: the write fails half way.
 TEST_F(AtomicWriteTest, FailedWriteLeavesOldFileAndNoTemporaryFile) {
   const fs::path file = folder_ / "Tavlo.ini";
