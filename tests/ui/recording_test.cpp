@@ -1,5 +1,6 @@
 // Recording whole deals through the window: the three moments of saving and the files they leave.
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTimer>
 
@@ -106,6 +107,20 @@ TEST_F(RecordingTest, LeavingOrClosingMidDealSavesTheDealSoFar) {
   EXPECT_EQ(Files().size(), 2u);
   for (const QString& file : Files()) EXPECT_GE(QImageReader(GifFolder() + "/" + file, "gif").imageCount(), 1);
   EXPECT_TRUE(notices.isEmpty()) << notices.join("\n").toStdString();
+}
+
+// A save cut short by a crash leaves only its temporary file; the next start clears it away and
+// keeps the recordings.
+TEST_F(RecordingTest, TheStartRemovesWhatAnInterruptedSaveLeft) {
+  ASSERT_TRUE(QDir().mkpath(GifFolder()));
+  const auto write = [this](const QString& name) {
+    QFile file(GifFolder() + "/" + name);
+    return file.open(QIODevice::WriteOnly) && file.write("GIF89a") == 6;
+  };
+  ASSERT_TRUE(write(".2022.10.18-14.05.33.gif.a1B2c3"));
+  ASSERT_TRUE(write("2022.10.18-14.05.33.gif"));
+  StartWindow();
+  EXPECT_EQ(QDir(GifFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"2022.10.18-14.05.33.gif"});
 }
 
 }  // namespace
