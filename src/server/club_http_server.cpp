@@ -24,7 +24,7 @@ QByteArray MethodName(QHttpServerRequest::Method method) {
 bool ClubHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
   ClubCall call;
   call.Method = MethodName(request.method());
-  call.Path = request.url().path();
+  call.Path = request.url().path(QUrl::FullyDecoded);
   call.Body = request.body();
   call.RemoteAddress = request.remoteAddress().toString();
   const ClubReply reply = service_.Handle(call);

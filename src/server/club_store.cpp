@@ -380,7 +380,7 @@ bool ClubStore::LoginBlocked(const QString& address, const std::string& nick, st
   }
   *failures = q.value(0).toInt();
   if (*failures < 5) return false;
-  const std::int64_t wait = std::min<std::int64_t>(std::int64_t{1} << std::min(*failures - 5, 10), 600);
+  const std::int64_t wait = std::int64_t{30} << std::min(*failures - 5, 5);
   return now < q.value(1).toLongLong() + wait;
 }
 

@@ -60,8 +60,8 @@ class ClubStore {
   bool SavePhoto(const std::string& nick, const QByteArray& jpeg);
   std::optional<QByteArray> Photo(const std::string& nick);
 
-  // Repeated wrong passwords from one address for one nick: each failure after the fifth doubles
-  // the wait before the next attempt is even checked (up to ten minutes).
+  // Repeated wrong passwords from one address for one nick: from the fifth on, the next attempt is
+  // not even checked for 30 seconds, doubling with each further failure (up to 16 minutes).
   // `failures` tells how many wrong passwords are on record.
   bool LoginBlocked(const QString& address, const std::string& nick, std::int64_t now, int* failures);
   void NoteLoginFailure(const QString& address, const std::string& nick, std::int64_t now);

@@ -11,8 +11,12 @@
 #include <QDir>
 #include <QHostAddress>
 #include <QTextStream>
+#include <QTimer>
+#include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "server/club_http_server.h"
 #include "server/club_service.h"
@@ -20,7 +24,13 @@
 
 namespace {
 
-void Quit(int) { QCoreApplication::quit(); }
+// SIGTERM and SIGINT end the event loop through a socket pair: a signal handler may only write.
+int quitPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto written = ::write(quitPipe[0], &byte, 1);
+}
 
 int Fail(const QString& message) {
   QTextStream(stderr) << "tavlo-club: " << message << "\n";
@@ -82,8 +92,12 @@ int main(int argc, char** argv) {
   // The configuration text names the scripts by the address players use.
   service.SetPublicBase(parser.isSet("public-url") ? parser.value("public-url") : "http://" + where);
 
-  std::signal(SIGTERM, Quit);
-  std::signal(SIGINT, Quit);
-  QTextStream(stdout) << "listening on " << where << Qt::endl;
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, quitPipe) != 0) return Fail("cannot watch for signals");
+  QSocketNotifier quitNotifier(quitPipe[1], QSocketNotifier::Read);
+  QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+  std::signal(SIGTERM, OnSignal);
+  std::signal(SIGINT, OnSignal);
+  // Told once the event loop runs, so whoever reads the line may send requests and signals at once.
+  QTimer::singleShot(0, &app, [where] { QTextStream(stdout) << "listening on " << where << Qt::endl; });
   return app.exec();
 }
