@@ -15,7 +15,9 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 std::string S(const QVariant& value) { return value.toString().toStdString(); }
 
 // Prepares and runs one statement with positional values.
+// Statements without values run unprepared: PostgreSQL cannot prepare schema changes.
 bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values = {}) {
+  if (values.isEmpty()) return query.exec(sql);
   if (!query.prepare(sql)) return false;
   for (const QVariant& value : values) query.addBindValue(value);
   return query.exec();

@@ -14,6 +14,7 @@
 #include "records/club_paths.h"
 #include "records/club_player_records.h"
 #include "records/finish_series.h"
+#include "net/club/club_service_configuration.h"
 #include "settings/service_configuration.h"
 #include "settings/settings.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -188,7 +189,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   ProgramPaths paths_;
   ClubFiles files_;
   Settings settings_;
-  BuiltInServiceConfiguration services_;
+  ClubServiceConfiguration services_;  // the club: TAVLO_CLUB, or none
   PictureRegistry pictures_;
   FontRoles fonts_;
   DialogLook look_;

@@ -201,6 +201,32 @@ TEST_F(ClubAccounts, AccountsOutliveTheServer) {
   EXPECT_EQ(Client().CreateAccount(NewUser("Ann")), 1);
 }
 
+// Two processes on one club: whatever one stores the other serves, and chat numbers stay unique.
+TEST_F(ClubAccounts, TwoProcessesServeOneClub) {
+  int port = 0;
+  const auto second = LaunchServer({}, &port);
+  ASSERT_TRUE(second);
+  ClubClient other(ClubAddressesFor("http://127.0.0.1:" + std::to_string(port)));
+  CreateUser("Ann");
+  EXPECT_EQ(other.CreateAccount(NewUser("Ann")), 1);
+  TZanUser me;
+  me.Nick = "Ann";
+  me.Pw = "pass1";
+  EXPECT_TRUE(other.ReadAccount(me));
+  TZanRecord message;
+  message.GID = kChatTable;
+  message.Nick = "Ann";
+  message.City = "Moscow";
+  message.Country = "1-001";
+  message.R07 = "W";
+  message.R09 = "#";
+  message.R10 = "hi";
+  for (int k = 1; k <= 6; ++k) {
+    EXPECT_EQ((k % 2 ? Client() : other).SubmitWorldRow(message), (NumberResult{true, k}));
+  }
+  Stop(*second);
+}
+
 TEST_F(ClubAccounts, AStoppedServerFailsEveryRequest) {
   CreateUser("Ann");
   StopServer();

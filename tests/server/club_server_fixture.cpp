@@ -52,42 +52,52 @@ void ClubServerTest::TearDown() { StopServer(); }
 
 bool ClubServerTest::StartServer(const QStringList& extra) {
   StopServer();
+  if (!PostgresUrl().isEmpty() && !ResetPostgres(PostgresUrl())) return false;
+  server_ = LaunchServer(extra, &port_);
+  if (!server_) return false;
+  client_ = std::make_unique<ClubClient>(ClubAddressesFor(Base()), 10000);
+  return true;
+}
+
+std::unique_ptr<QProcess> ClubServerTest::LaunchServer(const QStringList& extra, int* port) {
   QStringList arguments = {"--listen", "127.0.0.1:0", "--data", data_.path()};
-  if (!PostgresUrl().isEmpty()) {
-    if (!ResetPostgres(PostgresUrl())) return false;
-    arguments << "--database" << PostgresUrl();
-  }
-  server_ = std::make_unique<QProcess>();
-  server_->setProcessChannelMode(QProcess::SeparateChannels);
-  server_->start(TAVLO_CLUB_BINARY, arguments + extra);
-  if (!server_->waitForStarted(10000)) {
+  if (!PostgresUrl().isEmpty()) arguments << "--database" << PostgresUrl();
+  auto server = std::make_unique<QProcess>();
+  server->setProcessChannelMode(QProcess::SeparateChannels);
+  server->start(TAVLO_CLUB_BINARY, arguments + extra);
+  if (!server->waitForStarted(10000)) {
     ADD_FAILURE() << "tavlo-club did not start";
-    return false;
+    return nullptr;
   }
   // The first line tells the port; wait for it with a deadline.
   QDeadlineTimer deadline(20000);
   QByteArray out;
   while (!out.contains('\n') && !deadline.hasExpired()) {
-    if (!server_->waitForReadyRead(static_cast<int>(deadline.remainingTime()))) break;
-    out += server_->readAllStandardOutput();
+    if (!server->waitForReadyRead(static_cast<int>(deadline.remainingTime()))) break;
+    out += server->readAllStandardOutput();
   }
   const QByteArray line = out.left(out.indexOf('\n')).trimmed();
   if (!line.startsWith("listening on 127.0.0.1:")) {
-    ADD_FAILURE() << "tavlo-club said: " << line.toStdString() << server_->readAllStandardError().toStdString();
-    return false;
+    ADD_FAILURE() << "tavlo-club said: " << line.toStdString() << server->readAllStandardError().toStdString();
+    server->kill();
+    server->waitForFinished(5000);
+    return nullptr;
   }
-  port_ = line.mid(line.lastIndexOf(':') + 1).toInt();
-  client_ = std::make_unique<ClubClient>(ClubAddressesFor(Base()), 10000);
-  return port_ > 0;
+  *port = line.mid(line.lastIndexOf(':') + 1).toInt();
+  return server;
+}
+
+void ClubServerTest::Stop(QProcess& server) {
+  server.terminate();
+  if (!server.waitForFinished(10000)) {
+    server.kill();
+    server.waitForFinished(5000);
+  }
 }
 
 void ClubServerTest::StopServer() {
   if (!server_) return;
-  server_->terminate();
-  if (!server_->waitForFinished(10000)) {
-    server_->kill();
-    server_->waitForFinished(5000);
-  }
+  Stop(*server_);
   server_.reset();
 }
 

@@ -30,6 +30,9 @@ class ClubServerTest : public ::testing::Test {
   // Starts the server with extra options; false with a failure recorded.
   bool StartServer(const QStringList& extra = {});
   void StopServer();
+  // Another process on the same club data (folder or PostgreSQL database); its port in `port`.
+  std::unique_ptr<QProcess> LaunchServer(const QStringList& extra, int* port);
+  static void Stop(QProcess& server);
 
   std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_); }
   ClubClient& Client() { return *client_; }
