@@ -193,12 +193,17 @@ TEST_F(ClubAccounts, RepeatedWrongPasswordsAreSlowedDown) {
 
 TEST_F(ClubAccounts, AccountsOutliveTheServer) {
   CreateUser("Ann");
-  ASSERT_TRUE(StartServer());
+  StopServer();
+  int port = 0;
+  const auto again = LaunchServer({}, &port);
+  ASSERT_TRUE(again);
+  ClubClient club(ClubAddressesFor("http://127.0.0.1:" + std::to_string(port)));
   TZanUser me;
   me.Nick = "Ann";
   me.Pw = "pass1";
-  EXPECT_TRUE(Client().ReadAccount(me));
-  EXPECT_EQ(Client().CreateAccount(NewUser("Ann")), 1);
+  EXPECT_TRUE(club.ReadAccount(me));
+  EXPECT_EQ(club.CreateAccount(NewUser("Ann")), 1);
+  Stop(*again);
 }
 
 // Two processes on one club: whatever one stores the other serves, and chat numbers stay unique.
