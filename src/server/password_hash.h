@@ -11,8 +11,8 @@ class PasswordHasher {
  public:
   PasswordHasher();
 
-  // Empty when hashing failed (out of memory).
-  std::string Hash(const std::string& password) const;
+  // Empty when hashing failed (out of memory). The new hash counts as proved for this password.
+  std::string Hash(const std::string& password);
 
   // A full Argon2id check costs tens of milliseconds by design. A password once proved for a stored
   // hash is remembered as a keyed digest (the key is random per process and never leaves it), so
