@@ -8,24 +8,6 @@ namespace {
 
 std::string TableField(const char* key) { return std::string(kClubTable) + key; }
 
-std::string Text(const std::vector<std::string>& record, int k, const std::string& fallback) {
-  const std::string* field = Field(record, k);
-  return field ? Cp1251ToUtf8(*field) : fallback;
-}
-
-template <typename Int>
-Int Whole(const std::vector<std::string>& record, int k, Int fallback) {
-  const std::string* field = Field(record, k);
-  if (!field) return fallback;
-  const auto value = ParseWhole(*field);
-  return value ? static_cast<Int>(*value) : fallback;
-}
-
-double Decimal(const std::vector<std::string>& record, int k, double fallback) {
-  const std::string* field = Field(record, k);
-  if (!field) return fallback;
-  return ParseDecimal(*field).value_or(fallback);
-}
 
 // "no" refuses a read only before the record: a city such as "Genoa" holds it too.
 bool Refused(const std::string& answer) { return HasMarker(std::string_view(answer).substr(0, answer.find('$')), "no"); }
@@ -72,18 +54,17 @@ std::optional<TZanUser> ParseReadAccount(const std::string& answer) {
   const auto record = SingleRecord(answer);
   if (!record) return std::nullopt;
   TZanUser user;
-  user.City = Text(*record, 1, user.City);
-  user.Country1 = Text(*record, 2, user.Country1);
-  user.Country2 = Text(*record, 3, user.Country2);
-  if (const std::string* sex = Field(*record, 4); sex && !sex->empty()) user.Sex = (*sex)[0];
-  user.EMail = Text(*record, 5, user.EMail);
-  user.DateR = Text(*record, 6, user.DateR);
-  user.R01 = Text(*record, 7, user.R01);
-  user.R02 = Text(*record, 8, user.R02);
-  user.R03 = Text(*record, 9, user.R03);
-  user.R04 = Whole(*record, 10, user.R04);
-  user.R05 = Whole(*record, 11, user.R05);
-  user.R06 = Whole(*record, 12, user.R06);
+  std::string* texts[] = {&user.City, &user.Country1, &user.Country2};
+  for (int k = 1; k <= 3; ++k) SetText(*record, k, *texts[k - 1]);
+  SetChar(*record, 4, user.Sex);
+  SetText(*record, 5, user.EMail);
+  SetText(*record, 6, user.DateR);
+  SetText(*record, 7, user.R01);
+  SetText(*record, 8, user.R02);
+  SetText(*record, 9, user.R03);
+  SetWhole(*record, 10, user.R04);
+  SetWhole(*record, 11, user.R05);
+  SetWhole(*record, 12, user.R06);
   return user;
 }
 
@@ -96,11 +77,11 @@ ClubTopTen ParseClubTopTen(const std::string& answer) {
   int row = 0;
   for (const auto& record : ReadRecords(answer, '*')) {
     TZanTop10& r = top.Rows[++row];
-    r.Nick = Text(record, 2, r.Nick);
-    r.City = Text(record, 3, r.City);
-    r.Country = Text(record, 5, r.Country);
-    if (const std::string* sex = Field(record, 6); sex && !sex->empty()) r.Sex = (*sex)[0];
-    r.Rating = Decimal(record, 7, r.Rating);
+    SetText(record, 2, r.Nick);
+    SetText(record, 3, r.City);
+    SetText(record, 5, r.Country);
+    SetChar(record, 6, r.Sex);
+    SetDecimal(record, 7, r.Rating);
   }
   return top;
 }
@@ -153,7 +134,7 @@ std::optional<TInfo14> ParseProfile(const std::string& answer) {
                           &info.WebSite,  &info.Skype,   &info.OK,      &info.VK,        &info.Telegram,
                           &info.FaceBook, &info.Twitter, &info.Instagramm, &info.YouTube};
   int k = 0;
-  for (std::string* field : order) *field = Text(*record, ++k, "");
+  for (std::string* field : order) SetText(*record, ++k, *field);
   return info;
 }
 
@@ -188,14 +169,14 @@ std::optional<TZanGame> ParseGameRecord(const std::string& answer) {
   const auto record = SingleRecord(answer);
   if (!record) return std::nullopt;
   TZanGame game;
-  game.Kon = Whole(*record, 1, game.Kon);
-  game.Best = Whole(*record, 2, game.Best);
-  game.Rating = Decimal(*record, 3, game.Rating);
-  game.Sessions = Whole(*record, 4, game.Sessions);
-  game.KonL = Whole(*record, 5, game.KonL);
-  game.Score = Whole(*record, 6, game.Score);
-  game.R1 = Whole(*record, 7, game.R1);
-  game.R2 = Text(*record, 8, game.R2);
+  SetWhole(*record, 1, game.Kon);
+  SetWhole(*record, 2, game.Best);
+  SetDecimal(*record, 3, game.Rating);
+  SetWhole(*record, 4, game.Sessions);
+  SetWhole(*record, 5, game.KonL);
+  SetWhole(*record, 6, game.Score);
+  SetWhole(*record, 7, game.R1);
+  SetText(*record, 8, game.R2);
   return game;
 }
 

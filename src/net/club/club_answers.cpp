@@ -1,7 +1,10 @@
 #include "net/club/club_answers.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
+
+#include "lang/cp1251.h"
 
 namespace tavlo {
 
@@ -34,6 +37,25 @@ std::vector<std::vector<std::string>> ReadRecords(std::string_view answer, char 
 const std::string* Field(const std::vector<std::string>& record, int k) {
   if (k < 1 || static_cast<std::size_t>(k) > record.size()) return nullptr;
   return &record[static_cast<std::size_t>(k - 1)];
+}
+
+void SetText(const std::vector<std::string>& record, int k, std::string& into) {
+  if (const std::string* field = Field(record, k)) into = Cp1251ToUtf8(*field);
+}
+
+void SetWhole(const std::vector<std::string>& record, int k, std::int32_t& into) {
+  if (const std::string* field = Field(record, k)) {
+    const auto value = ParseWhole(*field);
+    if (value && *value >= INT32_MIN && *value <= INT32_MAX) into = static_cast<std::int32_t>(*value);
+  }
+}
+
+void SetChar(const std::vector<std::string>& record, int k, char& into) {
+  if (const std::string* field = Field(record, k); field && !field->empty()) into = (*field)[0];
+}
+
+void SetDecimal(const std::vector<std::string>& record, int k, double& into) {
+  if (const std::string* field = Field(record, k)) into = ParseDecimal(*field).value_or(into);
 }
 
 std::optional<std::int64_t> ReadNumberAnswer(std::string_view answer) {

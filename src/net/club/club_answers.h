@@ -23,6 +23,13 @@ std::vector<std::vector<std::string>> ReadRecords(std::string_view answer, char 
 // Field k (1-based) of a record, or nothing when the record is shorter.
 const std::string* Field(const std::vector<std::string>& record, int k);
 
+// Field k of a record into a record member, when the record holds it (and, for numbers, when it
+// is one): texts are converted from Windows-1251, a character field gives its first character.
+void SetText(const std::vector<std::string>& record, int k, std::string& into);
+void SetWhole(const std::vector<std::string>& record, int k, std::int32_t& into);
+void SetChar(const std::vector<std::string>& record, int k, char& into);
+void SetDecimal(const std::vector<std::string>& record, int k, double& into);
+
 // A number answer: the digits right after the last '$'; nullopt when there are none (or too many).
 std::optional<std::int64_t> ReadNumberAnswer(std::string_view answer);
 

@@ -8,20 +8,6 @@ namespace {
 
 const std::string kGid = std::to_string(kGameId);
 
-void SetText(const std::vector<std::string>& record, int k, std::string& into) {
-  if (const std::string* field = Field(record, k)) into = Cp1251ToUtf8(*field);
-}
-
-void SetWhole(const std::vector<std::string>& record, int k, std::int32_t& into) {
-  if (const std::string* field = Field(record, k)) {
-    if (const auto value = ParseWhole(*field)) into = static_cast<std::int32_t>(*value);
-  }
-}
-
-void SetChar(const std::vector<std::string>& record, int k, char& into) {
-  if (const std::string* field = Field(record, k); field && !field->empty()) into = (*field)[0];
-}
-
 }  // namespace
 
 ClubRequest ReadTablesRequest() {

@@ -4,19 +4,6 @@
 #include "net/club/club_answers.h"
 
 namespace tavlo {
-namespace {
-
-void SetText(const std::vector<std::string>& record, int k, std::string& into) {
-  if (const std::string* field = Field(record, k)) into = Cp1251ToUtf8(*field);
-}
-
-void SetWhole(const std::vector<std::string>& record, int k, std::int32_t& into) {
-  if (const std::string* field = Field(record, k)) {
-    if (const auto value = ParseWhole(*field)) into = static_cast<std::int32_t>(*value);
-  }
-}
-
-}  // namespace
 
 ClubRequest ReadWorldTableRequest(int gid) {
   return {BodyStyle::List, {{"gid", std::to_string(gid)}}, kShortTimeoutMs};
