@@ -95,8 +95,7 @@ class Player {
         Send(club_.Account, SaveGameRecordRequest(nick_, "load1", game), next(ParseDone));
         break;
       case 2:
-        Send(club_.Account, ReadClubTopTenRequest(),
-             next([](const std::string& a) { return ParseClubTopTen(a).Ok; }));
+        Send(club_.Account, ReadClubTopTenRequest(), next([](const std::string& a) { return ParseClubTopTen(a).Ok; }));
         break;
       case 3:
         Send(club_.WorldTopTen, ReadWorldTableRequest(kGameId),
@@ -209,10 +208,10 @@ int main(int argc, char** argv) {
         const double elapsed = static_cast<double>(runClock.elapsed()) / 1000.0;
         for (auto& p : players) p->Stop();
         out << "clients " << clients << ", " << elapsed << " s: " << totals.latenciesUs.size() << " requests, "
-            << QString::number(static_cast<double>(totals.latenciesUs.size()) / elapsed, 'f', 1)
-            << " requests/s, p50 " << QString::number(tavlo::Percentile(totals.latenciesUs, 0.50) / 1000.0, 'f', 2)
-            << " ms, p99 " << QString::number(tavlo::Percentile(totals.latenciesUs, 0.99) / 1000.0, 'f', 2)
-            << " ms, failed " << totals.failed << "\n";
+            << QString::number(static_cast<double>(totals.latenciesUs.size()) / elapsed, 'f', 1) << " requests/s, p50 "
+            << QString::number(tavlo::Percentile(totals.latenciesUs, 0.50) / 1000.0, 'f', 2) << " ms, p99 "
+            << QString::number(tavlo::Percentile(totals.latenciesUs, 0.99) / 1000.0, 'f', 2) << " ms, failed "
+            << totals.failed << "\n";
         out.flush();
         app.exit(totals.failed == 0 ? 0 : 1);
       });

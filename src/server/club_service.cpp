@@ -132,9 +132,9 @@ QByteArray ClubService::Account(const ScriptForm& form, const QString& address) 
   }
   if (form.Has("labelinfosave")) {
     static const std::pair<const char*, std::size_t> kFields[] = {
-        {"namei", 20}, {"name2", 20}, {"about", 50}, {"telephone", 20}, {"emailo", 50}, {"skype", 50},
-        {"website", 50}, {"ok", 50}, {"vk", 50}, {"telegram", 50}, {"facebook", 60}, {"twitter", 50},
-        {"instagramm", 50}, {"youtube", 50}};
+        {"namei", 20},    {"name2", 20},   {"about", 50},      {"telephone", 20}, {"emailo", 50},
+        {"skype", 50},    {"website", 50}, {"ok", 50},         {"vk", 50},        {"telegram", 50},
+        {"facebook", 60}, {"twitter", 50}, {"instagramm", 50}, {"youtube", 50}};
     TInfo14 info;
     std::string* into[] = {&info.Name1,    &info.Name2,   &info.About,      &info.Telephone, &info.EMailO,
                            &info.Skype,    &info.WebSite, &info.OK,         &info.VK,        &info.Telegram,
@@ -166,8 +166,8 @@ QByteArray ClubService::Account(const ScriptForm& form, const QString& address) 
     std::string text;
     int place = 0;
     for (const TZanTop10& row : *top) {
-      text += "$" + std::to_string(++place) + " " + Word(row.Nick) + " " + Word(row.City) + " 0 " +
-              Word(row.Country) + " " + std::string(1, row.Sex) + " " + DecimalText(row.Rating) + "*";
+      text += "$" + std::to_string(++place) + " " + Word(row.Nick) + " " + Word(row.City) + " 0 " + Word(row.Country) +
+              " " + std::string(1, row.Sex) + " " + DecimalText(row.Rating) + "*";
     }
     return text.empty() ? QByteArray("$*") : Answer(text);
   }
@@ -197,9 +197,9 @@ QByteArray ClubService::Account(const ScriptForm& form, const QString& address) 
     if (!Authenticate(form, address)) return kRefused;
     const auto game = store_.GameRecord(nick);
     if (!game) return kRefused;
-    return Answer("$" + std::to_string(game->Kon) + " " + std::to_string(game->Best) + " " +
-                  DecimalText(game->Rating) + " " + std::to_string(game->Sessions) + " " + std::to_string(game->KonL) +
-                  " " + std::to_string(game->Score) + " " + std::to_string(game->R1) + " " + Word(game->R2) + "$");
+    return Answer("$" + std::to_string(game->Kon) + " " + std::to_string(game->Best) + " " + DecimalText(game->Rating) +
+                  " " + std::to_string(game->Sessions) + " " + std::to_string(game->KonL) + " " +
+                  std::to_string(game->Score) + " " + std::to_string(game->R1) + " " + Word(game->R2) + "$");
   }
   if (form.Has(Key("rating"))) {
     const auto rating = form.Decimal(Key("rating"), -1e9, 1e9);

@@ -27,8 +27,8 @@ struct ClubReply {
 };
 
 struct ServiceOptions {
-  QString PublicBase;     // "http://127.0.0.1:8080": where the scripts are reached, for the configuration text
-  QString FilesFolder;    // static files: GET /<path> serves <FilesFolder>/<path>
+  QString PublicBase;            // "http://127.0.0.1:8080": where the scripts are reached, for the configuration text
+  QString FilesFolder;           // static files: GET /<path> serves <FilesFolder>/<path>
   QString TourHost = "0.0.0.0";  // where the tournament tables are served; table k on TourBasePort + k
   int TourBasePort = 0;
   bool ChatPaused = false;

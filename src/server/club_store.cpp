@@ -46,9 +46,8 @@ class Transaction {
 const char* kProfileSeparator = "~";
 
 std::string JoinProfile(const TInfo14& i) {
-  const std::string* fields[] = {&i.Name1,   &i.Name2, &i.About, &i.Telephone, &i.EMailO,
-                                 &i.Skype,   &i.WebSite, &i.OK,  &i.VK,        &i.Telegram,
-                                 &i.FaceBook, &i.Twitter, &i.Instagramm, &i.YouTube};
+  const std::string* fields[] = {&i.Name1, &i.Name2, &i.About,    &i.Telephone, &i.EMailO,  &i.Skype,      &i.WebSite,
+                                 &i.OK,    &i.VK,    &i.Telegram, &i.FaceBook,  &i.Twitter, &i.Instagramm, &i.YouTube};
   std::string joined;
   for (const std::string* field : fields) {
     if (field != fields[0]) joined += kProfileSeparator;
@@ -59,9 +58,8 @@ std::string JoinProfile(const TInfo14& i) {
 
 TInfo14 SplitProfile(const std::string& joined) {
   TInfo14 i;
-  std::string* fields[] = {&i.Name1,   &i.Name2, &i.About, &i.Telephone, &i.EMailO,
-                           &i.Skype,   &i.WebSite, &i.OK,  &i.VK,        &i.Telegram,
-                           &i.FaceBook, &i.Twitter, &i.Instagramm, &i.YouTube};
+  std::string* fields[] = {&i.Name1, &i.Name2, &i.About,    &i.Telephone, &i.EMailO,  &i.Skype,      &i.WebSite,
+                           &i.OK,    &i.VK,    &i.Telegram, &i.FaceBook,  &i.Twitter, &i.Instagramm, &i.YouTube};
   std::size_t k = 0, start = 0;
   while (k < std::size(fields) && start <= joined.size()) {
     const std::size_t end = joined.find(kProfileSeparator, start);
@@ -205,9 +203,8 @@ ClubStore::Created ClubStore::CreateAccount(const TZanUser& u, const std::string
   const bool done = Run(q,
                         "INSERT INTO accounts (nick, pw_hash, city, country1, country2, sex, email, dater, r01, r02,"
                         " r03, balance, r05, r06) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?)",
-                        {Q(u.Nick), Q(passwordHash), Q(u.City), Q(u.Country1), Q(u.Country2),
-                         QString(QChar(u.Sex)), Q(u.EMail), Q(u.DateR), Q(u.R01), Q(u.R02), Q(u.R03),
-                         qint64(u.R05), qint64(u.R06)});
+                        {Q(u.Nick), Q(passwordHash), Q(u.City), Q(u.Country1), Q(u.Country2), QString(QChar(u.Sex)),
+                         Q(u.EMail), Q(u.DateR), Q(u.R01), Q(u.R02), Q(u.R03), qint64(u.R05), qint64(u.R06)});
   if (done) return Created::Done;
   // A second process may have created the same nick a moment ago.
   QSqlQuery again(db_);
@@ -304,8 +301,7 @@ bool ClubStore::SaveProfile(const std::string& nick, const TInfo14& info) {
 
 std::optional<TZanGame> ClubStore::GameRecord(const std::string& nick) {
   QSqlQuery q(db_);
-  if (!Run(q, "SELECT kon, best, rating, sessions, konl, score, r1, r2 FROM game_records WHERE nick = ?",
-           {Q(nick)})) {
+  if (!Run(q, "SELECT kon, best, rating, sessions, konl, score, r1, r2 FROM game_records WHERE nick = ?", {Q(nick)})) {
     return std::nullopt;
   }
   TZanGame game;
@@ -362,8 +358,7 @@ std::optional<std::int64_t> ClubStore::RatingPlace(double rating) {
 
 bool ClubStore::SavePhoto(const std::string& nick, const QByteArray& jpeg) {
   QSqlQuery q(db_);
-  return Run(q,
-             "INSERT INTO photos (nick, jpeg) VALUES (?, ?) ON CONFLICT (nick) DO UPDATE SET jpeg = excluded.jpeg",
+  return Run(q, "INSERT INTO photos (nick, jpeg) VALUES (?, ?) ON CONFLICT (nick) DO UPDATE SET jpeg = excluded.jpeg",
              {Q(nick), jpeg});
 }
 
@@ -401,8 +396,10 @@ void ClubStore::ClearLoginFailures(const QString& address, const std::string& ni
 
 std::optional<std::vector<TZanRecord>> ClubStore::WorldTop(int gid) {
   QSqlQuery q(db_);
-  if (!Run(q, QStringLiteral("SELECT %1 FROM world_rows WHERE gid = ? ORDER BY score DESC, id LIMIT 10").arg(kWorldColumns),
-           {gid})) {
+  if (!Run(
+          q,
+          QStringLiteral("SELECT %1 FROM world_rows WHERE gid = ? ORDER BY score DESC, id LIMIT 10").arg(kWorldColumns),
+          {gid})) {
     return std::nullopt;
   }
   std::vector<TZanRecord> rows;
@@ -411,7 +408,7 @@ std::optional<std::vector<TZanRecord>> ClubStore::WorldTop(int gid) {
 }
 
 std::optional<std::vector<TZanRecord>> ClubStore::WorldAround(int gid, const std::string& nick,
-                                                               const std::string& city) {
+                                                              const std::string& city) {
   QSqlQuery q(db_);
   if (!Run(q, "SELECT MAX(score) FROM world_rows WHERE gid = ? AND nick = ? AND city = ?", {gid, Q(nick), Q(city)}) ||
       !q.next()) {
@@ -420,8 +417,7 @@ std::optional<std::vector<TZanRecord>> ClubStore::WorldAround(int gid, const std
   std::int64_t offset = 0;
   if (!q.value(0).isNull()) {
     QSqlQuery rank(db_);
-    if (!Run(rank, "SELECT COUNT(*) FROM world_rows WHERE gid = ? AND score > ?", {gid, q.value(0)}) ||
-        !rank.next()) {
+    if (!Run(rank, "SELECT COUNT(*) FROM world_rows WHERE gid = ? AND score > ?", {gid, q.value(0)}) || !rank.next()) {
       return std::nullopt;
     }
     offset = std::max<std::int64_t>(0, rank.value(0).toLongLong() - 4);
@@ -578,8 +574,7 @@ std::optional<TZanClient> ClubStore::Seat(int table, int seat) {
 
 std::optional<TZanClient> ClubStore::TourPlayer(const std::string& nick) {
   QSqlQuery q(db_);
-  if (!Run(q, "SELECT nick, score, kon, rating, country, city, sex, '' FROM tour_players WHERE nick = ?",
-           {Q(nick)})) {
+  if (!Run(q, "SELECT nick, score, kon, rating, country, city, sex, '' FROM tour_players WHERE nick = ?", {Q(nick)})) {
     return std::nullopt;
   }
   if (!q.next()) return TZanClient{nick, -1, 0, 0, "X", "X", 'M', "X"};

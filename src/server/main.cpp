@@ -6,17 +6,18 @@
 // folder files/ whose contents are served as they are (GET /<path>). Port 0 takes a free port;
 // the line "listening on HOST:PORT" on standard output tells which.
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHostAddress>
+#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
-#include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "server/club_http_server.h"
 #include "server/club_service.h"
@@ -46,8 +47,7 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription("The club web service of Tavlo.");
   parser.addHelpOption();
-  parser.addOption({"listen", "Address and port to listen on (port 0: any free port).", "host:port",
-                    "127.0.0.1:8080"});
+  parser.addOption({"listen", "Address and port to listen on (port 0: any free port).", "host:port", "127.0.0.1:8080"});
   parser.addOption({"data", "Folder of the club's SQLite database and of files/.", "dir"});
   parser.addOption({"database", "A PostgreSQL database instead of SQLite.", "postgresql://..."});
   parser.addOption({"public-url", "The address players reach this club at (default: http://<listen>).", "url"});
@@ -86,9 +86,9 @@ int main(int argc, char** argv) {
   tavlo::ClubHttpServer server(service);
   const quint16 bound = server.listen(host, static_cast<quint16>(port));
   if (bound == 0) return Fail("cannot listen on " + listen);
-  const QString where = (host.protocol() == QAbstractSocket::IPv6Protocol ? "[" + host.toString() + "]"
-                                                                          : host.toString()) +
-                        ":" + QString::number(bound);
+  const QString where =
+      (host.protocol() == QAbstractSocket::IPv6Protocol ? "[" + host.toString() + "]" : host.toString()) + ":" +
+      QString::number(bound);
   // The configuration text names the scripts by the address players use.
   service.SetPublicBase(parser.isSet("public-url") ? parser.value("public-url") : "http://" + where);
 

@@ -20,12 +20,24 @@ ClubReply NotFound() {
 
 QByteArray ContentTypeFor(const QString& fileName) {
   static const std::pair<const char*, const char*> kTypes[] = {
-      {"html", "text/html; charset=utf-8"}, {"htm", "text/html; charset=utf-8"}, {"txt", "text/plain; charset=utf-8"},
-      {"css", "text/css"},                  {"js", "text/javascript"},          {"json", "application/json"},
-      {"png", "image/png"},                 {"jpg", "image/jpeg"},              {"jpeg", "image/jpeg"},
-      {"gif", "image/gif"},                 {"svg", "image/svg+xml"},           {"ico", "image/x-icon"},
-      {"mp3", "audio/mpeg"},                {"ogg", "audio/ogg"},               {"wav", "audio/wav"},
-      {"mid", "audio/midi"},                {"midi", "audio/midi"},             {"zip", "application/zip"},
+      {"html", "text/html; charset=utf-8"},
+      {"htm", "text/html; charset=utf-8"},
+      {"txt", "text/plain; charset=utf-8"},
+      {"css", "text/css"},
+      {"js", "text/javascript"},
+      {"json", "application/json"},
+      {"png", "image/png"},
+      {"jpg", "image/jpeg"},
+      {"jpeg", "image/jpeg"},
+      {"gif", "image/gif"},
+      {"svg", "image/svg+xml"},
+      {"ico", "image/x-icon"},
+      {"mp3", "audio/mpeg"},
+      {"ogg", "audio/ogg"},
+      {"wav", "audio/wav"},
+      {"mid", "audio/midi"},
+      {"midi", "audio/midi"},
+      {"zip", "application/zip"},
       {"pdf", "application/pdf"},
   };
   const QString suffix = QFileInfo(fileName).suffix().toLower();

@@ -66,8 +66,14 @@ QByteArray ClubService::Tournament(const ScriptForm& form) {
     if (!score || !kon || !rating || !country || !city || !sex || (*sex != "M" && *sex != "W") || !ip) {
       return kRefused;
     }
-    player = {*nick, static_cast<std::int32_t>(*score), static_cast<std::int32_t>(*kon),
-              static_cast<std::int32_t>(*rating), *country, *city, (*sex)[0], *ip};
+    player = {*nick,
+              static_cast<std::int32_t>(*score),
+              static_cast<std::int32_t>(*kon),
+              static_cast<std::int32_t>(*rating),
+              *country,
+              *city,
+              (*sex)[0],
+              *ip};
     switch (store_.TakeSeat(static_cast<int>(*table), seat, player)) {
       case 0:
         return kDone;

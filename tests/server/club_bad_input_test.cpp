@@ -31,8 +31,10 @@ TEST_F(ClubBadInput, EveryMalformedRequestGetsTheFailureAnswer) {
       {"/acc.php", "nick=Ann'--&pw=x' OR '1'='1&label0=0", 200},
       {"/acc.php", QByteArray("nick=A\0n&pw=pass1&label0=0", 26), 200},
       {"/acc.php", "crdtavlokon=1&crdtavlobest=x&nick=Ann&pw=pass1", 200},
-      {"/acc.php", "nick=Ann&pw=pass1&crdtavlokon=99999999999&crdtavlobest=0&crdtavlorating=0&crdtavloses=0"
-                   "&crdtavlokonl=0&crdtavloscore=0&crdtavloR1=0&crdtavloR2=x", 200},
+      {"/acc.php",
+       "nick=Ann&pw=pass1&crdtavlokon=99999999999&crdtavlobest=0&crdtavlorating=0&crdtavloses=0"
+       "&crdtavlokonl=0&crdtavloscore=0&crdtavloR1=0&crdtavloR2=x",
+       200},
       {"/acc.php", "nick=Ann&pw=pass1&labelzansave=0&R04=-9223372036854775809", 200},
       {"/wtgames.php", "gid=59&nick=Ann&city=Oslo&country=1-001&score=1e9&R7=M&R8=5.7f&R9=%23&R10=%23*", 200},
       {"/wtgames.php", "gid=100&nick=Ann&city=Oslo&country=1-001&score=1&R7=M&R8=5.7f&R9=%23&R10=a%24b*", 200},

@@ -5,9 +5,7 @@ namespace {
 
 using ClubLobby = ClubServerTest;
 
-TZanClient Player(const std::string& nick) {
-  return {nick, 120, 8, 5, "Russia", "Moscow", 'M', "10.0.0.7"};
-}
+TZanClient Player(const std::string& nick) { return {nick, 120, 8, 5, "Russia", "Moscow", 'M', "10.0.0.7"}; }
 
 TEST_F(ClubLobby, SeatsFillInOrderAndAreGivenBack) {
   ASSERT_TRUE(StartServer({"--tour-host", "127.0.0.1", "--tour-base-port", "26000"}));

@@ -1,12 +1,11 @@
-#include "club_server_fixture.h"
-
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <set>
 
-#include "settings/settings.h"
+#include "club_server_fixture.h"
 #include "net/club/club_service_configuration.h"
+#include "settings/settings.h"
 
 namespace tavlo::testing {
 namespace {

@@ -8,9 +8,10 @@ namespace {
 
 std::string TableField(const char* key) { return std::string(kClubTable) + key; }
 
-
 // "no" refuses a read only before the record: a city such as "Genoa" holds it too.
-bool Refused(const std::string& answer) { return HasMarker(std::string_view(answer).substr(0, answer.find('$')), "no"); }
+bool Refused(const std::string& answer) {
+  return HasMarker(std::string_view(answer).substr(0, answer.find('$')), "no");
+}
 
 // The single record of an answer that runs from '$' to the next '$'.
 std::optional<std::vector<std::string>> SingleRecord(const std::string& answer, char separator = ' ') {
@@ -130,8 +131,8 @@ std::optional<TInfo14> ParseProfile(const std::string& answer) {
   const auto record = SingleRecord(answer, '~');
   if (!record) return std::nullopt;
   TInfo14 info;
-  std::string* order[] = {&info.Name1,    &info.Name2,   &info.About,   &info.Telephone, &info.EMailO,
-                          &info.WebSite,  &info.Skype,   &info.OK,      &info.VK,        &info.Telegram,
+  std::string* order[] = {&info.Name1,    &info.Name2,   &info.About,      &info.Telephone, &info.EMailO,
+                          &info.WebSite,  &info.Skype,   &info.OK,         &info.VK,        &info.Telegram,
                           &info.FaceBook, &info.Twitter, &info.Instagramm, &info.YouTube};
   int k = 0;
   for (std::string* field : order) SetText(*record, ++k, *field);

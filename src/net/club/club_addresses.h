@@ -8,8 +8,7 @@ namespace tavlo {
 // TAVLO_CLUB, for example "http://127.0.0.1:8080"); every script lies at a fixed path under it.
 // Without a base address every address is empty and the program sends nothing.
 struct ClubAddresses {
-  std::string Account, WorldTopTen, Statistics, Tournament, PhotoFolder, PhotoUpload, Configuration, News,
-      OwnAddress;
+  std::string Account, WorldTopTen, Statistics, Tournament, PhotoFolder, PhotoUpload, Configuration, News, OwnAddress;
   friend bool operator==(const ClubAddresses&, const ClubAddresses&) = default;
 };
 

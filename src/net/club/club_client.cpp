@@ -79,9 +79,8 @@ bool ClubClient::SaveGameRecordWithRetries(const std::string& nick, const std::s
 
 std::optional<QImage> ClubClient::FetchPhoto(const std::string& nick) {
   if (addresses_.PhotoFolder.empty()) return std::nullopt;
-  const auto bytes = transport_.Get(addresses_.PhotoFolder + std::string(QUrl::toPercentEncoding(
-                                                                 QString::fromStdString(nick)).constData()) +
-                                    ".jpg");
+  const auto bytes = transport_.Get(
+      addresses_.PhotoFolder + std::string(QUrl::toPercentEncoding(QString::fromStdString(nick)).constData()) + ".jpg");
   if (!bytes) return std::nullopt;
   QImage image;
   if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()), "JPG")) {

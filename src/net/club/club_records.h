@@ -13,8 +13,8 @@ namespace tavlo {
 
 // The public profile, fourteen texts in the order the profile editor lists them.
 struct TInfo14 {
-  std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram, FaceBook, Twitter,
-      Instagramm, YouTube;
+  std::string Name1, Name2, About, Telephone, EMailO, Skype, WebSite, OK, VK, Telegram, FaceBook, Twitter, Instagramm,
+      YouTube;
   friend bool operator==(const TInfo14&, const TInfo14&) = default;
 };
 

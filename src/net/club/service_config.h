@@ -8,8 +8,8 @@ namespace tavlo {
 // The service configuration text fetched at start (UTF-8): keys followed by one separating
 // character and a value that runs to the next '#'.
 struct ServiceConfig {
-  bool ChatAvailable = true;          // false when "CTGamesPause" is present
-  bool WorldTopTenAvailable = false;  // an address and no "WTGamesPause"
+  bool ChatAvailable = true;                                          // false when "CTGamesPause" is present
+  bool WorldTopTenAvailable = false;                                  // an address and no "WTGamesPause"
   std::string WorldTopTenAddress, StatisticsAddress, AccountAddress;  // empty when not given
 };
 

@@ -10,9 +10,7 @@ const std::string kGid = std::to_string(kGameId);
 
 }  // namespace
 
-ClubRequest ReadTablesRequest() {
-  return {BodyStyle::List, {{"readtable410", kGid}, {"gid", kGid}}, kShortTimeoutMs};
-}
+ClubRequest ReadTablesRequest() { return {BodyStyle::List, {{"readtable410", kGid}, {"gid", kGid}}, kShortTimeoutMs}; }
 
 TourTables ParseTables(const std::string& answer) {
   TourTables tables;
@@ -67,8 +65,7 @@ int ParseSetSeat(const std::string& answer) {
 }
 
 ClubRequest ReadSeatRequest(int table, int seat) {
-  return {BodyStyle::List,
-          {{"readclient" + std::to_string(seat), "0"}, {"gid", kGid}, {"num", std::to_string(table)}}};
+  return {BodyStyle::List, {{"readclient" + std::to_string(seat), "0"}, {"gid", kGid}, {"num", std::to_string(table)}}};
 }
 
 std::optional<TZanClient> ParseSeat(const std::string& answer) {

@@ -1,8 +1,7 @@
-#include "net/club/club_answers.h"
-
 #include <gtest/gtest.h>
 
 #include "net/club/account_requests.h"
+#include "net/club/club_answers.h"
 #include "net/club/service_config.h"
 #include "net/club/stat_requests.h"
 #include "net/club/tour_requests.h"
@@ -17,8 +16,14 @@ TEST(ClubAnswers, NumberAnswers) {
     NumberResult result;
   };
   const Case cases[] = {
-      {"$17", {true, 17}},       {"$", {}},        {"17", {}},         {"", {}},
-      {"$3 $42 trailing", {true, 42}}, {"$5$", {}}, {"$-4", {}},        {"x$0", {true, 0}},
+      {"$17", {true, 17}},
+      {"$", {}},
+      {"17", {}},
+      {"", {}},
+      {"$3 $42 trailing", {true, 42}},
+      {"$5$", {}},
+      {"$-4", {}},
+      {"x$0", {true, 0}},
       {"$99999999999999999999", {}},
   };
   for (const Case& c : cases) EXPECT_EQ(ParseNumberResult(c.answer), c.result) << c.answer;
@@ -131,8 +136,8 @@ TEST(ClubAnswers, GameRecordTopTenBalanceProfile) {
 
 TEST(ClubAnswers, TournamentAndStatistics) {
   std::string row = "$1 10.0.0.5 25001 4 0 0";
-  for (int seat = 1; seat <= 4; ++seat) row += " P" + std::to_string(seat) + " 10 4 7 1-001 Town M 10.0.0." +
-                                              std::to_string(seat);
+  for (int seat = 1; seat <= 4; ++seat)
+    row += " P" + std::to_string(seat) + " 10 4 7 1-001 Town M 10.0.0." + std::to_string(seat);
   const TourTables tables = ParseTables(row + "*");
   ASSERT_TRUE(tables.Ok);
   EXPECT_EQ(tables.Rows[1].Port, 25001);

@@ -8,8 +8,10 @@ namespace tavlo {
 namespace {
 
 TEST(FormCodec, ValuesWithSeparatorsAndCyrillicSurviveTheRoundTrip) {
-  const std::vector<FormField> fields = {{"nick", "a&b=c"},     {"city", "\xCC\xEE\xF1\xEA\xE2\xE0"},
-                                         {"about", "50% + 1"},  {"empty", ""},
+  const std::vector<FormField> fields = {{"nick", "a&b=c"},
+                                         {"city", "\xCC\xEE\xF1\xEA\xE2\xE0"},
+                                         {"about", "50% + 1"},
+                                         {"empty", ""},
                                          {"bytes", std::string("\0\x01\xFF\x98", 4)}};
   const std::string body = EncodeForm(fields);
   EXPECT_EQ(body.find_first_of(" +\x80\xFF"), std::string::npos) << body;

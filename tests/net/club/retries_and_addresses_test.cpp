@@ -18,8 +18,8 @@ TEST(SaveRetries, ThreeAttemptsWithTheirPauses) {
   for (const Case& c : cases) {
     int attempts = 0;
     std::vector<int> pauses;
-    const bool saved = SaveWithRetries([&] { return ++attempts == c.succeedsAt; },
-                                       [&](int ms) { pauses.push_back(ms); });
+    const bool saved =
+        SaveWithRetries([&] { return ++attempts == c.succeedsAt; }, [&](int ms) { pauses.push_back(ms); });
     EXPECT_EQ(saved, c.saved) << c.succeedsAt;
     EXPECT_EQ(pauses, c.pauses) << c.succeedsAt;
     EXPECT_EQ(attempts, c.succeedsAt == 0 ? 3 : c.succeedsAt);
