@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "files/atomic_write.h"
 #include "lang/languages.h"
 #include "lang/word_table.h"
 #include "records/club_check.h"
@@ -158,6 +159,19 @@ void MainWindow::CompleteStart() {
   if (started_ || clubCheckFailed_) return;
   firstPaintDone_ = true;
   settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
+
+  // One running copy per set of files: a second one would overwrite the first one's updates.
+  if (lock_.Acquire(paths_.ParentFolder) == ProgramLock::Result::HeldByAnother) {
+    ShowNoticeText(W(WordId::AlreadyRunning), FromUtf8(paths_.ProgramFolder.string()));
+    clubCheckFailed_ = true;
+    emit StartFailed();
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+  // What a crash in the middle of a save left behind; nobody else is writing now.
+  for (const std::filesystem::path& folder : {paths_.ParentFolder, paths_.ProgramFolder, files_.History}) {
+    RemoveStaleTemporaryFiles(folder);
+  }
 
   // Club files: installed on the very first start, checked on every start.
   if (IsFirstStart(paths_.ProgramFolder) && !InstallClubFiles(paths_.ProgramFolder)) {

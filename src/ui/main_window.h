@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ai/computer_player.h"
+#include "files/program_lock.h"
 #include "files/program_paths.h"
 #include "game/flow.h"
 #include "game/game.h"
@@ -188,6 +189,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
 
   ProgramPaths paths_;
   ClubFiles files_;
+  ProgramLock lock_;  // held from the start to the end of the window
   Settings settings_;
   ClubServiceConfiguration services_;  // the club: TAVLO_CLUB, or none
   PictureRegistry pictures_;

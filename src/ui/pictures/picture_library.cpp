@@ -6,6 +6,8 @@
 #include <QResource>
 #include <atomic>
 
+#include "files/resource_bundle_check.h"
+
 namespace tavlo {
 
 namespace {
@@ -14,6 +16,9 @@ QString BundleFileName(const QString& libraryFile) {
   const QFileInfo info(libraryFile);
   return info.completeBaseName() + QStringLiteral(".rcc");
 }
+
+// Far larger than any picture library; a bigger file is not read at all.
+constexpr qint64 kMaximumBundleSize = qint64{256} << 20;
 
 }  // namespace
 
@@ -35,10 +40,25 @@ std::optional<std::filesystem::path> FindLibraryBundle(const std::vector<std::fi
   return std::nullopt;
 }
 
+std::optional<QByteArray> ReadSoundBundle(const std::filesystem::path& bundle) {
+  QFile file(QString::fromStdString(bundle.string()));
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaximumBundleSize) return std::nullopt;
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                           static_cast<std::size_t>(bytes.size()));
+  if (!CheckResourceBundle(view).Sound()) return std::nullopt;
+  return bytes;
+}
+
 std::optional<QByteArray> ReadLibraryResource(const std::filesystem::path& bundle, const QString& name) {
+  // Qt trusts every offset in a bundle, so only the checked bytes are registered, from memory:
+  // the file may change on disk between the check and the read.
+  const std::optional<QByteArray> bytes = ReadSoundBundle(bundle);
+  if (!bytes) return std::nullopt;
   static std::atomic<int> counter{0};
   const QString root = QStringLiteral("/tavlo-library-%1").arg(++counter);
-  const QString file = QString::fromStdString(bundle.string());
+  const auto* file = reinterpret_cast<const uchar*>(bytes->constData());
   if (!QResource::registerResource(file, root)) return std::nullopt;
   std::optional<QByteArray> data;
   QDirIterator it(QLatin1Char(':') + root, QDir::Files, QDirIterator::Subdirectories);
