@@ -30,18 +30,3 @@ class NoServiceConfiguration final : public ServiceConfiguration {
 };
 
 }  // namespace tavlo
-
-namespace tavlo {
-
-// The program's own club service addresses, until the club services read their
-// configuration: the built-in world top ten and statistics addresses exist (so the
-// settings file always holds them), and nothing is fetched yet. The ".invalid" host
-// can never be reached by accident.
-class BuiltInServiceConfiguration final : public ServiceConfiguration {
- public:
-  std::string BuiltInWorldTopTenAddress() const override { return "http://club.tavlo.invalid/wtgames.php"; }
-  std::string BuiltInStatisticsAddress() const override { return "http://club.tavlo.invalid/stat.php"; }
-  void FetchServiceConfiguration(Settings&) override {}
-};
-
-}  // namespace tavlo

@@ -63,6 +63,9 @@ struct Settings {
 // The rule options the game plays by.
 inline RuleOptions GameRules(const Settings& settings) { return settings.Rules; }
 
+// The file's stand-in for "no address" (the program then sends nothing to the club).
+inline constexpr const char* kNoAddress = "#";
+
 // World top ten defaults other than the two built-in addresses.
 inline constexpr const char* kDefaultWorldName = "Incognito";
 inline constexpr const char* kDefaultWorldCountry = "1-001";

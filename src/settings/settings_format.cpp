@@ -91,6 +91,13 @@ std::string ChainLine(const std::string& value, const std::string& fallback, std
   return bytes.size() >= minimumLength ? bytes : TextLine(fallback);
 }
 
+// Without a club there is no address at all; "#" stands for it, as for any empty field, so that
+// the line does not end the chain of values after it.
+std::string AddressLine(const std::string& value, const std::string& fallback) {
+  const std::string line = ChainLine(value, fallback);
+  return line.empty() ? kNoAddress : line;
+}
+
 }  // namespace
 
 Settings DefaultSettings() { return Settings{}; }
@@ -131,7 +138,7 @@ std::string FormatSettings(const Settings& s, const ServiceConfiguration& servic
   lines[23] = "<# Name Of Player>";
   lines[24] = ChainLine(s.PlayerName, defaults.PlayerName);
   lines[25] = "<# World Top Ten>";
-  lines[26] = ChainLine(s.WorldTopTenAddress, world.WorldTopTenAddress);
+  lines[26] = AddressLine(s.WorldTopTenAddress, world.WorldTopTenAddress);
   lines[27] = ChainLine(s.WorldName, world.WorldName);
   lines[28] = TextLine(Utf8ToCp1251(s.WorldCountry).size() == 5 ? s.WorldCountry : world.WorldCountry);
   lines[29] = ChainLine(s.WorldCity, world.WorldCity);

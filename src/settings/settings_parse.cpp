@@ -166,7 +166,7 @@ std::optional<Stop> Reader::Chain(ServiceConfiguration& services) {
   s_.PlayerName = Text(24);
   ApplyWorldDefaults(s_, services);
   if (Line(26).empty()) return stopAt(26);
-  s_.WorldTopTenAddress = Text(26);
+  s_.WorldTopTenAddress = Line(26) == kNoAddress ? std::string{} : Text(26);
   if (Line(27).empty()) return stopAt(27);
   s_.WorldName = Text(27, 12);
   if (Line(28).size() != 5) return stopAt(28);
@@ -175,7 +175,7 @@ std::optional<Stop> Reader::Chain(ServiceConfiguration& services) {
   s_.WorldCity = Text(29, 15);
   if (Line(30).empty()) return stopAt(30);
   s_.WorldSex = std::string(1, Line(30)[0] == 'W' ? 'W' : 'M');
-  s_.StatisticsAddress = Text(31);
+  s_.StatisticsAddress = Line(31) == kNoAddress ? std::string{} : Text(31);
   s_.SaveGamesAsGif = Line(33) == "\xE8";
   if (auto stop = Number(34, Line(34), s_.GifArea, 1, 2)) return stop;
   if (auto stop = Number(35, Line(35), s_.GifDelay, 10, 5000)) return stop;

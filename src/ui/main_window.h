@@ -16,6 +16,7 @@
 #include "records/club_paths.h"
 #include "records/club_player_records.h"
 #include "records/finish_series.h"
+#include "net/club/club_service_configuration.h"
 #include "settings/service_configuration.h"
 #include "settings/settings.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -208,7 +209,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   ClubFiles files_;
   ProgramLock lock_;  // held from the start to the end of the window
   Settings settings_;
-  BuiltInServiceConfiguration services_;
+  ClubServiceConfiguration services_;  // the club: TAVLO_CLUB, or none
   PictureRegistry pictures_;
   FontRoles fonts_;
   DialogLook look_;

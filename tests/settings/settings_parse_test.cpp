@@ -226,6 +226,20 @@ TEST(SettingsParse, HandEditedFileWithLineFeedsOnly) {
   EXPECT_EQ(load.Values, written);
 }
 
+// Without a club both addresses are empty; the file marks them "#" so that the passport and the
+// GIF settings after them are still read.
+TEST(SettingsParse, NoClubAddressKeepsTheValuesAfterIt) {
+  NoServiceConfiguration services;
+  Settings written = Written(services);
+  written.WorldTopTenAddress.clear();
+  written.StatisticsAddress.clear();
+  const std::string file = FormatSettings(written, services);
+  EXPECT_NE(file.find("\r\n#\r\nVera\r\n"), std::string::npos);
+  const SettingsLoad load = ParseSettings(file, services);
+  EXPECT_EQ(load.Status, SettingsLoadStatus::Complete) << "stopped at line " << load.Line;
+  EXPECT_EQ(load.Values, written);
+}
+
 TEST(SettingsParse, ServiceConfigurationIsFetchedLastAndMayReplaceAddresses) {
   FakeServices services;
   services.fetchedStatisticsAddress = "from the service";

@@ -117,7 +117,7 @@ TEST_F(WindowTest, ClosingSavesTheSettings) {
   window->CurrentSettings().WindowSizeMode = 4;
   window->close();
   window.reset();
-  BuiltInServiceConfiguration services;
+  NoServiceConfiguration services;
   const SettingsLoad load = LoadSettings(SettingsPath(Paths()), services);
   EXPECT_EQ(load.Status, SettingsLoadStatus::Complete) << "stopped at line " << load.Line;
   EXPECT_EQ(load.Values.FlySpeed, 2);

@@ -1,0 +1,30 @@
+#include "net/club/club_service_configuration.h"
+
+#include "settings/settings.h"
+
+namespace tavlo {
+
+ClubServiceConfiguration::ClubServiceConfiguration(ClubAddresses addresses)
+    : client_(std::make_unique<ClubClient>(std::move(addresses))) {}
+
+void ClubServiceConfiguration::FetchServiceConfiguration(Settings& settings) {
+  chatAvailable_ = false;
+  worldTopTenAvailable_ = false;
+  if (client_->Addresses().Configuration.empty()) {
+    // No club: addresses a settings file kept from an earlier club are not used.
+    settings.WorldTopTenAddress.clear();
+    settings.StatisticsAddress.clear();
+    return;
+  }
+  const auto config = client_->FetchServiceConfig();
+  if (!config) return;
+  chatAvailable_ = config->ChatAvailable;
+  worldTopTenAvailable_ = config->WorldTopTenAvailable;
+  if (config->WorldTopTenAvailable) settings.WorldTopTenAddress = config->WorldTopTenAddress;
+  if (!config->StatisticsAddress.empty()) settings.StatisticsAddress = config->StatisticsAddress;
+  if (!config->AccountAddress.empty()) client_->SetAccountAddress(config->AccountAddress);
+  client_->SetWorldTopTenAddress(settings.WorldTopTenAddress);
+  client_->SetStatisticsAddress(settings.StatisticsAddress);
+}
+
+}  // namespace tavlo

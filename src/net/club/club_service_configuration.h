@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "net/club/club_client.h"
+#include "settings/service_configuration.h"
+
+namespace tavlo {
+
+// The program's club configuration: the club's base address (TAVLO_CLUB) gives the built-in
+// addresses, and the configuration text fetched at start may replace them and pause the world top
+// ten or the chat. Without a club address nothing is ever sent: the addresses stay empty and both
+// services are unavailable.
+class ClubServiceConfiguration final : public ServiceConfiguration {
+ public:
+  explicit ClubServiceConfiguration(ClubAddresses addresses = ClubAddressesFor(ClubBaseFromEnvironment()));
+
+  std::string BuiltInWorldTopTenAddress() const override { return client_->Addresses().WorldTopTen; }
+  std::string BuiltInStatisticsAddress() const override { return client_->Addresses().Statistics; }
+  void FetchServiceConfiguration(Settings& settings) override;
+
+  bool ChatAvailable() const { return chatAvailable_; }
+  bool WorldTopTenAvailable() const { return worldTopTenAvailable_; }
+  // The requests, with the addresses the configuration settled on.
+  ClubClient& Client() { return *client_; }
+
+ private:
+  std::unique_ptr<ClubClient> client_;
+  bool chatAvailable_ = false;
+  bool worldTopTenAvailable_ = false;
+};
+
+}  // namespace tavlo
