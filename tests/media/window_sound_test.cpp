@@ -244,6 +244,9 @@ TEST_F(MediaWindowTest, ThePlayerButtonsAppearWithAPlayListAndDriveIt) {
   EXPECT_TRUE(streamLog.contains("play"));
   QTest::mouseClick(&media->Controls().PlayerButton(3), Qt::LeftButton, {}, QPoint(50, 30));
   EXPECT_EQ(media->Songs().Volume(), 55);
+  if (const QString dir = qEnvironmentVariable("TAVLO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+    window->grab().save(dir + "/menu_with_player.png");
+  }
   // The menu gives way to the game: the buttons go with it.
   window->StartSeries(PlayerSlot::NewPlayer, "Tester");
   EXPECT_FALSE(play.isVisible());
