@@ -1,6 +1,7 @@
 #include "media/media_system.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QRandomGenerator>
 
 #include "files/atomic_write.h"
@@ -10,6 +11,31 @@
 #include "ui/main_window.h"
 
 namespace tavlo {
+namespace {
+
+// The buttons of the program's dialogs show the click effect as they go down when "Salute:
+// Buttons" is on. The main window's own buttons and the options dialog call it themselves.
+class DialogButtonSalute : public QObject {
+ public:
+  DialogButtonSalute(MainWindow& window, QObject* parent) : QObject(parent), window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress && watched->inherits("tavlo::TZanCardsButton")) {
+      auto* button = static_cast<QWidget*>(watched);
+      const QWidget* dialog = button->window();
+      if (dialog != &window_ && button->isEnabled() && !dialog->inherits("tavlo::TFormOptions")) {
+        window_.SaluteAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint(), false);
+      }
+    }
+    return false;
+  }
+
+ private:
+  MainWindow& window_;
+};
+
+}  // namespace
 
 MediaSystem::MediaSystem(MainWindow& window, MediaParts parts)
     : window_(window), server_(std::move(parts.Server)), output_(std::move(parts.Output)) {
@@ -33,6 +59,8 @@ MediaSystem::MediaSystem(MainWindow& window, MediaParts parts)
     clicks_->Play(target ? target : &window_, globalPos);
   };
   window.OpenRadio = [this] { OpenRadioWindow(); };
+  dialogSalute_ = new DialogButtonSalute(window, this);
+  qApp->installEventFilter(dialogSalute_);
   connect(&window, &MainWindow::StartCompleted, this, &MediaSystem::OnStarted);
   connect(&window, &MainWindow::TitleLeft, this, [this] {
     // A radio left on at the last exit starts again, and the tune gives way to it.
@@ -47,6 +75,7 @@ MediaSystem::MediaSystem(MainWindow& window, MediaParts parts)
 }
 
 MediaSystem::~MediaSystem() {
+  qApp->removeEventFilter(dialogSalute_);
   radio_->Save();
   radio_->StopForGood();
   songs_->StopForGood();

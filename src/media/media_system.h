@@ -63,6 +63,7 @@ class MediaSystem : public QObject {
   std::unique_ptr<Radio> radio_;
   std::unique_ptr<PlayListPlayer> songs_;
   MenuMediaControls* controls_ = nullptr;  // lives on the window
+  QObject* dialogSalute_ = nullptr;        // the click effect on the dialogs' buttons
   bool firstStart_ = false;
 };
 

@@ -181,6 +181,24 @@ class MediaWindowTest : public WindowTest {
   std::unique_ptr<MediaSystem> media;
 };
 
+TEST_F(MediaWindowTest, TheButtonsOfDialogsSaluteWhenAskedTo) {
+  StartWithMedia();
+  window->LeaveTitle();
+  QList<QPoint> asked;
+  window->Salute = [&asked](QPoint at) { asked << at; };
+  for (bool on : {false, true}) {
+    window->CurrentSettings().SaluteButtons = on;
+    OnNextModal([](QWidget* modal) {
+      auto* dialog = qobject_cast<DialogFrame*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      QTest::mouseClick(&dialog->OkButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    });
+    QTest::mouseClick(&window->Menu().TopTenButton(), Qt::LeftButton);
+  }
+  // Once from the menu's "Top Ten" and once from the dialog's "Ok", both with the setting on.
+  ASSERT_EQ(asked.size(), 2);
+}
+
 TEST_F(MediaWindowTest, TheFirstStartInstallsTheStationList) {
   StartWithMedia();
   std::ifstream in(Paths().ParentFolder / "ZanRadio.rad", std::ios::binary);
