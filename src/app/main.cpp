@@ -1,7 +1,9 @@
 // Tavlo: the program's entry point.
 #include <QApplication>
+#include <QDir>
 
 #include "files/program_paths.h"
+#include "media/media_system.h"
 #include "ui/main_window.h"
 #include "ui/widgets/font_roles.h"
 
@@ -10,6 +12,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tavlo");
   tavlo::InstallFontSubstitutes();
   tavlo::MainWindow window(tavlo::ResolveProgramPaths());
+  // The club's web server is not configured yet: no play-list and no server station list.
+  tavlo::MediaSystem media(window, {tavlo::MakeSystemAudioOutput(), tavlo::StreamPlayerFactory(), QUrl(),
+                                    QDir::tempPath().toStdString()});
   bool failed = false;
   QObject::connect(&window, &tavlo::MainWindow::StartFailed, [&failed] { failed = true; });
   window.show();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -88,6 +89,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
     FillClubList();
   });
   connect(menu_, &MainMenu::CaptionClicked, this, [this] {
+    PlayEffect("WOpenFo");
     settings_.CaptionVariant = settings_.CaptionVariant % 7 + 1;
     ShowMainMenu();
   });
@@ -98,12 +100,21 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   connect(&table_->ExitButton(), &QAbstractButton::clicked, this, [this] {
     if (!busy_ && !table_->FlightRunning()) flow_->OnExitToMenu();
   });
+  // The click effect of the window's own buttons starts as the button goes down, before
+  // whatever the click opens.
+  for (TZanCardsButton* b : {&table_->StartButton(), &table_->ExitButton(), &menu_->NewPlayerButton(),
+                             &menu_->TopTenButton(), &menu_->OptionsButton(), &menu_->ExitButton(),
+                             &menu_->ModeButton(), &menu_->HistoryButton(), &menu_->ClubRow(1), &menu_->ClubRow(2),
+                             &menu_->ClubRow(3), &menu_->ClubRow(4), &menu_->ClubRow(5)}) {
+    connect(b, &QAbstractButton::pressed, this, [this] { SaluteAt(QCursor::pos(), false); });
+  }
   connect(table_, &TableScreen::HandReleased, this, &MainWindow::OnHandReleased);
   recorder_ = new GameRecorder(*this, background_, pictures_, fonts_, paths_.ProgramFolder);
   recorder_->Held = [this] { return busy_ || table_->FlightRunning(); };
   recorder_->Word = [this](WordId w) { return W(w); };
   connect(recorder_, &GameRecorder::SaveFailed, this, [this](const QString& a, const QString& b) { ShowNoticeText(a, b); });
   connect(table_, &TableScreen::HandHovered, this, &MainWindow::OnHandHovered);
+  connect(table_, &TableScreen::CentreReleased, this, &MainWindow::OnCentreReleased);
   for (int seat = 1; seat <= 4; ++seat) table_->Hand(seat).setContextMenuPolicy(Qt::PreventContextMenu);
   table_->Centre().setContextMenuPolicy(Qt::PreventContextMenu);
 
@@ -218,6 +229,7 @@ void MainWindow::CompleteStart() {
   title_->setFocus();
   started_ = true;
   timer1_.start(20);
+  emit StartCompleted();
 }
 
 void MainWindow::LeaveTitle() {
@@ -229,6 +241,7 @@ void MainWindow::LeaveTitle() {
   radio_->setEnabled(true);
   chat_->setEnabled(true);
   timer1_.start(20);
+  emit TitleLeft();
 }
 
 void MainWindow::LoadPictures() {
@@ -401,8 +414,13 @@ void MainWindow::BuildContextMenu() {
     ShowNoticeText(W(WordId::GeneralScore) + ": " + QString::number(s.TotalScore),
                    W(WordId::GeneralNumberOfGame) + " " + QString::number(s.KonNo));
   });
-  connect(radio_, &QAction::triggered, this,
-          [this] { ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8((paths_.ProgramFolder / "ZanRadio.rad").string()) + "\"!"); });
+  connect(radio_, &QAction::triggered, this, [this] {
+    if (OpenRadio) {
+      OpenRadio();
+    } else {
+      ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8((paths_.ProgramFolder / "ZanRadio.rad").string()) + "\"!");
+    }
+  });
   connect(chat_, &QAction::triggered, this, [this] { ShowNoticeText(W(WordId::ChatUnavailable)); });
   ApplyCaptions();
 }

@@ -13,6 +13,7 @@
 #include "game/flow.h"
 #include "game/game.h"
 #include "net/lan/lan_session.h"
+#include "media/sound_effects.h"
 #include "records/club_paths.h"
 #include "records/club_player_records.h"
 #include "records/finish_series.h"
@@ -39,13 +40,6 @@ class TFormPassword;
 class TFormWait;
 class TableScreen;
 class TitleScreen;
-
-// Sounds are asked for by name; the sound subsystem plays them (or not, with sound off).
-class SoundEffects {
- public:
-  virtual ~SoundEffects() = default;
-  virtual void Play(std::string_view name) = 0;
-};
 
 // The running values of the player a series starts for: club members from the club file,
 // a new player with the name the dialog was given.
@@ -79,6 +73,17 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::function<void(const QString& line1, const QString& line2, const QString& link)> Notice;
   // The sound subsystem, when there is one.
   void SetSoundEffects(SoundEffects* sounds) { sounds_ = sounds; }
+  SoundEffects* Sounds() const { return sounds_; }
+  const ProgramPaths& Paths() const { return paths_; }
+  // Speaks a card's name when sound is on.
+  void SayCard(TCardCode card);
+  // The click effect at a point of the screen (the media subsystem sets it); SaluteAt plays it
+  // when the setting for buttons or for cards is on.
+  std::function<void(QPoint globalPos)> Salute;
+  void SaluteAt(QPoint globalPos, bool forCards);
+  // The context menu's "Radio" (the media subsystem sets it; without it the missing station
+  // list is reported).
+  std::function<void()> OpenRadio;
 
   bool TitleShown() const { return titleShown_; }
   bool MenuShown() const { return menuShown_; }
@@ -173,6 +178,12 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
  signals:
   // The start could not be completed (a club file is missing or damaged).
   void StartFailed();
+  // The first paint completed the start: settings read, club files checked.
+  void StartCompleted();
+  // The title screen gave way to the menu.
+  void TitleLeft();
+  // The options changed where the station list is read from.
+  void RadioListChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -202,6 +213,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   bool OpenLanTable(TFormPassword& dialog);
   // The LAN session's few signals: chat, the closing score sheet, an interruption.
   void ConnectLan();
+  void OnCentreReleased(QPoint position, Qt::MouseButton button);
   FontRoles Fonts() const;
   QColor FormColour() const;
 

@@ -70,6 +70,10 @@ void MainWindow::ConnectDialogs() {
     };
     effects.CursorChanged = [this] { unsetCursor(); };
     effects.OpenSpeed = [this] { OpenSpeedDialog(); };
+    effects.RadioListChanged = [this] { emit RadioListChanged(); };
+    effects.Salute = [this] {
+      if (Salute) Salute(QCursor::pos());
+    };
     effects.OpenPassport = [this] {
       PlayEffect("WOpenFo");
       ShowNoticeText(W(WordId::WorldTopTenUnavailable));

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "game/seats.h"
+#include "game/spoken_card.h"
 #include "game/trick.h"
 #include "ui/menu/title_screen.h"
 #include "lang/cp1251.h"
@@ -111,7 +112,20 @@ void MainWindow::DealReady() {
 void MainWindow::EndOfDealShown() { recorder_->FinishDeal(); }
 
 void MainWindow::PlayEffect(std::string_view name) {
-  if (sounds_ && settings_.SoundOn) sounds_->Play(name);
+  if (!sounds_ || !settings_.SoundOn) return;
+  // A pacing effect keeps the window painted while it plays; the game's ticks wait for it.
+  const bool wasBusy = busy_;
+  busy_ = true;
+  sounds_->Play(name);
+  busy_ = wasBusy;
+}
+
+void MainWindow::SayCard(TCardCode card) {
+  if (sounds_ && settings_.SoundOn && IsValidCard(card)) sounds_->SayCard(card, settings_.LanguageIndex);
+}
+
+void MainWindow::SaluteAt(QPoint globalPos, bool forCards) {
+  if (Salute && (forCards ? settings_.SaluteCards : settings_.SaluteButtons)) Salute(globalPos);
 }
 
 void MainWindow::SendFrame(std::string_view frame) { lan_->Send(frame); }
@@ -191,9 +205,25 @@ void MainWindow::OnHandHovered(int seat, int slot) {
 
 void MainWindow::OnHandReleased(int seat, int slot, Qt::MouseButton button) {
   if (busy_ || table_->FlightRunning() || slot == 0) return;
+  if (button == Qt::RightButton) {
+    SayCard(CardToSpeak(game_->State(), settings_.Rules.ShowCardsAtEnd, seat, slot));
+    return;
+  }
   if (button != Qt::LeftButton) return;
+  const GameState& s = game_->State();
+  if (flow_->PlayerControls(seat) && !(s.TrickPos > 1 && IsRevoke(s, seat, slot))) SaluteAt(QCursor::pos(), true);
   flow_->OnPlayerCard(seat, slot);
   OnHandHovered(seat, 0);
+}
+
+void MainWindow::OnCentreReleased(QPoint position, Qt::MouseButton button) {
+  if (button != Qt::RightButton) return;
+  for (int seat = 1; seat <= 4; ++seat) {
+    if (QRect(table_->SpotInCentre(seat), QSize(cards_.Width, cards_.Height)).contains(position)) {
+      SayCard(TrickCardOf(game_->State(), seat));
+      return;
+    }
+  }
 }
 
 }  // namespace tavlo

@@ -223,6 +223,7 @@ void MainMenu::Show(const MenuView& view) {
     DrawClock(now);
     DrawStatisticsPage(now.time().minute() % 7 + 1);
   }
+  emit ShownChanged(true);
 }
 
 void MainMenu::ApplyCaptions() {
@@ -252,6 +253,7 @@ void MainMenu::Hide() {
   for (PictureBox* c : clocks_) c->hide();
   hint_->HideHint();
   shown_ = false;
+  emit ShownChanged(false);
 }
 
 void MainMenu::DrawGif(int index) {

@@ -72,6 +72,7 @@ class MainMenu : public QObject {
   // Every widget the menu shows, for layout checks.
   std::vector<QWidget*> Controls() const;
   int FlameCounter() const { return flameCounter_; }
+  const FontRoles& Fonts() const { return fonts_; }
   bool ClocksShown() const;
 
  signals:
@@ -84,6 +85,8 @@ class MainMenu : public QObject {
   void HistoryClicked();
   void CaptionClicked();
   void IconClicked(MenuIcon icon);
+  // The menu was laid out and shown, or hidden (the menu's neighbours follow it).
+  void ShownChanged(bool shown);
 
  private:
   TZanCardsButton* MakeButton();

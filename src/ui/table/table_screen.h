@@ -75,6 +75,8 @@ class TableScreen : public QObject {
   // The hand and the trick pictures, for input and for screenshots.
   PictureBox& Hand(int seat) { return *hands_[static_cast<std::size_t>(seat)]; }
   PictureBox& Centre() { return *centre_; }
+  // Top-left corner of the seat's trick card inside the table centre.
+  QPoint SpotInCentre(int seat) const;
   const std::vector<int>& CardLeft(int seat) const { return cardLeft_[static_cast<std::size_t>(seat)]; }
   TZanCardsButton& StartButton() { return *button7_; }
   TZanCardsButton& ExitButton() { return *button8_; }
@@ -108,7 +110,6 @@ class TableScreen : public QObject {
 
   QRect Place(const DesignRect& r) const;
   QRect HandGeometry(int seat) const;
-  QPoint SpotInCentre(int seat) const;
   QImage FacePicture(TCardCode card);
   QImage BackPicture();
   void PaintBoard(int side);
