@@ -23,10 +23,12 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/notice.h"
 #include "ui/dialogs/speed_dialog.h"
+#include "ui/downloads/library_download.h"
 #include "ui/layout/text_fit.h"
 #include "ui/menu/club_list.h"
 #include "ui/menu/main_menu.h"
 #include "ui/menu/title_screen.h"
+#include "ui/pictures/library_files.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 
@@ -51,6 +53,9 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
       pictures_(LibraryFolders(paths_)),
       records_(files_),
       playerRecords_(records_, memberName_) {
+  downloads_ = new LibraryDownloader(paths_.ProgramFolder, paths_.ParentFolder, this);
+  downloads_->Sound = [this](std::string_view name) { PlayEffect(name); };
+  shippedLibraries_ = ShippedLibraryFolder();
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kDesignWidth, kDesignHeight);
@@ -159,9 +164,15 @@ void MainWindow::CompleteStart() {
   firstPaintDone_ = true;
   settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
 
-  // Club files: installed on the very first start, checked on every start.
-  if (IsFirstStart(paths_.ProgramFolder) && !InstallClubFiles(paths_.ProgramFolder)) {
+  // Club files and picture libraries: installed on the very first start, checked on every start.
+  const bool firstStart = IsFirstStart(paths_.ProgramFolder);
+  if (firstStart && !InstallClubFiles(paths_.ProgramFolder)) {
     ShowNoticeText(W(WordId::DiskWriteError), FromUtf8(paths_.ProgramFolder.string()));
+  }
+  if (firstStart && shippedLibraries_) {
+    if (!InstallPictureLibraries(paths_.ProgramFolder, *shippedLibraries_)) {
+      ShowNoticeText(W(WordId::DiskWriteError), FromUtf8(paths_.ProgramFolder.string()));
+    }
   }
   clubNoWrite_ = false;
   for (const std::filesystem::path& path : {files_.Local, files_.Network}) {

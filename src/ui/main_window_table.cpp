@@ -14,6 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
 #include "ui/table/table_screen.h"
+#include "ui/widgets/click_effect.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
@@ -148,6 +149,7 @@ void MainWindow::OnHandHovered(int seat, int slot) {
 void MainWindow::OnHandReleased(int seat, int slot, Qt::MouseButton button) {
   if (busy_ || table_->FlightRunning() || slot == 0) return;
   if (button != Qt::LeftButton) return;
+  if (settings_.SaluteCards) ClickEffect::Show(pictures_, this, mapFromGlobal(QCursor::pos()));
   flow_->OnPlayerCard(seat, slot);
   OnHandHovered(seat, 0);
 }

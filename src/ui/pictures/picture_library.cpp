@@ -41,6 +41,15 @@ std::optional<QByteArray> ReadLibraryResource(const std::filesystem::path& bundl
   const QString file = QString::fromStdString(bundle.string());
   if (!QResource::registerResource(file, root)) return std::nullopt;
   std::optional<QByteArray> data;
+  // Our libraries store each picture at the top as its name plus extension: one look-up finds it.
+  for (const char* extension : {".png", ".jpg", ".bmp", ""}) {
+    QFile resource(QLatin1Char(':') + root + QLatin1Char('/') + name + QLatin1String(extension));
+    if (resource.exists() && resource.open(QIODevice::ReadOnly)) {
+      data = resource.readAll();
+      QResource::unregisterResource(file, root);
+      return data;
+    }
+  }
   QDirIterator it(QLatin1Char(':') + root, QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QFileInfo info(it.next());
