@@ -104,6 +104,12 @@ const Variation& VariationStyle(int v) {
   return styles[std::clamp(v, 0, 7)];
 }
 
+// Each variation dresses its court cards in its own colours.
+int HueTurn(int variation) {
+  static const int turns[8] = {0, 20, 0, 0, 330, 200, 120, 340};
+  return turns[std::clamp(variation, 0, 7)];
+}
+
 // How far `c` lies along the line from `from` to `to` (0..1), or -1 when it lies off that line:
 // the painted pips and indices are ink blended into the stock at their edges.
 double AlongLine(QColor c, QColor from, QColor to) {
@@ -144,9 +150,13 @@ QImage VariedBuiltInFace(int variation, int rank, int suitIndex, QSize size) {
       if (t >= 0) {
         out = Mix(style.stock, ink, t);
       } else {
-        // Court colours keep their hue and take on the stock's tint.
-        out = QColor::fromRgbF(c.redF() * style.stock.redF(), c.greenF() * style.stock.greenF(),
-                               c.blueF() * style.stock.blueF());
+        // Court and medallion colours turn to the variation's own hues and take on the stock's tint.
+        QColor turned = c;
+        if (c.hsvSaturation() > 40) {
+          turned = QColor::fromHsv((c.hsvHue() + HueTurn(variation)) % 360, c.hsvSaturation(), c.value());
+        }
+        out = QColor::fromRgbF(turned.redF() * style.stock.redF(), turned.greenF() * style.stock.greenF(),
+                               turned.blueF() * style.stock.blueF());
       }
       out.setAlpha(c.alpha());
       line[x] = out.rgba();

@@ -57,7 +57,7 @@ bool WriteDeck(LibraryWriter& writer, int deck, const SvgFolders& folders) {
   for (int suit = 0; suit < 4; ++suit) {
     for (int rank = 1; rank <= 13; ++rank) {
       // Cards named with another deck's code are that deck's pictures.
-      const QString& code = rank <= 9 ? entry.pipCode : rank == 13 ? entry.aceCode : entry.code;
+      const QString& code = CardCode(entry, rank);
       if (code != entry.code) continue;
       const QString name = FacePictureName(suit, rank, code);
       // The library keeps its faces with an ellipse inverted; the loader turns it back.
@@ -84,11 +84,9 @@ void WriteBackSets(LibraryWriter& writer) {
   for (int back = 1; back <= 7; ++back) {
     writer.AddPng(BackPictureName(back) + "U", art::PaintCardBack(back, QSize(126, 198)));
   }
-  static const char* codes[13] = {"",    "Cl1", "Cl2", "Car", "Cro", "Che", "Dia",
-                                  "Kni", "Ani", "Flo", "Pla", "Oth", "Rus"};
   for (int set = 1; set <= 12; ++set) {
     for (int back = 1; back <= BackCount(set); ++back) {
-      const QString name = BackPictureName(back) + codes[set];
+      const QString name = BackPictureName(back) + BackSetCode(set);
       writer.AddPng(name, PaintLibraryBack(set, back, kClassicFace).convertToFormat(QImage::Format_RGB32));
       writer.AddPng(name + "B", PaintLibraryBack(set, back, QSize(146, 198)));
       writer.AddPng(name + "U", PaintLibraryBack(set, back, QSize(126, 198)));
@@ -97,12 +95,11 @@ void WriteBackSets(LibraryWriter& writer) {
 }
 
 void WriteBackgrounds(LibraryWriter& writer) {
-  static const char* colours[7] = {"Gr", "Re", "Or", "Ye", "B1", "B2", "Fi"};
   for (int number = 1; number <= 10; ++number) {
     for (int colour = 0; colour <= 6; ++colour) {
       // 2 / green is the program's own felt.
       if (number == 2 && colour == 0) continue;
-      const QString name = QStringLiteral("Fon%1%2").arg(number, 2, 10, QLatin1Char('0')).arg(colours[colour]);
+      const QString name = BackgroundPictureName(number, colour);
       writer.AddJpeg(name, PaintTableBackground(number, colour, QSize(760, 500)));
       // The large picture serves every larger window, stretched to its layout.
       writer.AddJpeg(name + "B", PaintTableBackground(number, colour, QSize(1520, 1000)), 85);

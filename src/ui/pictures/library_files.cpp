@@ -32,7 +32,7 @@ QStringList ExpectedPictures(const QString& libraryFile) {
       if (entry.library != libraryFile) continue;
       for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 1; rank <= 13; ++rank) {
-          const QString& code = rank <= 9 ? entry.pipCode : rank == 13 ? entry.aceCode : entry.code;
+          const QString& code = CardCode(entry, rank);
           if (code != entry.code) continue;  // another deck's pictures
           names << FacePictureName(suit, rank, code) << FacePictureName(suit, rank, code) + "B";
         }
@@ -40,20 +40,17 @@ QStringList ExpectedPictures(const QString& libraryFile) {
     }
     if (libraryFile == kDeckLibraryB) {
       for (int back = 1; back <= 7; ++back) names << BackPictureName(back) + "U";
-      static const char* sets[13] = {"",    "Cl1", "Cl2", "Car", "Cro", "Che", "Dia",
-                                     "Kni", "Ani", "Flo", "Pla", "Oth", "Rus"};
       for (int set = 1; set <= 12; ++set) {
         for (int back = 1; back <= BackCount(set); ++back) {
-          for (const char* suffix : {"", "B", "U"}) names << BackPictureName(back) + sets[set] + suffix;
+          for (const char* suffix : {"", "B", "U"}) names << BackPictureName(back) + BackSetCode(set) + suffix;
         }
       }
     }
   } else if (libraryFile == kBackgroundLibrary) {
-    static const char* colours[7] = {"Gr", "Re", "Or", "Ye", "B1", "B2", "Fi"};
     for (int number = 1; number <= 10; ++number) {
       for (int colour = 0; colour <= 6; ++colour) {
         if (number == 2 && colour == 0) continue;
-        const QString name = QStringLiteral("Fon%1%2").arg(number, 2, 10, QLatin1Char('0')).arg(colours[colour]);
+        const QString name = BackgroundPictureName(number, colour);
         names << name << name + "B";
       }
     }
