@@ -1,6 +1,6 @@
 // tavlo-screens DIR: renders review pictures of the program into DIR.
 #include <QDir>
-#include <QFile>
+#include <QTemporaryFile>
 #include <QApplication>
 #include <cstdio>
 
@@ -16,15 +16,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: tavlo-screens DIR\n");
     return 2;
   }
+  QTemporaryFile config;
   // A review tool: it never needs a display. Its screen is large enough for every window size.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    const QString config = QDir::tempPath() + "/tavlo-screens-screen.json";
-    QFile file(config);
-    if (file.open(QIODevice::WriteOnly)) {
-      file.write(R"({"screens":[{"name":"review","x":0,"y":0,"width":1920,"height":1200,"logicalDpiX":96,"logicalDpiY":96}]})");
-      file.close();
+    // A file of its own, so that two runs at once never read each other's half-written file.
+    config.setFileTemplate(QDir::tempPath() + "/tavlo-screens-screen-XXXXXX.json");
+    if (!config.open() ||
+        config.write(R"({"screens":[{"name":"review","x":0,"y":0,"width":1920,"height":1200,"logicalDpiX":96,"logicalDpiY":96}]})") < 0 ||
+        !config.flush()) {
+      std::fprintf(stderr, "cannot write the offscreen screen description\n");
+      return 1;
     }
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toUtf8());
   }
   QApplication app(argc, argv);
   tavlo::InstallFontSubstitutes();

@@ -12,6 +12,7 @@
 
 #include "game/card_chooser.h"
 #include "game/seats.h"
+#include "ui/calendar/desk_calendar.h"
 #include "ui/dialogs/notice.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/dialogs/speed_dialog.h"
@@ -184,6 +185,12 @@ int WriteWindowShots(const QString& folder) {
       for (int tick = 0; tick < 4; ++tick) window.Menu().Animate(QDateTime::currentDateTime());
       shots.Save(window, QString("menu-") + names[mode]);
     }
+    // The desk calendar on a holiday: 9 May 2025, its holiday page turned up.
+    window.Calendar().Now = [] { return QDateTime(QDate(2025, 5, 9), QTime(12, 0)); };
+    window.CurrentSettings().WindowSizeMode = 1;
+    window.ApplyWindowSize();
+    window.Calendar().TimerCal();
+    shots.Save(window, "menu-calendar-holiday");
     TFormLink notice(window.Pictures(), "The incorrect file \"/home/anna/.local/share/tavlo/game/Tavlo.clb\"!", "",
                      "", nullptr);
     notice.show();

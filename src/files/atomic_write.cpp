@@ -57,4 +57,29 @@ std::error_code WriteFileAtomically(const std::filesystem::path& target, std::st
   return {};
 }
 
+bool IsAtomicWriteTemporaryName(std::string_view fileName) {
+  constexpr std::size_t kSuffix = 7;  // "." and the six characters mkstemp fills in
+  if (fileName.size() < 1 + 1 + kSuffix || fileName.front() != '.') return false;
+  const std::string_view suffix = fileName.substr(fileName.size() - kSuffix);
+  if (suffix.front() != '.') return false;
+  for (const char c : suffix.substr(1)) {
+    const bool alphanumeric = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!alphanumeric) return false;
+  }
+  return true;
+}
+
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder) {
+  int removed = 0;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    std::error_code status;
+    if (!it->is_regular_file(status) || it->is_symlink(status)) continue;
+    if (!IsAtomicWriteTemporaryName(it->path().filename().string())) continue;
+    std::error_code removal;
+    if (std::filesystem::remove(it->path(), removal)) ++removed;
+  }
+  return removed;
+}
+
 }  // namespace tavlo

@@ -13,4 +13,13 @@ namespace tavlo {
 // An existing target keeps its permission bits.
 std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
+// True for the name of a temporary file `WriteFileAtomically` makes: "." + the target's name + "."
+// + six letters or digits.
+bool IsAtomicWriteTemporaryName(std::string_view fileName);
+
+// Removes the temporary files a write interrupted by a crash left in `folder` (not in its
+// subfolders) and returns how many it removed. Only call it while no other process may be
+// writing there (the program lock is held). A missing folder has none.
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
+
 }  // namespace tavlo

@@ -30,8 +30,9 @@ ClubCheck Incorrect(ClubFault fault) {
 ClubCheck CheckClubFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error) && !error) return ClubCheck{};
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return Incorrect(ClubFault::Unreadable);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kClubFileMaximumSize);
+  if (!bytes)
+    return Incorrect(IsLargerThan(path, kClubFileMaximumSize) ? ClubFault::WrongShape : ClubFault::Unreadable);
   ClubCheck check = CheckClubContents(*bytes);
   if (check.Passed() && !ProgramMayWrite(path)) {
     check.Outcome = ClubCheckOutcome::WrongAttributes;
@@ -42,14 +43,17 @@ ClubCheck CheckClubFile(const std::filesystem::path& path) {
 
 ClubCheck CheckClubContents(std::string_view bytes) {
   const ClubFileContents contents = ParseClubFile(bytes);
-  if (contents.Status != ClubRead::Read) return Incorrect(ClubFault::WrongShape);
+  if (contents.Status == ClubRead::WrongShape) return Incorrect(ClubFault::WrongShape);
   const ClubLines& lines = contents.Lines;
   const std::string& seal = lines[kSealLine];
-  const std::optional<std::int64_t> s1 = ParseDigits(Columns(seal, 11, 6));
-  const std::optional<std::int64_t> s2 = ParseDigits(Columns(seal, 17, 6));
-  const std::optional<std::int64_t> s3 = ParseDigits(Columns(seal, 23, 6));
-  if (!s1 || !s2 || !s3) return Incorrect(ClubFault::BadChecksumField);
-  if (ComputeClubChecksums(lines) != ClubChecksums{*s1, *s2, *s3}) return Incorrect(ClubFault::ChecksumMismatch);
+  switch (CheckClubSeal(lines)) {
+    case ClubSeal::Agrees:
+      break;
+    case ClubSeal::BadField:
+      return Incorrect(ClubFault::BadChecksumField);
+    case ClubSeal::Mismatch:
+      return Incorrect(ClubFault::ChecksumMismatch);
+  }
   const std::string& marker = lines[kMarkerLine];
   if (static_cast<unsigned char>(marker[0]) != kGameMarker || marker[1] != '}') return Incorrect(ClubFault::BadMarker);
 

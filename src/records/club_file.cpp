@@ -11,6 +11,9 @@ namespace {
 constexpr int kChecksumColumn = 11;
 constexpr int kChecksumDigits = 6;
 
+static_assert(kClubFileMaximumSize ==
+              5 * (kMemberLineLength + 2) + 10 * (kTopTenLineLength + 2) + 2 * (kClubLastLineLength + 2));
+
 int ExpectedLength(int line) {
   if (line <= 5) return kMemberLineLength;
   if (line <= kLastTopTenLine) return kTopTenLineLength;
@@ -51,6 +54,16 @@ void SealClubLines(ClubLines& lines) {
                    ZeroPadded(sums.S3, kChecksumDigits));
 }
 
+ClubSeal CheckClubSeal(const ClubLines& lines) {
+  const std::string& seal = lines[kSealLine];
+  const auto stored = [&seal](int column) { return ParseDigits(Columns(seal, column, kChecksumDigits)); };
+  const std::optional<std::int64_t> s1 = stored(kChecksumColumn);
+  const std::optional<std::int64_t> s2 = stored(kChecksumColumn + kChecksumDigits);
+  const std::optional<std::int64_t> s3 = stored(kChecksumColumn + 2 * kChecksumDigits);
+  if (!s1 || !s2 || !s3) return ClubSeal::BadField;
+  return ComputeClubChecksums(lines) == ClubChecksums{*s1, *s2, *s3} ? ClubSeal::Agrees : ClubSeal::Mismatch;
+}
+
 std::string ClubFileBytes(ClubLines lines) {
   SealClubLines(lines);
   return JoinLines(std::vector<std::string>(lines.begin(), lines.end()));
@@ -63,9 +76,9 @@ ClubFileContents ReadClubFile(const std::filesystem::path& path) {
     contents.Status = error ? ClubRead::Unreadable : ClubRead::Missing;
     return contents;
   }
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kClubFileMaximumSize);
   if (!bytes) {
-    contents.Status = ClubRead::Unreadable;
+    contents.Status = IsLargerThan(path, kClubFileMaximumSize) ? ClubRead::WrongShape : ClubRead::Unreadable;
     return contents;
   }
   return ParseClubFile(*bytes);
@@ -79,7 +92,7 @@ ClubFileContents ParseClubFile(std::string_view bytes) {
     return contents;
   }
   for (int i = 1; i <= kClubLineCount; ++i) contents.Lines[i] = lines[static_cast<std::size_t>(i - 1)];
-  contents.Status = ClubRead::Read;
+  contents.Status = CheckClubSeal(contents.Lines) == ClubSeal::Agrees ? ClubRead::Read : ClubRead::BadSeal;
   return contents;
 }
 

@@ -25,6 +25,10 @@ inline constexpr unsigned char kGameMarker = 59 + 100;
 
 using ClubLines = OneBased<std::string, kClubLineCount>;
 
+// The largest file of that shape: 17 lines of fixed lengths, each ended by CR LF. A larger file
+// is damaged and is not read.
+inline constexpr std::size_t kClubFileMaximumSize = 5 * (59 + 2) + 10 * (26 + 2) + 2 * (kClubLastLineLength + 2);
+
 // Lines of the right count and lengths for a club file.
 bool HasClubShape(const std::vector<std::string>& lines);
 
@@ -35,6 +39,14 @@ struct ClubChecksums {
   friend bool operator==(const ClubChecksums&, const ClubChecksums&) = default;
 };
 ClubChecksums ComputeClubChecksums(const ClubLines& lines);
+
+// Whether the checksums stored in line 17 are those of lines 1..16.
+enum class ClubSeal {
+  Agrees,
+  BadField,  // columns 11..28 are not three six-digit numbers
+  Mismatch,  // the numbers are not the checksums: the file was changed by something else
+};
+ClubSeal CheckClubSeal(const ClubLines& lines);
 
 // Replaces columns 11..28 of line 17 with the checksums of lines 1..16.
 void SealClubLines(ClubLines& lines);
@@ -47,6 +59,7 @@ enum class ClubRead {
   Missing,
   Unreadable,  // exists but cannot be read
   WrongShape,
+  BadSeal,  // the right shape, but the checksums do not agree (see CheckClubSeal)
 };
 
 struct ClubFileContents {
@@ -54,9 +67,10 @@ struct ClubFileContents {
   ClubLines Lines{};  // valid when Status is Read
 };
 
-// Reads and shape-checks a club file; the checksums are the start check's business.
+// Reads a club file and checks its shape and checksums, on every read: a file changed while the
+// program runs must not be re-sealed, with valid checksums, by the next write.
 ClubFileContents ReadClubFile(const std::filesystem::path& path);
-// The same for the bytes of a file that was read (Status is Read or WrongShape).
+// The same for the bytes of a file that was read.
 ClubFileContents ParseClubFile(std::string_view bytes);
 
 // What became of a change to a club file.

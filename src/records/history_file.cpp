@@ -15,7 +15,7 @@ struct HistoryContents {
 
 HistoryContents ReadHistory(const std::filesystem::path& path) {
   HistoryContents contents;
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kHistoryFileMaximumSize);
   if (!bytes) return contents;
   std::optional<std::vector<std::string>> records = ParseHistoryFile(*bytes);
   if (!records) return contents;

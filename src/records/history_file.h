@@ -14,6 +14,11 @@ namespace tavlo {
 inline constexpr int kHistoryRecordsPerFile = 840;
 inline constexpr int kLastHistoryFile = 9999;
 
+// The program writes at most about 100 KB to a file (840 records, the up to four of one series
+// more, the end and totals lines, 116 bytes each); hand-edited lines may be longer than written,
+// so ten times that is allowed. A larger file is damaged and is not read.
+inline constexpr std::size_t kHistoryFileMaximumSize = std::size_t{1} << 20;
+
 // The shown text of a failed history write.
 inline constexpr const char* kHistorySaveFailedText = "Cann`t save history!";
 

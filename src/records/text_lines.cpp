@@ -1,7 +1,6 @@
 #include "records/text_lines.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace tavlo {
 
@@ -23,14 +22,27 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
   return lines;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t maximumSize) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > maximumSize) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // One byte more than allowed shows a file that grew since its size was asked.
+  std::string bytes(maximumSize + 1, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return std::nullopt;
+  const auto read = static_cast<std::size_t>(in.gcount());
+  if (read > maximumSize) return std::nullopt;
+  bytes.resize(read);
   return bytes;
+}
+
+bool IsLargerThan(const std::filesystem::path& path, std::size_t maximumSize) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return !error && size > maximumSize;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

@@ -136,7 +136,9 @@ std::string FormatSettings(const Settings& s, const ServiceConfiguration& servic
   lines[28] = TextLine(Utf8ToCp1251(s.WorldCountry).size() == 5 ? s.WorldCountry : world.WorldCountry);
   lines[29] = ChainLine(s.WorldCity, world.WorldCity);
   lines[30] = ChainLine(s.WorldSex, world.WorldSex);
-  lines[31] = ChainLine(s.StatisticsAddress, world.StatisticsAddress);
+  // Reading takes line 31 as it stands, empty or not, so it is written as it stands; only values
+  // that never got their world defaults (a file read short of the player name) get them here.
+  lines[31] = TextLine(s.WorldName.empty() ? world.StatisticsAddress : s.StatisticsAddress);
   lines[32] = "<# Save Games as GIF>";
   lines[33] = s.SaveGamesAsGif ? "\xE8" : "\xEB";
   lines[34] = std::to_string(s.GifArea);

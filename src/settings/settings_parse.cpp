@@ -47,8 +47,14 @@ class Reader {
   Reader(const std::vector<std::string_view>& lines, Settings& settings) : lines_(lines), s_(settings) {}
 
   std::string_view Line(int number) const { return lines_[number - 1]; }
+  // A carriage return inside a value would be saved as a blank (a line break there would shift
+  // every later line), so it is read as one: the value loads the same after a save.
   std::string Text(int number, std::size_t maximum = std::string_view::npos) const {
-    return Cp1251ToUtf8(Line(number).substr(0, maximum));
+    std::string text = Cp1251ToUtf8(Line(number).substr(0, maximum));
+    for (char& c : text) {
+      if (c == '\r') c = ' ';
+    }
+    return text;
   }
 
   // Each reader returns the reason reading ended, or nothing to go on.

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "files/atomic_write.h"
 #include "lang/languages.h"
 #include "lang/word_table.h"
 #include "records/club_check.h"
@@ -20,6 +21,8 @@
 #include "records/club_members.h"
 #include "records/records_notice.h"
 #include "settings/settings_file.h"
+#include "ui/calendar/calendar_install.h"
+#include "ui/calendar/desk_calendar.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/notice.h"
 #include "ui/dialogs/speed_dialog.h"
@@ -73,6 +76,8 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   title_ = new TitleScreen(pictures_, this);
   connect(title_, &TitleScreen::Leave, this, &MainWindow::LeaveTitle);
   menu_ = new MainMenu(this, pictures_, fonts_, [this](WordId w) { return W(w); });
+  calendar_ = new DeskCalendar(this, LibraryFolders(paths_));
+  calendar_->MenuShown = [this] { return menuShown_; };
   table_ = new TableScreen(this, pictures_, game_->State(), fonts_, [this](WordId w) { return W(w); });
   table_->SetDeck(&deck_, &backs_);
   connect(menu_, &MainMenu::ClubRowClicked, this, &MainWindow::OnClubRow);
@@ -164,6 +169,19 @@ void MainWindow::CompleteStart() {
   firstPaintDone_ = true;
   settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
 
+  // One running copy per set of files: a second one would overwrite the first one's updates.
+  if (lock_.Acquire(paths_.ParentFolder) == ProgramLock::Result::HeldByAnother) {
+    ShowNoticeText(W(WordId::AlreadyRunning), FromUtf8(paths_.ProgramFolder.string()));
+    clubCheckFailed_ = true;
+    emit StartFailed();
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+  // What a crash in the middle of a save left behind; nobody else is writing now.
+  for (const std::filesystem::path& folder : {paths_.ParentFolder, paths_.ProgramFolder, files_.History}) {
+    RemoveStaleTemporaryFiles(folder);
+  }
+
   // Club files and picture libraries: installed on the very first start, checked on every start.
   const bool firstStart = IsFirstStart(paths_.ProgramFolder);
   if (firstStart && !InstallClubFiles(paths_.ProgramFolder)) {
@@ -174,6 +192,8 @@ void MainWindow::CompleteStart() {
       ShowNoticeText(W(WordId::DiskWriteError), FromUtf8(paths_.ProgramFolder.string()));
     }
   }
+  // The calendar library is optional: if it cannot be written the menu simply shows no calendar.
+  if (firstStart) InstallCalendarLibrary(paths_.ProgramFolder);
   clubNoWrite_ = false;
   for (const std::filesystem::path& path : {files_.Local, files_.Network}) {
     const ClubCheck check = CheckClubFile(path);
@@ -304,6 +324,7 @@ void MainWindow::ShowMainMenu() {
   view.networkClub = settings_.NetGame;
   view.animate = settings_.GifAnimationOn;
   view.languageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
+  view.calendarShown = calendar_->ShowCalendar(layout_, &background_, settings_.LanguageIndex);
   menu_->Show(view);
   FillClubList();
   menuShown_ = true;
@@ -443,6 +464,7 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   game_->SetOptions(GameRules(settings_));
   computer_->SetOptions(GameRules(settings_));
   menu_->Hide();
+  calendar_->Hide();
   menuShown_ = false;
   timer1_.stop();
   flow_->StartSeries();

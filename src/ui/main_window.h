@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ai/computer_player.h"
+#include "files/program_lock.h"
 #include "files/program_paths.h"
 #include "game/flow.h"
 #include "game/game.h"
@@ -27,6 +28,7 @@ class QAction;
 
 namespace tavlo {
 
+class DeskCalendar;
 class MainMenu;
 class TFormDiscard;
 class TableScreen;
@@ -91,6 +93,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   const QImage& Background() const { return background_; }
   TitleScreen& Title() { return *title_; }
   MainMenu& Menu() { return *menu_; }
+  DeskCalendar& Calendar() { return *calendar_; }
   TableScreen& Table() { return *table_; }
   Game& TheGame() { return *game_; }
   FlowController& Flow() { return *flow_; }
@@ -197,6 +200,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   LibraryDownloader* downloads_ = nullptr;
   std::optional<std::filesystem::path> shippedLibraries_;
   ClubFiles files_;
+  ProgramLock lock_;  // held from the start to the end of the window
   Settings settings_;
   BuiltInServiceConfiguration services_;
   PictureRegistry pictures_;
@@ -221,6 +225,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
 
   TitleScreen* title_ = nullptr;
   MainMenu* menu_ = nullptr;
+  DeskCalendar* calendar_ = nullptr;
   TableScreen* table_ = nullptr;
   QMenu* popup_ = nullptr;
   QAction* genCount_ = nullptr;

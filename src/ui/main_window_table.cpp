@@ -11,6 +11,7 @@
 #include "lang/word_table.h"
 #include "records/club_members.h"
 #include "records/records_notice.h"
+#include "ui/calendar/desk_calendar.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
 #include "ui/table/table_screen.h"
@@ -27,6 +28,7 @@ void MainWindow::PrepareTable() {
   conv_->setEnabled(true);
   changeName_->setEnabled(!settings_.NetGame && !game_->Mode().Tournament && game_->Mode().AccountState != 3);
   menu_->Hide();
+  calendar_->Hide();
   menuShown_ = false;
   title_->hide();
   table_->ShowGameTable();

@@ -1,6 +1,8 @@
 #include "files/atomic_write.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -16,10 +18,10 @@ namespace fs = std::filesystem;
 class AtomicWriteTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tavlo_atomic_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    // A folder of its own: other runs of the suite may use the same temporary folder at once.
+    std::string pattern = (fs::temp_directory_path() / "tavlo_atomic_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
   }
   void TearDown() override { fs::remove_all(folder_); }
 

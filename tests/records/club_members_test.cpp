@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "records/club_player_records.h"
 #include "records/fixed_fields.h"
 #include "records/member_line.h"
 #include "records/password.h"
@@ -171,6 +172,28 @@ TEST(StoreMemberTest, DamagedFileIsLeftAlone) {
   EXPECT_EQ(StoreMember(Member("B", 3), path, false, false).Update, ClubUpdate::FileIncorrect);
   EXPECT_EQ(RemoveMember(path, 1, false), ClubUpdate::FileIncorrect);
   EXPECT_EQ(testing_support::ReadAll(path), "not a club\r\n");
+}
+
+TEST(StoreMemberTest, AFileEditedWhileTheProgramRunsIsNotResealed) {
+  // The same shape as a club file, but a member's rating was raised by hand after the start check:
+  // the next change must refuse the file rather than seal the edit with fresh checksums.
+  TempFolder folder;
+  const auto path = folder.Path() / "Tavlo.clb";
+  WriteClub(path, ClubWith({{"A", 2}, {"B", 1}}));
+  std::string bytes = testing_support::ReadAll(path);
+  const std::string before = Member("B", 1);
+  const std::size_t at = bytes.find(before);
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, before.size(), Member("B", 99));
+  testing_support::WriteAll(path, bytes);
+  EXPECT_EQ(ReadClubFile(path).Status, ClubRead::BadSeal);
+
+  EXPECT_EQ(StoreMember(Member("C", 3), path, false, false).Update, ClubUpdate::FileIncorrect);
+  EXPECT_EQ(RemoveMember(path, 1, false), ClubUpdate::FileIncorrect);
+  EXPECT_EQ(testing_support::ReadAll(path), bytes);
+  ClubPlayerRecords records(ClubFilesIn(folder.Path()));
+  EXPECT_TRUE(records.LoadPlayer(static_cast<PlayerSlot>(2), false).Name.empty());  // nor is it read
+  EXPECT_TRUE(records.SeriesStartLine().empty());
 }
 
 TEST(RenameMemberTest, RenamedLineCanRiseAboveEqualRatings) {

@@ -47,7 +47,9 @@ class FixedClock : public HistoryClock {
   std::string DateText(std::filesystem::file_time_type) const override { return "file date"; }
 };
 
-inline std::string ReadAll(const std::filesystem::path& path) { return ReadFileBytes(path).value_or(""); }
+inline std::string ReadAll(const std::filesystem::path& path) {
+  return ReadFileBytes(path, std::size_t{1} << 24).value_or("");
+}
 
 inline void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "wb");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -14,10 +16,10 @@ namespace fs = std::filesystem;
 class SettingsFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tavlo_settings_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    // A folder of its own: other runs of the suite may use the same temporary folder at once.
+    std::string pattern = (fs::temp_directory_path() / "tavlo_settings_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
     path_ = SettingsPath(ProgramPaths{folder_, folder_});
   }
   void TearDown() override { fs::remove_all(folder_); }
@@ -90,12 +92,14 @@ struct BadFile {
 class SettingsBadFiles : public testing::TestWithParam<BadFile> {};
 
 TEST_P(SettingsBadFiles, GiveDefaultsWithoutFetchingTheConfiguration) {
-  const fs::path path = fs::temp_directory_path() / ("tavlo_bad_settings_" + std::string(GetParam().name) + ".ini");
-  fs::remove(path);
+  std::string pattern = (fs::temp_directory_path() / "tavlo_bad_settings_XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const fs::path folder = pattern;
+  const fs::path path = folder / "Tavlo.ini";
   if (GetParam().contents) std::ofstream(path, std::ios::binary) << *GetParam().contents;
   FakeServices services;
   const SettingsLoad load = LoadSettings(path, services);
-  fs::remove(path);
+  fs::remove_all(folder);
   EXPECT_EQ(load.Status, SettingsLoadStatus::Defaults);
   EXPECT_EQ(load.Values, DefaultSettings());
   EXPECT_TRUE(load.Values.WorldTopTenAddress.empty() && load.Values.WorldCountry.empty());

@@ -142,8 +142,7 @@ TEST_F(DialogDesignsTest, WithTheDesignLibraryTheCardStyleIsWorn) {
     const FixedClock clock;
     TFHistory history(pictures, purple, folder.path().toStdString(), fileNo, clock, nullptr);
     history.show();
-    QTest::qWait(350);
-    ASSERT_GE(history.IconFrame(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&history] { return history.IconFrame() >= 1; }, 10000));
     const QImage shot = history.grab().toImage();
     EXPECT_EQ(shot.pixel(25 + 24, 23 + 24), iconColour);
     EXPECT_EQ(shot.pixel(697 + 24, 23 + 24), iconColour);

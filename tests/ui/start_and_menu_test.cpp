@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <fstream>
+#include <sstream>
 
 #include "lang/languages.h"
 #include "lang/word_table.h"
@@ -178,6 +180,49 @@ TEST_F(WindowTest, MenuIconsWithoutTheirServicesSaySo) {
     ASSERT_EQ(notices.size(), 1) << static_cast<int>(c.icon);
     EXPECT_TRUE(notices[0].startsWith(Utf8(Word(c.message, 0))));
   }
+}
+
+TEST_F(WindowTest, ASecondCopyOnTheSameFilesStopsAndWritesNothing) {
+  StartWindow();
+  ASSERT_TRUE(window->Started());
+  window->LeaveTitle();
+  // A crash during an earlier save left a temporary file; the first copy removed it at its start.
+  const std::filesystem::path leftover = Paths().ProgramFolder / ".Tavlo.clb.q1W2e3";
+  std::ofstream(leftover) << "half a file";
+
+  auto second = std::make_unique<MainWindow>(Paths(), 12);
+  QStringList secondNotices;
+  second->Notice = [&secondNotices](const QString& a, const QString& b, const QString& c) {
+    secondNotices << (QStringList{a, b, c}.join("|"));
+  };
+  bool failed = false;
+  QObject::connect(second.get(), &MainWindow::StartFailed, [&failed] { failed = true; });
+  second->show();
+  second->CompleteStart();
+  EXPECT_TRUE(failed);
+  EXPECT_FALSE(second->Started());
+  ASSERT_EQ(secondNotices.size(), 1);
+  EXPECT_TRUE(secondNotices[0].startsWith(Utf8(Word(WordId::AlreadyRunning, 0)))) << secondNotices[0].toStdString();
+  // The refused copy neither cleans up nor saves: the running copy owns the folder.
+  EXPECT_TRUE(std::filesystem::exists(leftover));
+  const auto settingsBytes = [this] {
+    std::ifstream in(SettingsPath(Paths()), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return in ? bytes.str() : std::string("(none)");
+  };
+  const std::string before = settingsBytes();
+  second->CurrentSettings().FlySpeed = 1;
+  second->close();
+  second.reset();
+  EXPECT_EQ(settingsBytes(), before);
+
+  // Once the first copy ends, the next start is allowed and clears what a crash left.
+  window->close();
+  window.reset();
+  StartWindow();
+  EXPECT_TRUE(window->Started());
+  EXPECT_FALSE(std::filesystem::exists(leftover));
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ void MainMenu::Show(const MenuView& view) {
   DrawGif(0);
   DrawGif(1);
 
-  const int p = 0;  // no calendar day on the menu
+  const int p = view_.calendarShown ? 20 : 0;  // the candlesticks make room for the calendar
   const int candleTop = R(sy * 30) + R((sy - 1) * 100);
   candles_[0]->Place(QRect(R(sx * (60 - p)) + R((sx - 1) * 50), candleTop, 100, 200));
   candles_[1]->Place(QRect(R(sx * (600 + p)) + R((sx - 1) * 50), candleTop, 100, 200));

@@ -34,6 +34,7 @@ struct MenuView {
   std::array<bool, 5> emptyRows{};
   QColor designFontColour = QColor(0xC8, 0xAF, 0x32);
   bool accountSignedIn = false;
+  bool calendarShown = false;   // the desk calendar stands between the candlesticks and the title
 };
 
 // Icons of the menu's side columns.

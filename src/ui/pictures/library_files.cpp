@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/pictures/deck_names.h"
+#include "ui/pictures/picture_library.h"
 #include "ui/pictures/picture_sources.h"
 
 namespace tavlo {
@@ -64,60 +65,6 @@ QStringList ExpectedPictures(const QString& libraryFile) {
   return names;
 }
 
-std::uint32_t Be32(const QByteArray& b, qint64 at) {
-  const auto* p = reinterpret_cast<const unsigned char*>(b.constData()) + at;
-  return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
-}
-
-std::uint16_t Be16(const QByteArray& b, qint64 at) {
-  const auto* p = reinterpret_cast<const unsigned char*>(b.constData()) + at;
-  return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
-}
-
-// Walks the whole tree of a resource bundle ("qres" header, tree, names, data) and checks that
-// every offset and length stays inside the file, before Qt is given the file: a truncated or
-// doctored bundle must be refused, not read past its end.
-QString BundleStructureProblem(const QByteArray& b) {
-  const qint64 size = b.size();
-  if (size < 20 || !b.startsWith("qres")) return QStringLiteral("not a resource bundle");
-  const std::uint32_t version = Be32(b, 4);
-  if (version < 1 || version > 3) return QStringLiteral("unknown bundle version %1").arg(version);
-  const qint64 tree = Be32(b, 8);
-  const qint64 data = Be32(b, 12);
-  const qint64 names = Be32(b, 16);
-  if (tree >= size || data >= size || names >= size) return QStringLiteral("the bundle is cut short");
-  const qint64 nodeSize = version == 1 ? 14 : 22;
-  const auto nodeFits = [&](qint64 index) { return index >= 0 && tree + (index + 1) * nodeSize <= size; };
-  std::vector<qint64> pending{0};
-  qint64 visited = 0;
-  const qint64 maxNodes = (size - tree) / nodeSize;
-  while (!pending.empty()) {
-    const qint64 index = pending.back();
-    pending.pop_back();
-    if (!nodeFits(index) || ++visited > maxNodes) return QStringLiteral("the bundle's tree is damaged");
-    const qint64 node = tree + index * nodeSize;
-    const qint64 name = names + Be32(b, node);
-    if (index != 0 && (name + 6 > size || name + 6 + 2 * qint64(Be16(b, name)) > size)) {
-      return QStringLiteral("a name lies outside the bundle");
-    }
-    const std::uint16_t flags = Be16(b, node + 4);
-    if (flags & 0x02) {  // a directory: its children follow one another in the tree
-      const qint64 count = Be32(b, node + 6);
-      const qint64 first = Be32(b, node + 10);
-      // Children come after their directory, so the walk cannot go round in a circle.
-      if (count > maxNodes || (count > 0 && (first <= index || !nodeFits(first) || !nodeFits(first + count - 1)))) {
-        return QStringLiteral("the bundle's tree is damaged");
-      }
-      for (qint64 k = 0; k < count; ++k) pending.push_back(first + k);
-    } else {
-      const qint64 blob = data + Be32(b, node + 10);
-      if (blob + 4 > size || blob + 4 + qint64(Be32(b, blob)) > size)
-        return QStringLiteral("a picture lies outside the bundle");
-    }
-  }
-  return {};
-}
-
 }  // namespace
 
 QStringList PictureLibraryFiles() {
@@ -164,13 +111,11 @@ bool InstallPictureLibraries(const fs::path& programFolder, const fs::path& ship
 QString CheckLibraryBundle(const fs::path& bundle, const QString& libraryFile) {
   static std::atomic<int> counter{0};
   const QString root = QStringLiteral("/tavlo-check-%1").arg(++counter);
-  const QString file = QString::fromStdString(bundle.string());
-  {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return QStringLiteral("cannot read the bundle");
-    if (const QString problem = BundleStructureProblem(in.readAll()); !problem.isEmpty()) return problem;
-  }
-  if (!QResource::registerResource(file, root)) return QStringLiteral("not a resource bundle");
+  // Qt is given only bytes the shared bundle check has walked (offsets, names, sizes).
+  const std::optional<QByteArray> bytes = ReadSoundBundle(bundle);
+  if (!bytes) return QStringLiteral("not a sound resource bundle");
+  const auto* data = reinterpret_cast<const uchar*>(bytes->constData());
+  if (!QResource::registerResource(data, root)) return QStringLiteral("not a resource bundle");
   QSet<QString> present;
   QString sample;
   QDirIterator it(QLatin1Char(':') + root, QDir::Files, QDirIterator::Subdirectories);
@@ -198,7 +143,7 @@ QString CheckLibraryBundle(const fs::path& bundle, const QString& libraryFile) {
     }
     if (QImage(sample).isNull()) problem = QStringLiteral("%1 does not decode").arg(QFileInfo(sample).fileName());
   }
-  QResource::unregisterResource(file, root);
+  QResource::unregisterResource(data, root);
   return problem;
 }
 

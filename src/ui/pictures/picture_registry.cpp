@@ -56,7 +56,9 @@ QImage PictureRegistry::Frame(const QString& name, int frame, QSize size) {
 }
 
 bool PictureRegistry::HasLibrary(const QString& libraryFile) const {
-  return FindLibraryBundle(libraryFolders_, libraryFile).has_value();
+  // A damaged bundle cannot be opened, so it counts as missing and gets the missing-file notice.
+  const auto bundle = FindLibraryBundle(libraryFolders_, libraryFile);
+  return bundle && ReadSoundBundle(*bundle).has_value();
 }
 
 std::optional<QImage> PictureRegistry::LibraryPicture(const QString& libraryFile, const QString& name) {
