@@ -57,6 +57,16 @@ int WriteDialogShots(const QString& folder) {
     options.Tabs().setCurrentIndex(8);
     save(options, "dialog_options_design.png");
   }
+  {
+    // The download buttons with the deck library B and the voice library missing.
+    OptionsEffects effects;
+    effects.FilePresent = [](int n) { return n != 2 && n != 7; };
+    TFormOptions options(pictures, look, settings, std::move(effects), nullptr);
+    options.Tabs().setCurrentIndex(1);
+    save(options, "dialog_options_cards.png");
+    options.Tabs().setCurrentIndex(7);
+    save(options, "dialog_options_dll.png");
+  }
 
   ClubFileContents club;
   club.Status = ClubRead::Read;

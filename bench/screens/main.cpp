@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "library_sheets.h"
 #include "picture_sheets.h"
 #include "ui/widgets/font_roles.h"
 #include "window_shots.h"
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
   }
   tavlo::PictureRegistry registry({});
   const int written = tavlo::WritePictureSheets(registry, folder) + tavlo::WriteWindowShots(folder) +
-                      tavlo::WriteDialogShots(folder);
+                      tavlo::WriteDialogShots(folder) + tavlo::WriteLibrarySheets(folder);
   std::printf("%d files written to %s\n", written, argv[1]);
   return written > 0 ? 0 : 1;
 }

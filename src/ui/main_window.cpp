@@ -27,12 +27,14 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/notice.h"
 #include "ui/dialogs/speed_dialog.h"
+#include "ui/downloads/library_download.h"
 #include "ui/layout/text_fit.h"
 #include "ui/menu/club_list.h"
 #include "ui/menu/main_menu.h"
 #include "ui/menu/title_screen.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/chat_panel.h"
+#include "ui/pictures/library_files.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 
@@ -57,6 +59,9 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
       pictures_(LibraryFolders(paths_)),
       records_(files_),
       playerRecords_(records_, memberName_) {
+  downloads_ = new LibraryDownloader(paths_.ProgramFolder, paths_.ParentFolder, this);
+  downloads_->Sound = [this](std::string_view name) { PlayEffect(name); };
+  shippedLibraries_ = ShippedLibraryFolder();
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kDesignWidth, kDesignHeight);
@@ -196,10 +201,15 @@ void MainWindow::CompleteStart() {
     RemoveStaleTemporaryFiles(folder);
   }
 
-  // Club files: installed on the very first start, checked on every start.
+  // Club files and picture libraries: installed on the very first start, checked on every start.
   const bool firstStart = IsFirstStart(paths_.ProgramFolder);
   if (firstStart && !InstallClubFiles(paths_.ProgramFolder)) {
     ShowNoticeText(W(WordId::DiskWriteError), FromUtf8(paths_.ProgramFolder.string()));
+  }
+  if (firstStart && shippedLibraries_) {
+    if (!InstallPictureLibraries(paths_.ProgramFolder, *shippedLibraries_)) {
+      ShowNoticeText(W(WordId::DiskWriteError), FromUtf8(paths_.ProgramFolder.string()));
+    }
   }
   // The calendar library is optional: if it cannot be written the menu simply shows no calendar.
   if (firstStart) InstallCalendarLibrary(paths_.ProgramFolder);

@@ -60,10 +60,17 @@ class DialogPlayerRecords : public PlayerRecords {
 // The program's one window, TForm1: the title screen, the main menu and the game table
 // are its three screens. It owns the settings, the pictures, the game and its flow, and
 // is the game's screen, speakers and records (the boundary the game core talks to).
+class LibraryDownloader;
+
 class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   Q_OBJECT
 
  public:
+  // The downloads of missing libraries (the options dialog's buttons).
+  LibraryDownloader& Downloads() { return *downloads_; }
+  // Where the first start copies the picture libraries from (the build's own by default);
+  // nothing installs none, as when the program runs without them.
+  void SetShippedLibraries(std::optional<std::filesystem::path> folder) { shippedLibraries_ = std::move(folder); }
   // With a seed the deals and the computer player are reproducible (tests, tools).
   MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed = std::nullopt);
   ~MainWindow() override;
@@ -218,6 +225,9 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   QColor FormColour() const;
 
   ProgramPaths paths_;
+  // Fetches missing libraries for the options dialog; its server is set with the club's.
+  LibraryDownloader* downloads_ = nullptr;
+  std::optional<std::filesystem::path> shippedLibraries_;
   ClubFiles files_;
   ProgramLock lock_;  // held from the start to the end of the window
   Settings settings_;

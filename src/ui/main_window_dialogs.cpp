@@ -2,6 +2,7 @@
 // and the history.
 #include "ui/main_window_dialogs.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
@@ -12,6 +13,8 @@
 #include "records/club_file.h"
 #include "records/history_clock.h"
 #include "records/member_line.h"
+#include "ui/downloads/library_download.h"
+#include "ui/widgets/click_effect.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/history_window.h"
@@ -55,7 +58,12 @@ void MainWindow::ConnectDialogs() {
 
   connect(menu_, &MainMenu::OptionsClicked, this, [this] {
     PlayEffect("WOpenFo");
+    if (settings_.SaluteButtons) ClickEffect::Show(pictures_, this, mapFromGlobal(QCursor::pos()));
     OptionsEffects effects;
+    effects.Salute = [this] {
+      QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+      ClickEffect::Show(pictures_, over, over->mapFromGlobal(QCursor::pos()));
+    };
     effects.LanguageChanged = [this](int language) { SetLanguage(language); };
     effects.WindowSizeChanged = [this] { ApplyWindowSize(); };
     effects.LooksChanged = [this] { ApplyLooks(); };
@@ -80,6 +88,18 @@ void MainWindow::ConnectDialogs() {
     };
     effects.Notice = [this](const QString& text) { ShowNoticeText(text); };
     effects.MenuShown = [this] { return menuShown_; };
+    effects.FilePresent = [this](int n) { return DownloadedFilePresent(n, paths_.ProgramFolder, paths_.ParentFolder); };
+    effects.Download = [this](int n, std::function<void(bool)> done) {
+      auto connection = std::make_shared<QMetaObject::Connection>();
+      *connection = connect(downloads_, &LibraryDownloader::Finished, this, [connection, done](int, bool ok, const QString&) {
+        disconnect(*connection);
+        done(ok);
+      });
+      if (!downloads_->Start(n)) {
+        disconnect(*connection);
+        done(false);
+      }
+    };
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen) effects.Screen = screen->availableGeometry().size();
     TFormOptions dialog(pictures_, Look(), settings_, std::move(effects), this);

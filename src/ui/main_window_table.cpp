@@ -20,6 +20,7 @@
 #include "ui/table/chat_panel.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/table_screen.h"
+#include "ui/widgets/click_effect.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {

@@ -68,6 +68,9 @@ TEST_F(OptionsTest, TheRuleVariantsAreWrittenAtOnceKeptOnEscapeAndPlayedInTheNex
 }
 
 TEST_F(OptionsTest, EachSwitchWritesItsSettingAndShowsItsEffect) {
+  // The click effect can be chosen only while the design library is there.
+  ASSERT_TRUE(
+      WriteBundle(Paths().ParentFolder, "ZanCGraph1", {{"GTouch", Filled(QSize(3000, 100), qRgb(200, 160, 40))}}));
   StartWindow();
   window->LeaveTitle();
   {

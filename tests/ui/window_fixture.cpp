@@ -23,6 +23,7 @@ ProgramPaths WindowTest::Paths() const {
 
 void WindowTest::StartWindow(std::optional<std::uint64_t> seed) {
   window = std::make_unique<MainWindow>(Paths(), seed);
+  window->SetShippedLibraries(shippedLibraries);
   window->Notice = [this](const QString& a, const QString& b, const QString& c) {
     notices << (QStringList{a, b, c}.join("|"));
   };

@@ -31,6 +31,8 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
   QStringList notices;
   bool answer = true;
+  // The picture libraries the first start installs: none unless a test asks for the build's.
+  std::optional<std::filesystem::path> shippedLibraries;
   QStringList questions;
 };
 

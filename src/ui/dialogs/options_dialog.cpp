@@ -7,7 +7,10 @@
 #include <QFontComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
+#include <QStandardItemModel>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -15,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "lang/languages.h"
+#include "ui/downloads/library_download.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/pictures/picture_sources.h"
 #include "ui/widgets/zan_button.h"
@@ -41,6 +45,9 @@ DialogPictures OptionsPictures(const QString& suffix) {
 constexpr int kClientWidth = 640;
 constexpr int kTabsHeight = 330;
 constexpr int kDeckCount = 48;
+// Download numbers of the deck libraries (A, B, C) and of the design library.
+constexpr int kDeckLibraryDownloads[3] = {1, 2, 8};
+constexpr int kDesignLibraryDownload = 9;
 // The colour list in the order of the setting: green, red, orange, yellow, light blue,
 // dark blue, violet (the form colours of the menu).
 constexpr WordId kColourWords[7] = {WordId::ColourGreen,  WordId::ColourRed,       WordId::ColourOrange,
@@ -237,7 +244,13 @@ QWidget* TFormOptions::BuildCardsTab() {
     samples_[k]->setFixedSize(71, 96);
     grid->addWidget(samples_[k], 1, k);
   }
-  grid->setRowStretch(2, 1);
+  auto* row = new QHBoxLayout;
+  for (int k = 0; k < 3; ++k) {
+    cardDownloads_[k] = MakeDownloadButton(kDeckLibraryDownloads[k], page);
+    row->addWidget(cardDownloads_[k]);
+  }
+  grid->addLayout(row, 2, 0, 1, 4);
+  grid->setRowStretch(3, 1);
   connect(comboBox1_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (filling_ || index < 0) return;
     settings_.DeckNumber = index;
@@ -441,8 +454,12 @@ QWidget* TFormOptions::BuildLibrariesTab() {
       if (effects_.RadioListChanged) effects_.RadioListChanged();
     });
   }
-  grid->addWidget(rgRadioBox_, 0, 0);
-  grid->setRowStretch(1, 1);
+  grid->addWidget(rgRadioBox_, 0, 0, 1, 3);
+  for (int n = 1; n <= 9; ++n) {
+    downloads_[n] = MakeDownloadButton(n, page);
+    grid->addWidget(downloads_[n], 1 + (n - 1) / 3, (n - 1) % 3);
+  }
+  grid->setRowStretch(4, 1);
   return page;
 }
 
@@ -488,6 +505,53 @@ QWidget* TFormOptions::BuildDesignTab() {
 }
 
 // --- handlers and filling ---
+
+TZanCardsButton* TFormOptions::MakeDownloadButton(int n, QWidget* page) {
+  auto* button = new TZanCardsButton(Pictures(), page);
+  button->setObjectName(QStringLiteral("Download%1").arg(n));
+  button->setText(DownloadFileName(n));
+  StyleButton(*button);
+  button->SetHeightSB(THeightSB::D30);
+  button->setMinimumWidth(180);
+  connect(button, &QAbstractButton::clicked, this, [this, n] { OnDownload(n); });
+  return button;
+}
+
+void TFormOptions::OnDownload(int n) {
+  if (downloading_ || !effects_.Download) return;
+  downloading_ = true;
+  UpdateDownloads();
+  QPointer<TFormOptions> self(this);
+  effects_.Download(n, [self](bool) {
+    if (!self) return;
+    self->downloading_ = false;
+    self->UpdateDownloads();
+    // A new deck, back or design library may make choices loadable that were not.
+    self->FillFromSettings();
+  });
+}
+
+void TFormOptions::UpdateDownloads() {
+  const auto present = [this](int n) { return effects_.FilePresent ? effects_.FilePresent(n) : true; };
+  const auto apply = [this](TZanCardsButton* button, bool missing) {
+    button->setEnabled(missing && !downloading_);
+    button->SetKLightSB(missing ? 0 : 50);
+  };
+  for (int n = 1; n <= 9; ++n) apply(downloads_[n], !present(n));
+  for (int k = 0; k < 3; ++k) apply(cardDownloads_[k], !present(kDeckLibraryDownloads[k]));
+  const bool design = present(kDesignLibraryDownload);
+  groupBoxD4_->setEnabled(design);
+  if (!design) {
+    checkBoxD1_->setChecked(false);
+    checkBoxD2_->setChecked(false);
+    settings_.SaluteButtons = false;
+    settings_.SaluteCards = false;
+  }
+  // The card-style dialog design ("Purple") needs the design library too.
+  if (auto* model = qobject_cast<QStandardItemModel*>(comboBoxD3_->model())) {
+    if (QStandardItem* purple = model->item(3)) purple->setEnabled(design);
+  }
+}
 
 void TFormOptions::OnDesignChosen() {
   const int menu = comboBoxD1_->currentIndex();
@@ -549,6 +613,7 @@ void TFormOptions::FillFromSettings() {
   filling_ = false;
   ShowFontRole(std::max(0, comboBoxFont_->currentIndex()));
   UpdateEnabled();
+  UpdateDownloads();
   DrawSamples();
   DrawFlag();
 }

@@ -35,6 +35,10 @@ struct OptionsEffects {
   std::function<void()> OpenPassport;         // the world top ten identity window
   std::function<void()> Salute;               // the click effect at the pointer
   std::function<void(const QString&)> Notice;
+  // The download buttons (files 1..9 of the download list): whether a file is present in the
+  // program or parent folder, and a download of it that calls `done` when it has ended.
+  std::function<bool(int)> FilePresent;
+  std::function<void(int, std::function<void(bool)>)> Download;
   std::function<bool()> MenuShown;
   QSize Screen{1920, 1080};  // what the screen can hold
 };
@@ -88,6 +92,10 @@ class TFormOptions : public DialogFrame {
   QCheckBox& SaluteCardsBox() { return *checkBoxD2_; }
   QLabel& FlagPicture() { return *flag_; }
   QLabel& SampleCard(int k) { return *samples_[k]; }
+  // The download button of file n (1..9) on the "DLL" tab; the "Cards" tab repeats those of
+  // the deck libraries (1, 2 and 8).
+  TZanCardsButton& DownloadButton(int n) { return *downloads_[n]; }
+  TZanCardsButton& CardsTabDownloadButton(int k) { return *cardDownloads_[k]; }  // k 0..2
 
   // Every caption in the current language (after a language change).
   void ApplyCaptions();
@@ -111,6 +119,11 @@ class TFormOptions : public DialogFrame {
   void DrawFlag();
   void ShowFontRole(int role);
   void OnDesignChosen();
+  void OnDownload(int n);
+  // Buttons enabled at full light only while their file is missing; the options that need the
+  // design library follow it.
+  void UpdateDownloads();
+  TZanCardsButton* MakeDownloadButton(int n, QWidget* page);
   void Relayout();
   QString T(WordId word) const;
 
@@ -160,6 +173,9 @@ class TFormOptions : public DialogFrame {
   QComboBox* comboBoxD3_ = nullptr;
   QLabel* flag_ = nullptr;
   QLabel* samples_[4] = {};
+  TZanCardsButton* downloads_[10] = {};
+  TZanCardsButton* cardDownloads_[3] = {};
+  bool downloading_ = false;
   QLabel* wsizeLabel_ = nullptr;
   QLabel* lanLabel_ = nullptr;
   QLabel* scaleLabel_ = nullptr;

@@ -81,6 +81,18 @@ DeckTableEntry DeckEntry(int deckNumber) {
   return DeckTableEntry{library, code, pip, ace};
 }
 
+const QString& CardCode(const DeckTableEntry& entry, int rank) {
+  return rank <= 9 ? entry.pipCode : rank == 13 ? entry.aceCode : entry.code;
+}
+
+QString BackSetCode(int backSet) { return QString::fromLatin1(kBackSetCodes[std::clamp(backSet, 0, 12)]); }
+
+QString BackgroundPictureName(int backgroundNumber, int backgroundColour) {
+  return QStringLiteral("Fon%1%2")
+      .arg(backgroundNumber, 2, 10, QLatin1Char('0'))
+      .arg(QLatin1String(kBackgroundColourCodes[std::clamp(backgroundColour, 0, 6)]));
+}
+
 bool HasNarrowCards(int deckNumber) { return deckNumber >= 28 && deckNumber != 40 && deckNumber != 45; }
 
 void InvertFaceEllipse(QImage& face, bool narrowCards) {
@@ -128,7 +140,7 @@ LoadedDeck LoadDeck(PictureRegistry& registry, int deckNumber, int cardSizeClass
       face = registry.CardFace(card, classic ? QSize(69, 94) : cardSize);
       continue;
     }
-    const QString& code = rank <= 9 ? entry.pipCode : rank == 13 ? entry.aceCode : entry.code;
+    const QString& code = CardCode(entry, rank);
     auto picture = registry.LibraryPicture(entry.library, FacePictureName(suit, rank, code) + suffix);
     if (!picture) continue;
     InvertFaceEllipse(*picture, deck.narrowCards);
@@ -171,7 +183,7 @@ LoadedBacks LoadBacks(PictureRegistry& registry, int backSet, int deckNumber, in
       result.backs.push_back(registry.CardBack(back, classic ? QSize(69, 94) : cardSize));
       continue;
     }
-    const QString name = BackPictureName(back) + QString::fromLatin1(kBackSetCodes[backSet]) + suffix;
+    const QString name = BackPictureName(back) + BackSetCode(backSet) + suffix;
     const auto picture = registry.LibraryPicture(kDeckLibraryB, name);
     if (!picture) {
       result.backs.emplace_back();
@@ -217,10 +229,7 @@ LoadedBackground LoadBackground(PictureRegistry& registry, bool cardDesign, int 
       result.result = false;
       result.notice = MissingFileNotice{QStringLiteral(" ZanBackG03.dll")};
     } else {
-      const QString name = QStringLiteral("Fon%1%2%3")
-                               .arg(backgroundNumber, 2, 10, QLatin1Char('0'))
-                               .arg(QLatin1String(kBackgroundColourCodes[std::clamp(backgroundColour, 0, 6)]))
-                               .arg(small ? QString() : QStringLiteral("B"));
+      const QString name = BackgroundPictureName(backgroundNumber, backgroundColour) + (small ? QString() : QStringLiteral("B"));
       if (const auto picture = registry.LibraryPicture(kBackgroundLibrary, name)) {
         result.picture = fitted(*picture);
         return result;

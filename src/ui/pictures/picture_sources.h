@@ -34,6 +34,12 @@ struct DeckTableEntry {
   QString aceCode;
 };
 DeckTableEntry DeckEntry(int deckNumber);  // deckNumber 0..47
+// The code a card of rank 1 (two) .. 13 (ace) is named with in its deck.
+const QString& CardCode(const DeckTableEntry& entry, int rank);
+// "Cl1" .. "Rus" for the back sets 1..12; empty for the built-in set 0.
+QString BackSetCode(int backSet);
+// "Fon" + two-digit number + colour code ("Fon05Gr"), without the size suffix.
+QString BackgroundPictureName(int backgroundNumber, int backgroundColour);
 bool HasNarrowCards(int deckNumber);
 
 struct LoadedDeck {
