@@ -58,11 +58,11 @@ void MainWindow::ConnectDialogs() {
 
   connect(menu_, &MainMenu::OptionsClicked, this, [this] {
     PlayEffect("WOpenFo");
-    if (settings_.SaluteButtons) ClickEffect::Show(pictures_, this, mapFromGlobal(QCursor::pos()));
+    if (settings_.SaluteButtons) TouchOverlay::Show(pictures_, this, mapFromGlobal(QCursor::pos()));
     OptionsEffects effects;
     effects.Salute = [this] {
       QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-      ClickEffect::Show(pictures_, over, over->mapFromGlobal(QCursor::pos()));
+      TouchOverlay::Show(pictures_, over, over->mapFromGlobal(QCursor::pos()));
     };
     effects.LanguageChanged = [this](int language) { SetLanguage(language); };
     effects.WindowSizeChanged = [this] { ApplyWindowSize(); };

@@ -245,12 +245,12 @@ TEST(ClickEffectTest, PlaysTheThirtyFramesOfTheStripAndLeaves) {
   window.resize(300, 200);
   window.show();
   PictureRegistry none({});
-  EXPECT_EQ(ClickEffect::Show(none, &window, QPoint(150, 100)), nullptr);
+  EXPECT_EQ(TouchOverlay::Show(none, &window, QPoint(150, 100)), nullptr);
 
   const auto built = ShippedLibraryFolder();
   ASSERT_TRUE(built.has_value());
   PictureRegistry pictures({*built});
-  QPointer<ClickEffect> effect = ClickEffect::Show(pictures, &window, QPoint(150, 100));
+  QPointer<TouchOverlay> effect = TouchOverlay::Show(pictures, &window, QPoint(150, 100));
   ASSERT_FALSE(effect.isNull());
   EXPECT_EQ(effect->geometry(), QRect(100, 50, 100, 100));
   EXPECT_TRUE(effect->testAttribute(Qt::WA_TransparentForMouseEvents));

@@ -12,13 +12,13 @@ class PictureRegistry;
 // The click effect ("salute"): the 30 frames of the design library's strip "GTouch", each a
 // 100 x 100 cell, drawn 12 ms apart over the 100 x 100 area centred on a point of a window,
 // then gone, leaving the window as it was. Nothing happens without the design library.
-class ClickEffect : public QWidget {
+class TouchOverlay : public QWidget {
   Q_OBJECT
 
  public:
   // Starts the effect over `window` at `centre` (window coordinates); the effect deletes
   // itself when done. Returns nullptr when the strip cannot be loaded.
-  static ClickEffect* Show(PictureRegistry& pictures, QWidget* window, QPoint centre);
+  static TouchOverlay* Show(PictureRegistry& pictures, QWidget* window, QPoint centre);
 
   int Frame() const { return frame_; }  // 1..30 while running
 
@@ -30,7 +30,7 @@ class ClickEffect : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  ClickEffect(QImage strip, QWidget* window, QPoint centre);
+  TouchOverlay(QImage strip, QWidget* window, QPoint centre);
   void Step();
 
   QImage strip_;
