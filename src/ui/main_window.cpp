@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "files/atomic_write.h"
+#include "net/club/club_addresses.h"
 #include "lang/languages.h"
 #include "lang/word_table.h"
 #include "records/club_check.h"
@@ -61,6 +62,10 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
       playerRecords_(records_, memberName_) {
   downloads_ = new LibraryDownloader(paths_.ProgramFolder, paths_.ParentFolder, this);
   downloads_->Sound = [this](std::string_view name) { PlayEffect(name); };
+  // Libraries come from the club's own server; without a club address the buttons say they failed.
+  if (const std::string club = ClubBaseFromEnvironment(); !ClubAddressesFor(club).Account.empty()) {
+    downloads_->SetServer(QUrl(QString::fromStdString(club)));
+  }
   shippedLibraries_ = ShippedLibraryFolder();
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);

@@ -222,6 +222,25 @@ TEST_F(LibraryDownloadTest, TheDesignOptionsFollowTheDesignLibrary) {
   });
 }
 
+TEST_F(LibraryDownloadTest, DownloadsComeFromTheClubTheProgramIsPointedAt) {
+  struct Case {
+    const char* club;  // nullptr: TAVLO_CLUB unset
+    QString server;
+  };
+  for (const Case& c : {Case{"http://127.0.0.1:8080", "http://127.0.0.1:8080"}, Case{"not an address", ""},
+                        Case{nullptr, ""}}) {
+    SCOPED_TRACE(c.club ? c.club : "(unset)");
+    if (c.club) {
+      qputenv("TAVLO_CLUB", c.club);
+    } else {
+      qunsetenv("TAVLO_CLUB");
+    }
+    MainWindow constructed(Paths(), 5);  // the address is settled before the start
+    EXPECT_EQ(constructed.Downloads().Server().toString(), c.server);
+  }
+  qunsetenv("TAVLO_CLUB");
+}
+
 TEST_F(LibraryDownloadTest, TheFirstStartInstallsTheBuiltLibraries) {
   shippedLibraries = ShippedLibraryFolder();
   ASSERT_TRUE(shippedLibraries.has_value());
