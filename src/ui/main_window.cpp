@@ -296,7 +296,7 @@ void MainWindow::LoadPictures() {
   look.FlySpeed = settings_.FlySpeed;
   look.TableDesign = settings_.TableDesign;
   table_->SetLayout(layout_, cards_, static_cast<WindowSizeMode>(settings_.WindowSizeMode), &background_);
-  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1);
+  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1, &background_);
 }
 
 void MainWindow::ApplyWindowSize() {

@@ -1,6 +1,8 @@
 // LAN games through the real windows: the name dialog's network fields, the waiting window,
 // the club file a LAN series uses, and two main windows playing each other.
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +13,9 @@
 #include <sstream>
 
 #include "game/trick.h"
+#include "lang/word_table.h"
+#include "net/lan/lan_state.h"
+#include "ui/pictures/picture_registry.h"
 #include "net/lan/headless_table.h"
 #include "records/club_file.h"
 #include "records/member_line.h"
@@ -62,6 +67,46 @@ void OnDialog(QWidget* parent, std::function<void(T&)> action) {
 }
 
 class LanWindowTest : public WindowTest {};
+
+// The network half of the name dialog in every language, its own addresses shown: no control
+// covers another and every caption fits its control.
+TEST(LanFieldsTest, ControlsNeitherOverlapNorCutTheirCaptionsInAnyLanguage) {
+  PictureRegistry pictures({});
+  for (int language = 0; language < 10; ++language) {
+    SCOPED_TRACE("language " + std::to_string(language));
+    DialogLook look;
+    look.Word = [language](WordId w) { return QString::fromStdString(std::string(Word(w, language))); };
+    lan::LanState state;
+    state.ServerPort = "25666";
+    PasswordRequest request;
+    request.NetGame = true;
+    request.Lan = &state;
+    TFormPassword dialog(pictures, look, request, [](const QString&) {}, nullptr);
+    dialog.show();
+    ASSERT_NE(dialog.Lan(), nullptr);
+    QTest::mouseClick(&dialog.Lan()->AddressesButton(), Qt::LeftButton);
+    ASSERT_TRUE(dialog.Lan()->OwnAddress(1).isVisible());
+
+    QList<QWidget*> shown;
+    for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w->isVisible() && !w->geometry().isEmpty()) shown << w;
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+      for (qsizetype j = i + 1; j < shown.size(); ++j) {
+        EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+            << shown[i]->metaObject()->className() << " " << shown[i]->objectName().toStdString() << " and "
+            << shown[j]->metaObject()->className() << " " << shown[j]->objectName().toStdString();
+      }
+      if (auto* label = qobject_cast<QLabel*>(shown[i])) {
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+      }
+    }
+    TZanCardsButton& addresses = dialog.Lan()->AddressesButton();
+    EXPECT_LE(QFontMetrics(addresses.font()).horizontalAdvance(addresses.text()), addresses.width() - 8)
+        << addresses.text().toStdString();
+  }
+}
 
 TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalOneAlone) {
   StartWindow();
