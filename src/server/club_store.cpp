@@ -24,9 +24,14 @@ bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values = {}) 
 }
 
 // Rolls back unless committed: every change of several rows is all or nothing.
+//
+// On SQLite the transaction takes the write lock at once (BEGIN IMMEDIATE), waiting for it as long
+// as the busy time-out allows. A plain BEGIN would start as a reader, and a transaction that reads
+// and then writes fails at its first write, without waiting, whenever another connection wrote in
+// between: with several serving threads that happens all the time.
 class Transaction {
  public:
-  explicit Transaction(QSqlDatabase& db) : db_(db), open_(db.transaction()) {}
+  explicit Transaction(QSqlDatabase& db) : db_(db), open_(Begin(db)) {}
   ~Transaction() {
     if (open_) db_.rollback();
   }
@@ -39,6 +44,12 @@ class Transaction {
   }
 
  private:
+  static bool Begin(QSqlDatabase& db) {
+    if (db.driverName() != "QSQLITE") return db.transaction();
+    QSqlQuery q(db);
+    return q.exec("BEGIN IMMEDIATE");
+  }
+
   QSqlDatabase& db_;
   bool open_;
 };

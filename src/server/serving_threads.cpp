@@ -1,0 +1,114 @@
+#include "server/serving_threads.h"
+
+#include <unistd.h>
+
+#include <QMutexLocker>
+#include <QTcpSocket>
+
+#include "server/club_http_server.h"
+
+namespace tavlo {
+
+// A server socket that never listens: it turns handed-over descriptors into sockets of its own
+// thread and offers them to the HTTP server bound to it.
+class ConnectionHandoff final : public QTcpServer {
+ public:
+  void Take(qintptr descriptor) { incomingConnection(descriptor); }
+
+ protected:
+  void incomingConnection(qintptr descriptor) override {
+    auto* socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+      delete socket;
+      ::close(static_cast<int>(descriptor));
+      return;
+    }
+    addPendingConnection(socket);
+  }
+};
+
+ServingThread::ServingThread(StoreOptions store, ServiceOptions options, PasswordHasher& hasher)
+    : storeOptions_(std::move(store)), options_(std::move(options)), hasher_(hasher) {}
+
+ServingThread::~ServingThread() { End(); }
+
+bool ServingThread::Begin(QString* error) {
+  start();
+  ready_.acquire();
+  if (error_.isEmpty()) return true;
+  *error = error_;
+  wait();
+  return false;
+}
+
+void ServingThread::Adopt(qintptr descriptor) {
+  QMutexLocker lock(&mutex_);
+  if (!handoff_) {
+    ::close(static_cast<int>(descriptor));
+    return;
+  }
+  ConnectionHandoff* handoff = handoff_;
+  QMetaObject::invokeMethod(handoff, [handoff, descriptor] { handoff->Take(descriptor); }, Qt::QueuedConnection);
+}
+
+void ServingThread::End() {
+  if (!isRunning()) return;
+  quit();
+  wait();
+}
+
+void ServingThread::run() {
+  ClubStore store;
+  if (!store.Open(storeOptions_, &error_)) {
+    if (error_.isEmpty()) error_ = "the database could not be opened";
+    ready_.release();
+    return;
+  }
+  ClubService service(store, hasher_, options_);
+  {
+    ClubHttpServer server(service);
+    auto* handoff = new ConnectionHandoff;
+    server.bind(handoff);  // the server owns it from here
+    {
+      QMutexLocker lock(&mutex_);
+      handoff_ = handoff;
+    }
+    ready_.release();
+    exec();
+    QMutexLocker lock(&mutex_);
+    handoff_ = nullptr;
+  }
+}
+
+ClubListener::ClubListener(StoreOptions store, int threads)
+    : storeOptions_(std::move(store)), threadCount_(std::max(1, threads)) {}
+
+ClubListener::~ClubListener() { StopThreads(); }
+
+bool ClubListener::StartThreads(const ServiceOptions& options, QString* error) {
+  for (int k = 0; k < threadCount_; ++k) {
+    auto thread = std::make_unique<ServingThread>(storeOptions_, options, hasher_);
+    if (!thread->Begin(error)) {
+      StopThreads();
+      return false;
+    }
+    threads_.push_back(std::move(thread));
+  }
+  return true;
+}
+
+void ClubListener::StopThreads() {
+  close();
+  for (auto& thread : threads_) thread->End();
+  threads_.clear();
+}
+
+void ClubListener::incomingConnection(qintptr descriptor) {
+  if (threads_.empty()) {
+    ::close(static_cast<int>(descriptor));
+    return;
+  }
+  threads_[next_++ % threads_.size()]->Adopt(descriptor);
+}
+
+}  // namespace tavlo
