@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,6 +98,7 @@ class ClubStore {
   QSqlDatabase db_;
   QString connection_;
   bool postgres_ = false;
+  std::mutex* writeGate_ = nullptr;  // SQLite: the write turn shared by this process's connections
 };
 
 }  // namespace tavlo
