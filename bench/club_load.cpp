@@ -219,7 +219,9 @@ class Player {
                      [this, clock, check](std::optional<QByteArray> reply) {
                        const qint64 us = clock->nsecsElapsed() / 1000;
                        const bool timed = totals_.timing;
-                       const bool ok = reply && check(reply->toStdString());
+                       // The check also moves the player on, so it runs for a failed request too.
+                       const bool answered = check(reply ? reply->toStdString() : std::string());
+                       const bool ok = reply && answered;
                        if (timed) {
                          totals_.latenciesUs.push_back(us);
                          if (!ok) ++totals_.failed;
@@ -264,7 +266,7 @@ int main(int argc, char** argv) {
   const QUrl url(parser.value("club"));
   const int clients = parser.value("clients").toInt();
   const int seconds = parser.value("seconds").toInt();
-  if (url.host() != "127.0.0.1" || url.scheme() != "http") {
+  if (url.host() != "127.0.0.1" || url.scheme() != "http" || url.port() <= 0) {
     err << "tavlo-club-load: only http://127.0.0.1:PORT is accepted\n";
     return 2;
   }

@@ -34,6 +34,17 @@ void OnSignal(int) {
   [[maybe_unused]] const auto written = ::write(quitPipe[0], &byte, 1);
 }
 
+// The serving threads' HTTP servers are bound to sockets that never listen (connections are handed
+// to them); Qt warns about that once per thread, which is expected here and not worth a line.
+QtMessageHandler defaultHandler = nullptr;
+
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (context.category && qstrcmp(context.category, "qt.httpserver") == 0 && message.endsWith("is not listening.")) {
+    return;
+  }
+  defaultHandler(type, context, message);
+}
+
 int Fail(const QString& message) {
   QTextStream(stderr) << "tavlo-club: " << message << "\n";
   return 2;
@@ -42,6 +53,7 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  defaultHandler = qInstallMessageHandler(FilterMessages);
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("tavlo-club");
 

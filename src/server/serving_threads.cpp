@@ -23,6 +23,8 @@ class ConnectionHandoff final : public QTcpServer {
       ::close(static_cast<int>(descriptor));
       return;
     }
+    // Answers are short and go out at once, without waiting for the previous one's acknowledgement.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     addPendingConnection(socket);
   }
 };
