@@ -191,8 +191,15 @@ bool ClubStore::Open(const StoreOptions& options, QString* error) {
     QSqlQuery q(db_);
     Run(q, "PRAGMA journal_mode=WAL");
     Run(q, "PRAGMA synchronous=NORMAL");
+    if (options.CheckpointElsewhere) Run(q, "PRAGMA wal_autocheckpoint=0");
   }
   return Migrate(error);
+}
+
+bool ClubStore::Checkpoint() {
+  if (postgres_) return true;
+  QSqlQuery q(db_);
+  return Run(q, "PRAGMA wal_checkpoint(PASSIVE)");
 }
 
 int ClubStore::SchemaVersion() {

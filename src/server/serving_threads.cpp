@@ -4,6 +4,7 @@
 
 #include <QMutexLocker>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include "server/club_http_server.h"
 
@@ -87,9 +88,35 @@ ClubListener::ClubListener(StoreOptions store, int threads)
 
 ClubListener::~ClubListener() { StopThreads(); }
 
+CheckpointThread::~CheckpointThread() { End(); }
+
+void CheckpointThread::End() {
+  if (!isRunning()) return;
+  quit();
+  wait();
+}
+
+void CheckpointThread::run() {
+  ClubStore store;
+  QString error;
+  if (!store.Open(storeOptions_, &error)) return;
+  QTimer timer;
+  timer.setInterval(1000);
+  QObject::connect(&timer, &QTimer::timeout, [&store] { store.Checkpoint(); });
+  timer.start();
+  exec();
+  store.Checkpoint();
+}
+
 bool ClubListener::StartThreads(const ServiceOptions& options, QString* error) {
+  StoreOptions serving = storeOptions_;
+  if (serving.PostgresUrl.isEmpty()) {
+    serving.CheckpointElsewhere = true;
+    checkpoints_ = std::make_unique<CheckpointThread>(storeOptions_);
+    checkpoints_->start();
+  }
   for (int k = 0; k < threadCount_; ++k) {
-    auto thread = std::make_unique<ServingThread>(storeOptions_, options, hasher_);
+    auto thread = std::make_unique<ServingThread>(serving, options, hasher_);
     if (!thread->Begin(error)) {
       StopThreads();
       return false;
@@ -103,6 +130,8 @@ void ClubListener::StopThreads() {
   close();
   for (auto& thread : threads_) thread->End();
   threads_.clear();
+  if (checkpoints_) checkpoints_->End();
+  checkpoints_.reset();
 }
 
 void ClubListener::incomingConnection(qintptr descriptor) {

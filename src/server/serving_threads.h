@@ -43,6 +43,21 @@ class ServingThread final : public QThread {
   ConnectionHandoff* handoff_ = nullptr;  // lives in this thread while it runs
 };
 
+// SQLite only: copies the write-ahead log into the database file every second, on its own thread
+// and connection, so that no request waits for the disk while a commit does it.
+class CheckpointThread final : public QThread {
+ public:
+  explicit CheckpointThread(StoreOptions store) : storeOptions_(std::move(store)) {}
+  ~CheckpointThread() override;
+  void End();
+
+ protected:
+  void run() override;
+
+ private:
+  StoreOptions storeOptions_;
+};
+
 // The listening socket of tavlo-club: accepts connections on the main thread and deals them out to
 // the serving threads in turn. A slow request (a new account's password hash, a write waiting for
 // the database) then holds up only the connections of its own thread, and the serving uses every
@@ -65,6 +80,7 @@ class ClubListener final : public QTcpServer {
   int threadCount_;
   PasswordHasher hasher_;
   std::vector<std::unique_ptr<ServingThread>> threads_;
+  std::unique_ptr<CheckpointThread> checkpoints_;
   std::size_t next_ = 0;
 };
 
