@@ -33,6 +33,7 @@ struct ServiceOptions {
   int TourBasePort = 0;
   bool ChatPaused = false;
   bool WorldPaused = false;
+  int IdleSeconds = 60;  // a connection silent this long is closed
 };
 
 // Largest request bodies: every script but the photo upload, and the upload.

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
   parser.addOption({"tour-base-port", "Table k of the tournament is served on this port + k.", "port", "0"});
   parser.addOption({"pause-chat", "Tell the programs that the chat is paused."});
   parser.addOption({"pause-world", "Tell the programs that the world top ten is paused."});
+  parser.addOption({"idle-seconds", "Close a connection silent this long (1..3600).", "s", "60"});
   parser.addOption({"threads", "Serving threads, each with its own database connection (1..64).", "n", "4"});
   parser.process(app);
 
@@ -103,6 +104,11 @@ int main(int argc, char** argv) {
   options.TourBasePort = parser.value("tour-base-port").toInt();
   options.ChatPaused = parser.isSet("pause-chat");
   options.WorldPaused = parser.isSet("pause-world");
+  bool idleOk = false;
+  options.IdleSeconds = parser.value("idle-seconds").toInt(&idleOk);
+  if (!idleOk || options.IdleSeconds < 1 || options.IdleSeconds > 3600) {
+    return Fail("--idle-seconds needs a number from 1 to 3600");
+  }
   tavlo::ClubListener listener(storeOptions, threads);
   listener.setListenBacklogSize(1024);
   if (!listener.listen(host, static_cast<quint16>(port))) return Fail("cannot listen on " + listen);

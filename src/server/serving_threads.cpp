@@ -10,15 +10,48 @@
 
 namespace tavlo {
 
+// A connection of the club. The HTTP server keeps a request's bytes until the request is whole,
+// however many are announced; here a connection is closed once it has sent more than any script
+// accepts without being answered, and once it has been silent for the idle time (which also ends
+// connections the HTTP server gave up on after a malformed request).
+class GuardedSocket final : public QTcpSocket {
+ public:
+  GuardedSocket(int idleMs, QObject* parent) : QTcpSocket(parent) {
+    idle_.setSingleShot(true);
+    idle_.setInterval(idleMs);
+    QObject::connect(&idle_, &QTimer::timeout, this, &QTcpSocket::abort);
+    // Connected before the HTTP server's own reader, so this sees each arrival first.
+    QObject::connect(this, &QTcpSocket::readyRead, this, [this] {
+      unanswered_ += bytesAvailable();
+      idle_.start();
+      if (unanswered_ > kMaxUnansweredBytes) {
+        idle_.stop();
+        QMetaObject::invokeMethod(this, &QTcpSocket::abort, Qt::QueuedConnection);
+      }
+    });
+    idle_.start();
+  }
+
+  void Answered() {
+    unanswered_ = 0;
+    idle_.start();
+  }
+
+ private:
+  QTimer idle_;
+  qint64 unanswered_ = 0;
+};
+
 // A server socket that never listens: it turns handed-over descriptors into sockets of its own
 // thread and offers them to the HTTP server bound to it.
 class ConnectionHandoff final : public QTcpServer {
  public:
+  explicit ConnectionHandoff(int idleMs) : idleMs_(idleMs) {}
   void Take(qintptr descriptor) { incomingConnection(descriptor); }
 
  protected:
   void incomingConnection(qintptr descriptor) override {
-    auto* socket = new QTcpSocket(this);
+    auto* socket = new GuardedSocket(idleMs_, this);
     if (!socket->setSocketDescriptor(descriptor)) {
       delete socket;
       ::close(static_cast<int>(descriptor));
@@ -28,7 +61,14 @@ class ConnectionHandoff final : public QTcpServer {
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     addPendingConnection(socket);
   }
+
+ private:
+  int idleMs_;
 };
+
+void NoteAnswered(QTcpSocket* socket) {
+  if (auto* guarded = dynamic_cast<GuardedSocket*>(socket)) guarded->Answered();
+}
 
 ServingThread::ServingThread(StoreOptions store, ServiceOptions options, PasswordHasher& hasher)
     : storeOptions_(std::move(store)), options_(std::move(options)), hasher_(hasher) {}
@@ -70,7 +110,7 @@ void ServingThread::run() {
   ClubService service(store, hasher_, options_);
   {
     ClubHttpServer server(service);
-    auto* handoff = new ConnectionHandoff;
+    auto* handoff = new ConnectionHandoff(options_.IdleSeconds * 1000);
     server.bind(handoff);  // the server owns it from here
     {
       QMutexLocker lock(&mutex_);

@@ -3,6 +3,7 @@
 #include <QMutex>
 #include <QSemaphore>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <memory>
 #include <vector>
@@ -14,6 +15,13 @@
 namespace tavlo {
 
 class ConnectionHandoff;
+
+// A connection that has sent this many bytes without an answer is closed: more than the largest
+// request any script accepts (the photo upload) with room for its headers.
+inline constexpr qint64 kMaxUnansweredBytes = kMaxPhotoBody + 64 * 1024;
+
+// Tells the connection's guard that a request of it was answered.
+void NoteAnswered(QTcpSocket* socket);
 
 // One serving thread: its own event loop, its own database connection, its own ClubService and
 // HTTP server. Connections accepted elsewhere are handed to it and stay with it until they close,
