@@ -33,6 +33,7 @@ struct ServiceOptions {
   int TourBasePort = 0;
   bool ChatPaused = false;
   bool WorldPaused = false;
+  QString PaymentPage;           // where members pay for Zans; the program adds the amount ("100")
 };
 
 // Largest request bodies: every script but the photo upload, and the upload.
