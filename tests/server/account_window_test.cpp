@@ -175,6 +175,7 @@ TEST_F(AccountWindowTest, CreateSignOutSignInAndTheUserFile) {
   EXPECT_EQ(ann.Sex, 'W');
   EXPECT_EQ(ann.City, "Мо");
   EXPECT_EQ(window->Menu().ClubRow(5).text().left(3), "Ann") << "the fifth row is the account's";
+  Shoot(*window, "menu-signed-in");
 
   // Save the user file, sign out (the file stays), then a wrong password and the right one.
   WithAccountWindow([&](TFAcc1& w) {

@@ -392,7 +392,8 @@ void TFAcc1::UpdateAccountControls() {
   }
   const auto [n, c, p, e] = judged_;
   const bool signedIn = session_.SignedInNow();
-  for (QWidget* w : std::initializer_list<QWidget*>{nick_, password_, city_, email_, region_, countryChoice_, sex_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{nick_, password_, country_, city_, email_, registration_, region_,
+                                                    countryChoice_, sex_}) {
     w->setEnabled(!signedIn);
   }
   hidePassword_->setEnabled(true);

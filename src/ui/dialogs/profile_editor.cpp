@@ -62,9 +62,9 @@ TFAcc2::TFAcc2(PictureRegistry& pictures, DialogLook& look, AccountSession& sess
     : DialogFrame(pictures, look, ProfilePictures(), parent), session_(session) {
   setObjectName("FAcc2");
   setWindowTitle(look.Word ? look.Word(WordId::MyAccount) : QString());
-  const int top = CardStyle() ? 20 : HeaderHeight() + 10;
+  const int top = CardStyle() ? 20 : RedLine().bottom() + 12;
   setFixedSize(700, top + 14 * 30 + 110);
-  const QFont font = look.Fonts.FontAt(FontRole::Decor, 10, false);
+  const QFont font = look.Fonts.FontAt(FontRole::Decor, 13, false);
   const std::array<QString, 14> values = ValuesOf(session_.User().Info);
   for (std::size_t k = 0; k < boxes_.size(); ++k) {
     auto* label = new QLabel(look.Word ? look.Word(kLabels[k]) : QString(), this);
