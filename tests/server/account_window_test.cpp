@@ -435,6 +435,34 @@ TEST_F(AccountWindowTest, TransfersProfileAndEveryTab) {
   EXPECT_TRUE(Client().FetchPhoto("Ann").has_value());
 }
 
+TEST_F(AccountWindowTest, RefillCopiesTheCommentAndOpensTheClubsPaymentPage) {
+  ASSERT_TRUE(StartServer({"--payment-page", "https://pay.example/zans?sum="}));
+  CreateUser("Ann");
+  ASSERT_TRUE(SaveUserFile(UserFilePath(home_.path().toStdString()), {"Ann", ScramblePassword("pass1")}));
+  // The club's configuration is read with the settings file, which the first start writes.
+  StartWindow();
+  StartWindow();
+  QString clipboard, page;
+  Session().OpenPayment = [&](const QString& c, const QString& p) {
+    clipboard = c;
+    page = p;
+  };
+  WithAccountWindow([&](TFAcc1& w) {
+    w.Tabs().setCurrentIndex(3);
+    ASSERT_TRUE(w.AddZansButton().isEnabled());
+    Click(w.AddZansButton());
+  });
+  EXPECT_EQ(clipboard, "Ann#Refill");
+  EXPECT_EQ(page, "https://pay.example/zans?sum=100");
+  EXPECT_EQ(notices.back(), W(WordId::PaymentCommentHint) + "|" + W(WordId::ZansCreditedNote));
+  EXPECT_EQ(Operator({"--credit", "Ann", "100"}), 0) << "the operator credits the payment";
+  WithAccountWindow([&](TFAcc1& w) {
+    w.Tabs().setCurrentIndex(3);
+    Click(w.ZansRefresh());
+    EXPECT_EQ(w.BalanceLabel().text(), "100");
+  });
+}
+
 TEST_F(AccountWindowTest, AStoppedClubShowsNoConnect) {
   CreateUser("Ann");
   ASSERT_TRUE(SaveUserFile(UserFilePath(home_.path().toStdString()), {"Ann", ScramblePassword("pass1")}));

@@ -13,7 +13,11 @@ namespace tavlo {
 struct Country {
   const char* Name;
   const char* Short;  // the form kept in records where space is tight ("Bosnia_Herz.")
+  const char* Iso;    // the two-letter code naming its flag picture; empty for "Unknown"
 };
+
+// The country of a short name (or full name) in any region, for drawing its flag.
+const Country* CountryNamed(std::string_view name);
 
 std::span<const Country> CountriesOf(int region);  // empty for a region outside 1..6
 const char* RegionName(int region);                // English; the windows use the word table

@@ -10,6 +10,7 @@
 #include "net/club/account_rating.h"
 #include "net/club/account_text.h"
 #include "net/club/countries.h"
+#include "ui/account/country_flags.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
@@ -369,7 +370,7 @@ void TFAcc1::OnTextEdited(QLineEdit* box) {
   if (box == password_) user.Pw = password_->text().toStdString();
   if (box == city_) user.City = city_->text().toStdString();
   if (box == email_) user.EMail = email_->text().toStdString();
-  if (box == nick_ && session_.SignedInNow()) save_->setEnabled(true);
+  if (box == nick_) save_->setEnabled(true);
   UpdateAccountControls();
 }
 
@@ -379,7 +380,9 @@ void TFAcc1::FillCountries() {
   const int index = code ? code->second : 0;
   region_->setCurrentIndex(region - 1);
   countryChoice_->clear();
-  for (const Country& c : CountriesOf(region)) countryChoice_->addItem(c.Name);
+  for (const Country& c : CountriesOf(region)) {
+    countryChoice_->addItem(QPixmap::fromImage(CountryFlag(c.Iso)), c.Name);
+  }
   countryChoice_->setCurrentIndex(index);
 }
 
@@ -469,7 +472,13 @@ void TFAcc1::ShowTopTen() {
     const TZanTop10& row = top.Rows[static_cast<int>(r) + 1];
     if (row.Nick.empty()) continue;
     cells[1]->setText(Q(row.Nick));
-    cells[2]->setText(Q(row.Country));
+    const Country* country = CountryNamed(row.Country);
+    const QImage flag = country ? CountryFlag(country->Iso) : QImage();
+    if (flag.isNull()) {
+      cells[2]->setText(Q(row.Country));
+    } else {
+      cells[2]->setPixmap(QPixmap::fromImage(flag));
+    }
     cells[3]->setPixmap(QPixmap::fromImage(Pictures().Picture(row.Sex == 'W' ? "GAcNoF" : "GAcNoM", QSize(20, 25))));
     cells[4]->setText(Q(row.City));
     cells[5]->setText(Q(FormatRating(row.Rating)));

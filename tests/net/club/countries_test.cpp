@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
+#include <string>
+
 namespace tavlo {
 namespace {
 
@@ -24,6 +28,22 @@ TEST(Countries, CodesNameTheRegionAndTheIndexInItsList) {
   }
   EXPECT_TRUE(CountriesOf(0).empty());
   EXPECT_STREQ(CountriesOf(6)[24].Name, "Ivory Coast (Cote Divoire)");
+}
+
+TEST(Countries, NamesFindTheirCountryAndEveryCountryHasItsOwnFlagCode) {
+  EXPECT_STREQ(CountryNamed("Bosnia_Herz.")->Iso, "ba");
+  EXPECT_STREQ(CountryNamed("United Kingdom")->Iso, "gb");
+  EXPECT_STREQ(CountryNamed("USA")->Iso, "us");
+  EXPECT_EQ(CountryNamed("Atlantis"), nullptr);
+  std::set<std::string> codes;
+  for (int region = 1; region <= 6; ++region) {
+    const auto countries = CountriesOf(region);
+    EXPECT_STREQ(countries[0].Iso, "");
+    for (std::size_t k = 1; k < countries.size(); ++k) {
+      EXPECT_EQ(std::strlen(countries[k].Iso), 2u) << countries[k].Name;
+      EXPECT_TRUE(codes.insert(countries[k].Iso).second) << "two countries share " << countries[k].Iso;
+    }
+  }
 }
 
 }  // namespace
