@@ -93,6 +93,7 @@ QByteArray ClubService::ConfigurationText() const {
   QString text = "WTGamesPatt=" + base + "/wtgames.php#StatPath=" + base + "/stat.php#AccPath=" + base + "/acc.php#";
   if (options_.WorldPaused) text += "WTGamesPause#";
   if (options_.ChatPaused) text += "CTGamesPause#";
+  if (!options_.PaymentPage.isEmpty()) text += "PayPath=" + options_.PaymentPage + "#";
   return text.toUtf8();
 }
 

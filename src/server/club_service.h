@@ -34,6 +34,7 @@ struct ServiceOptions {
   bool ChatPaused = false;
   bool WorldPaused = false;
   int IdleSeconds = 60;  // a connection silent this long is closed
+  QString PaymentPage;           // where members pay for Zans; the program adds the amount ("100")
 };
 
 // Largest request bodies: every script but the photo upload, and the upload.

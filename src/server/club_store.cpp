@@ -339,6 +339,43 @@ TransferResult ClubStore::Transfer(const std::string& from, const std::string& t
   return transaction.Commit() ? TransferResult::Done : TransferResult::NoAnswer;
 }
 
+std::optional<std::int64_t> ClubStore::CreditZans(const std::string& nick, std::int64_t amount) {
+  // The program reads a balance as a 32-bit number; no credit may take it beyond that.
+  constexpr std::int64_t kMaxBalance = 2147483647;
+  if (amount <= 0 || amount > kMaxBalance) return std::nullopt;
+  QSqlQuery q(db_);
+  if (!Run(q, "UPDATE accounts SET balance = balance + ? WHERE lower(nick) = lower(?) AND balance <= ?",
+           {qint64(amount), Q(nick), qint64(kMaxBalance - amount)}) ||
+      q.numRowsAffected() != 1) {
+    return std::nullopt;
+  }
+  if (!Run(q, "SELECT balance FROM accounts WHERE lower(nick) = lower(?)", {Q(nick)}) || !q.next()) return std::nullopt;
+  return q.value(0).toLongLong();
+}
+
+std::optional<std::vector<TZanUser>> ClubStore::Members() {
+  QSqlQuery q(db_);
+  if (!Run(q, "SELECT nick, city, country1, dater, balance FROM accounts ORDER BY lower(nick)")) return std::nullopt;
+  std::vector<TZanUser> members;
+  while (q.next()) {
+    TZanUser u;
+    u.Nick = S(q.value(0));
+    u.City = S(q.value(1));
+    u.Country1 = S(q.value(2));
+    u.DateR = S(q.value(3));
+    u.R04 = static_cast<std::int32_t>(q.value(4).toLongLong());
+    members.push_back(std::move(u));
+  }
+  return members;
+}
+
+bool ClubStore::SetPasswordHash(const std::string& nick, const std::string& passwordHash) {
+  QSqlQuery q(db_);
+  return !passwordHash.empty() &&
+         Run(q, "UPDATE accounts SET pw_hash = ? WHERE lower(nick) = lower(?)", {Q(passwordHash), Q(nick)}) &&
+         q.numRowsAffected() == 1;
+}
+
 std::optional<TInfo14> ClubStore::Profile(const std::string& nick) {
   QSqlQuery q(db_);
   if (!Run(q, "SELECT profile FROM accounts WHERE nick = ?", {Q(nick)}) || !q.next()) return std::nullopt;

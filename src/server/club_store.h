@@ -57,6 +57,15 @@ class ClubStore {
   bool SpendZans(const std::string& nick, std::int64_t amount);
   TransferResult Transfer(const std::string& from, const std::string& to, std::int64_t amount);
 
+  // The operator's commands. Nicks are matched without regard to case, as the club compares them.
+  // A refill paid outside the program: adds `amount` (> 0); the new balance, nothing when no such
+  // member or when the balance would pass 2^31 - 1.
+  std::optional<std::int64_t> CreditZans(const std::string& nick, std::int64_t amount);
+  // Every member, by nick: nick, city, country, registration date and balance (R04).
+  std::optional<std::vector<TZanUser>> Members();
+  // A new password hash for a member who lost the password; false when no such member.
+  bool SetPasswordHash(const std::string& nick, const std::string& passwordHash);
+
   std::optional<TInfo14> Profile(const std::string& nick);
   bool SaveProfile(const std::string& nick, const TInfo14& info);
   std::optional<TZanGame> GameRecord(const std::string& nick);  // zeros for an account without games

@@ -1,6 +1,13 @@
 // tavlo-club: the club web service of the game, one process without a window.
 //
 //   tavlo-club --listen 127.0.0.1:8080 --data DIR [--database postgresql://...] [--threads N]
+//              [--payment-page URL]
+//
+// The operator's commands work on the same data and end at once, without serving:
+//
+//   tavlo-club --data DIR --credit NICK AMOUNT      Zans paid for outside the program
+//   tavlo-club --data DIR --members                 one member a line: nick, balance, date, city, country
+//   tavlo-club --data DIR --reset-password NICK PW  for a member who lost the password
 //
 // DIR holds the SQLite database club.sqlite (unless --database names a PostgreSQL one) and the
 // folder files/ whose contents are served as they are (GET /<path>). Port 0 takes a free port;
@@ -20,8 +27,10 @@
 #include <csignal>
 #include <cstdio>
 
+#include "net/club/account_text.h"
 #include "server/club_service.h"
 #include "server/club_store.h"
+#include "server/password_hash.h"
 #include "server/serving_threads.h"
 
 namespace {
@@ -50,6 +59,42 @@ int Fail(const QString& message) {
   return 2;
 }
 
+// The operator's commands: one change or listing, a line on standard output, exit code 0 on success.
+int RunOperatorCommand(const QCommandLineParser& parser, tavlo::ClubStore& store) {
+  QTextStream out(stdout);
+  const QStringList values = parser.positionalArguments();
+  if (parser.isSet("members")) {
+    const auto members = store.Members();
+    if (!members) return Fail("cannot read the members");
+    for (const tavlo::TZanUser& u : *members) {
+      out << QString::fromStdString(u.Nick) << "\t" << u.R04 << "\t" << QString::fromStdString(u.DateR) << "\t"
+          << QString::fromStdString(u.City) << "\t" << QString::fromStdString(u.Country1) << "\n";
+    }
+    out << members->size() << " members\n";
+    return 0;
+  }
+  if (values.size() != 1) return Fail("give exactly one value after the nick");
+  if (parser.isSet("credit")) {
+    const std::string nick = parser.value("credit").toStdString();
+    bool ok = false;
+    const qint64 amount = values[0].toLongLong(&ok);
+    if (!ok || amount <= 0) return Fail("the amount must be a whole number above 0");
+    const auto balance = store.CreditZans(nick, amount);
+    if (!balance) return Fail("no member " + parser.value("credit") + ", or the balance would grow too large");
+    out << "credited " << amount << " Zans to " << parser.value("credit") << ", balance " << *balance << "\n";
+    return 0;
+  }
+  const std::string nick = parser.value("reset-password").toStdString();
+  const std::string password = values[0].toStdString();
+  if (tavlo::JudgeAccountText(password, tavlo::AccountTextKind::Password) != 3) {
+    return Fail("a password has 4 to 12 Latin letters, digits or !(),-.@_");
+  }
+  tavlo::PasswordHasher hasher;
+  if (!store.SetPasswordHash(nick, hasher.Hash(password))) return Fail("no member " + parser.value("reset-password"));
+  out << "new password set for " << parser.value("reset-password") << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +115,12 @@ int main(int argc, char** argv) {
   parser.addOption({"pause-world", "Tell the programs that the world top ten is paused."});
   parser.addOption({"idle-seconds", "Close a connection silent this long (1..3600).", "s", "60"});
   parser.addOption({"threads", "Serving threads, each with its own database connection (1..64).", "n", "4"});
+  parser.addOption({"payment-page", "The page where members pay for Zans (the program adds the amount).", "url"});
+  parser.addOption({"credit", "Operator: credit Zans to a member, then exit (arguments NICK AMOUNT).", "nick"});
+  parser.addOption({"members", "Operator: list the members, then exit."});
+  parser.addOption({"reset-password", "Operator: give a member a new password, then exit (arguments NICK PASSWORD).",
+                    "nick"});
+  parser.addPositionalArgument("value", "The AMOUNT of --credit or the PASSWORD of --reset-password.");
   parser.process(app);
 
   const QString listen = parser.value("listen");
@@ -96,6 +147,9 @@ int main(int argc, char** argv) {
     // Creates or migrates the database once, before the serving threads open it.
     tavlo::ClubStore store;
     if (!store.Open(storeOptions, &error)) return Fail("cannot open the club database: " + error);
+    if (parser.isSet("credit") || parser.isSet("members") || parser.isSet("reset-password")) {
+      return RunOperatorCommand(parser, store);
+    }
   }
 
   tavlo::ServiceOptions options;
@@ -108,6 +162,11 @@ int main(int argc, char** argv) {
   options.IdleSeconds = parser.value("idle-seconds").toInt(&idleOk);
   if (!idleOk || options.IdleSeconds < 1 || options.IdleSeconds > 3600) {
     return Fail("--idle-seconds needs a number from 1 to 3600");
+  }
+  options.PaymentPage = parser.value("payment-page");
+  if (!options.PaymentPage.isEmpty() && !options.PaymentPage.startsWith("http://") &&
+      !options.PaymentPage.startsWith("https://")) {
+    return Fail("--payment-page needs an http:// or https:// address");
   }
   tavlo::ClubListener listener(storeOptions, threads);
   listener.setListenBacklogSize(1024);

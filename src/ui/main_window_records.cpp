@@ -27,7 +27,9 @@ class WindowSeriesEvents : public SeriesEvents {
       : window_(window), notice_(std::move(notice)), language_(languageIndex) {}
 
   void LeaveTable() override { window_.Table().HideGameTable(); }
-  double SettleRatedGame(std::int32_t, std::int32_t) override { return 0.0; }
+  double SettleRatedGame(std::int32_t result, std::int32_t totalScore) override {
+    return window_.Account().Session().SettleRatedGame(result, totalScore);
+  }
   void HideWaitBar() override {}
   void SendGameStats(const HisStr&) override {}
   void PlayEffect(std::string_view name) override { window_.PlayEffect(name); }
@@ -38,7 +40,10 @@ class WindowSeriesEvents : public SeriesEvents {
   void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
   void ShowWorldTopTenResult(std::int32_t) override {}
   void SubmitRatedCycle() override {}
-  void ReturnToMenu(bool) override { window_.ShowMenu(); }
+  void ReturnToMenu(bool leaveRatedPlay) override {
+    if (leaveRatedPlay) window_.Account().Session().LeaveRatedPlay();
+    window_.ShowMenu();
+  }
 
  private:
   MainWindow& window_;
