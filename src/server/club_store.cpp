@@ -325,6 +325,12 @@ TransferResult ClubStore::Transfer(const std::string& from, const std::string& t
   Transaction transaction(db_, writeGate_);
   if (!transaction.Started()) return TransferResult::NoAnswer;
   QSqlQuery q(db_);
+  // Two transfers in opposite directions would each hold one account and wait for the other, and
+  // PostgreSQL would end one of them: both accounts are locked first, always in the same order.
+  // (SQLite lets one writing transaction in at a time.)
+  if (postgres_ && !Run(q, "SELECT nick FROM accounts WHERE nick IN (?, ?) ORDER BY nick FOR UPDATE", {Q(from), Q(to)})) {
+    return TransferResult::NoAnswer;
+  }
   if (!Run(q, "SELECT 1 FROM accounts WHERE nick = ?", {Q(to)})) return TransferResult::NoAnswer;
   if (!q.next()) return TransferResult::NoSuchMember;
   if (!Run(q, "UPDATE accounts SET balance = balance - ? WHERE nick = ? AND balance >= ?",
