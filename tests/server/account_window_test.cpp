@@ -302,6 +302,45 @@ TEST_F(AccountWindowTest, ARatedGameLeftWithQuitStaysPledged) {
   });
 }
 
+TEST_F(AccountWindowTest, TheClubStoppingBeforeTheSettlementKeepsThePledge) {
+  CreateUser("Ann");
+  ASSERT_TRUE(SaveUserFile(UserFilePath(home_.path().toStdString()), {"Ann", ScramblePassword("pass1")}));
+  StartWindow();
+  WithAccountWindow([&](TFAcc1& w) { Click(w.RatedPlay()); }, true);
+  ASSERT_TRUE(window->GameShown());
+  window->ScoreSheetShown = [](TFormDiscard& sheet) { QTimer::singleShot(0, &sheet, &QDialog::accept); };
+  const GameState& s = window->TheGame().State();
+  for (int step = 0; step < 20000 && !(s.Turn == turn::kDealScored && window->Table().ExitButton().isEnabled());
+       ++step) {
+    PlayOneStep(*window);
+  }
+  ASSERT_TRUE(window->Table().ExitButton().isEnabled());
+  StopServer();
+  answer = true;
+  int asked = 0;
+  window->AskYesNo = [&](const QString& q) {
+    questions << q;
+    return ++asked < 2;  // once more, then give up
+  };
+  QTest::mouseClick(&window->Table().ExitButton(), Qt::LeftButton);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(questions.back(), W(WordId::CouldNotConnect) + "\n\r" + W(WordId::Repeat));
+  EXPECT_TRUE(window->MenuShown());
+  EXPECT_EQ(Session().AccountState(), 2);
+  EXPECT_FALSE(Session().RatedGameOpen());
+
+  // The club kept the pledged game: the unfinished settlement counts as a game lost by the pledge.
+  int port = 0;
+  const auto again = LaunchServer({}, &port);
+  ASSERT_TRUE(again);
+  ClubClient club(ClubAddressesFor("http://127.0.0.1:" + std::to_string(port)));
+  const auto stored = club.ReadGameRecord("Ann", "pass1");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->Kon, 4);
+  EXPECT_NEAR(stored->Rating, -24.9, 1e-9);
+  Stop(*again);
+}
+
 TEST_F(AccountWindowTest, RegisteringWithoutTheClubSignsOut) {
   CreateUser("Ann");
   ASSERT_TRUE(SaveUserFile(UserFilePath(home_.path().toStdString()), {"Ann", ScramblePassword("pass1")}));
