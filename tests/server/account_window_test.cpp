@@ -521,5 +521,21 @@ TEST_F(AccountWindowTest, AStoppedClubShowsNoConnect) {
   });
 }
 
+// Every dialog design: the tabs stand below the header and everything lies inside the window.
+TEST_F(AccountWindowTest, TheWindowFitsEveryDialogDesign) {
+  StartWindow();
+  for (int design = 0; design <= 3; ++design) {
+    window->CurrentSettings().DialogDesign = design;
+    WithAccountWindow([&](TFAcc1& w) {
+      const QRect inside = w.rect();
+      EXPECT_TRUE(inside.contains(w.Tabs().geometry())) << design;
+      EXPECT_TRUE(inside.contains(w.OkButton().geometry())) << design;
+      EXPECT_LE(w.Tabs().geometry().bottom(), w.OkButton().geometry().top()) << design;
+      if (!w.CardStyle()) EXPECT_GT(w.Tabs().geometry().top(), w.RedLine().bottom()) << design;
+      Shoot(w, QString("account-design%1").arg(design));
+    });
+  }
+}
+
 }  // namespace
 }  // namespace tavlo::testing

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "lang/cp1251.h"
 #include "net/club/account_rating.h"
@@ -13,6 +14,7 @@
 #include "ui/account/country_flags.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/pictures/picture_registry.h"
+#include "ui/widgets/text_helpers.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
@@ -88,6 +90,18 @@ TFAcc1::TFAcc1(PictureRegistry& pictures, DialogLook& look, AccountSession& sess
   delete_->setEnabled(session_.UserFileSaved());
   ShowSession();
   tabs_->setCurrentIndex(0);
+}
+
+void PaintRibbonTitle(DialogFrame& frame, const QString& title) {
+  if (frame.Design() != DialogDesign::GrayRibbons) return;
+  QPainter p(&frame);
+  p.setFont(frame.Look().Fonts.FontAt(FontRole::Decor, 22, true));
+  DrawShadowText(p, title, 10, 290, 'c', QColor(255, 255, 0), 28);
+}
+
+void TFAcc1::paintEvent(QPaintEvent* event) {
+  DialogFrame::paintEvent(event);
+  PaintRibbonTitle(*this, W(WordId::ClubVelmora));
 }
 
 QString TFAcc1::W(WordId word) const { return Look().Word ? Look().Word(word) : QString(); }

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMouseEvent>
 
+#include "ui/dialogs/account_window.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
 
@@ -117,6 +118,11 @@ TFAcc2::TFAcc2(PictureRegistry& pictures, DialogLook& look, AccountSession& sess
     if (session_.OwnPhoto()) ShowPhoto(*session_.OwnPhoto());
     photoButton_->setEnabled(false);
   });
+}
+
+void TFAcc2::paintEvent(QPaintEvent* event) {
+  DialogFrame::paintEvent(event);
+  PaintRibbonTitle(*this, Look().Word ? Look().Word(WordId::MyAccount) : QString());
 }
 
 void TFAcc2::ShowPhoto(const QImage& image) {
