@@ -1,23 +1,25 @@
 // The account window and rated games through the real main window, against a real club.
+#include "ui/dialogs/account_window.h"
+
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-#include <sys/stat.h>
 
 #include "club_server_fixture.h"
 #include "net/club/account_rating.h"
 #include "net/club/user_file.h"
-#include "ui/dialogs/account_window.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/dialogs/score_sheet.h"
+#include "ui/game_steps.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
 #include "ui/table/picture_box.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
-#include "ui/game_steps.h"
 
 namespace tavlo::testing {
 namespace {
@@ -196,7 +198,7 @@ TEST_F(AccountWindowTest, CreateSignOutSignInAndTheUserFile) {
     EXPECT_EQ(w.ResultValue(1), "Ann");
     EXPECT_EQ(w.ResultValue(2), "0,000");
   });
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(::stat(Session().UserFile().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
@@ -372,7 +374,8 @@ TEST_F(AccountWindowTest, TransfersProfileAndEveryTab) {
   bobInfo.WebSite = "http://bob.example";
   ASSERT_TRUE(Client().SaveProfile("Bob", "pass1", bobInfo));
   const QByteArray jpeg = TestJpeg(200, 250);
-  ASSERT_TRUE(Client().UploadPhoto("Bob", "pass1", std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size()))));
+  ASSERT_TRUE(
+      Client().UploadPhoto("Bob", "pass1", std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size()))));
   StartWindow();
 
   WithAccountWindow([&](TFAcc1& w) {
