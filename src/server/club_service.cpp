@@ -30,7 +30,8 @@ std::string Number(std::int64_t value) { return "$" + std::to_string(value); }
 
 }  // namespace
 
-ClubService::ClubService(ClubStore& store, ServiceOptions options) : store_(store), options_(std::move(options)) {}
+ClubService::ClubService(ClubStore& store, PasswordHasher& hasher, ServiceOptions options)
+    : store_(store), options_(std::move(options)), hasher_(hasher) {}
 
 ClubReply ClubService::Handle(const ClubCall& call) {
   ClubReply reply;

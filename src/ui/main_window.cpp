@@ -313,7 +313,7 @@ void MainWindow::LoadPictures() {
   look.FlySpeed = settings_.FlySpeed;
   look.TableDesign = settings_.TableDesign;
   table_->SetLayout(layout_, cards_, static_cast<WindowSizeMode>(settings_.WindowSizeMode), &background_);
-  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1);
+  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1, &background_);
 }
 
 void MainWindow::ApplyWindowSize() {
@@ -450,7 +450,7 @@ void MainWindow::BuildContextMenu() {
   connect(speed_, &QAction::triggered, this, &MainWindow::OpenSpeedDialog);
   connect(help_, &QAction::triggered, this, &MainWindow::OpenHelp);
   connect(about_, &QAction::triggered, this, &MainWindow::OpenAbout);
-  connect(conv_, &QAction::triggered, this, [this] { ShowScoreSheet(false); });
+  connect(conv_, &QAction::triggered, this, [this] { ShowScoreSheet(false, {}); });
   connect(genCount_, &QAction::triggered, this, [this] {
     const GameState& s = game_->State();
     ShowNoticeText(W(WordId::GeneralScore) + ": " + QString::number(s.TotalScore),
@@ -602,7 +602,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F2 && GameShown()) {
-    ShowScoreSheet(false);
+    ShowScoreSheet(false, {});
     return;
   }
   QWidget::keyPressEvent(event);

@@ -170,7 +170,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void Pause(int ms) override;
   void DealOver() override;
   void DealReady() override;
-  void ShowScoreSheet(bool final) override;
+  void ShowScoreSheet(bool final, const std::function<void()>& closed) override;
   void EndOfDealShown() override;
   void PlayEffect(std::string_view name) override;
   void SendFrame(std::string_view frame) override;

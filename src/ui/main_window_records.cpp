@@ -146,14 +146,23 @@ void MainWindow::ChangeName() {
   table_->RedrawPlateName(4);
 }
 
-void MainWindow::ShowScoreSheet(bool final) {
+void MainWindow::ShowScoreSheet(bool final, const std::function<void()>& closed) {
   TFormDiscard sheet(pictures_, fonts_, *game_, background_, settings_.WindowSizeMode == 1,
                      [this](WordId w) { return W(w); }, this);
-  // The server's "hclos" closes a LAN client's final sheet.
+  // The server's "hclos" closes a LAN client's final sheet. The sheet counts as open until
+  // exec() returns, so no game message is acted on before the end of the deal is done here.
   if (final) openSheet_ = &sheet;
+  bool told = false;
+  const auto tell = [&told, &closed] {
+    if (told || !closed) return;
+    told = true;
+    closed();
+  };
+  connect(&sheet, &QDialog::finished, this, tell);
   if (ScoreSheetShown) ScoreSheetShown(sheet);
   sheet.exec();
   openSheet_ = nullptr;
+  tell();
 }
 
 void MainWindow::FinishSeries(std::int32_t seriesResult, int seriesKon) {

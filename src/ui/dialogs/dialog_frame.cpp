@@ -1,8 +1,11 @@
 #include "ui/dialogs/dialog_frame.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <algorithm>
 #include <QPainter>
 
+#include "ui/pictures/art_common.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/pictures/picture_sources.h"
 #include "ui/widgets/text_helpers.h"
@@ -121,9 +124,19 @@ void DialogFrame::paintEvent(QPaintEvent*) {
       break;
     case DialogDesign::GrayAristocratic: {
       p.drawImage(band, pictures_.Picture(frame_.Strip, band.size()));
-      p.setFont(look_.Fonts.Font(FontRole::Serif, 40, true));
       const QString title = look_.Word ? look_.Word(frame_.Title).toUpper() : QString();
-      DrawShadowText(p, title, band.left(), band.right() + 1, 'c', QColor(255, 255, 0), band.top() + 10);
+      // A long title is written smaller, so that it keeps clear of the suits at the strip's ends
+      // and stays centred in the strip's height.
+      const double native = std::max(1, pictures_.Picture(frame_.Strip).width());
+      const int reach = static_cast<int>(art::CapStripSuitsReach(native) * band.width() / native);
+      QFont font = look_.Fonts.Font(FontRole::Serif, 40, true);
+      const int fullHeight = QFontMetrics(font).height();
+      for (double n = 39; n >= 16 && QFontMetrics(font).horizontalAdvance(title) > band.width() - 2 * reach; --n) {
+        font = look_.Fonts.Font(FontRole::Serif, n, true);
+      }
+      p.setFont(font);
+      const int top = band.top() + 10 + (fullHeight - QFontMetrics(font).height()) / 2;
+      DrawShadowText(p, title, band.left(), band.right() + 1, 'c', QColor(255, 255, 0), top);
       break;
     }
     case DialogDesign::GrayRibbons: {

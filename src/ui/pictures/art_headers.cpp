@@ -96,6 +96,7 @@ void PaintCapStrip(QPainter& p, double width) {
   // The title is written over the middle, so the suits keep to the ends: all four on wide
   // strips, fewer on narrow ones.
   const int perSide = width >= 400 ? 4 : width >= 280 ? 2 : 1;
+  static_assert(CapStripSuitsReach(300) == 18 + 17 + 10);
   for (int s = 0; s < perSide; ++s) {
     DrawSuit(p, s, QPointF(18 + s * 17, 32), 12, ornament);
     DrawSuit(p, 3 - s, QPointF(width - 18 - s * 17, 32), 12, ornament);
