@@ -1,23 +1,25 @@
 // The account window and rated games through the real main window, against a real club.
+#include "ui/dialogs/account_window.h"
+
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-#include <sys/stat.h>
 
 #include "club_server_fixture.h"
 #include "net/club/account_rating.h"
 #include "net/club/user_file.h"
-#include "ui/dialogs/account_window.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/dialogs/score_sheet.h"
+#include "ui/game_steps.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
 #include "ui/table/picture_box.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
-#include "ui/game_steps.h"
 
 namespace tavlo::testing {
 namespace {
@@ -196,7 +198,7 @@ TEST_F(AccountWindowTest, CreateSignOutSignInAndTheUserFile) {
     EXPECT_EQ(w.ResultValue(1), "Ann");
     EXPECT_EQ(w.ResultValue(2), "0,000");
   });
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(::stat(Session().UserFile().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
@@ -302,6 +304,45 @@ TEST_F(AccountWindowTest, ARatedGameLeftWithQuitStaysPledged) {
   });
 }
 
+TEST_F(AccountWindowTest, TheClubStoppingBeforeTheSettlementKeepsThePledge) {
+  CreateUser("Ann");
+  ASSERT_TRUE(SaveUserFile(UserFilePath(home_.path().toStdString()), {"Ann", ScramblePassword("pass1")}));
+  StartWindow();
+  WithAccountWindow([&](TFAcc1& w) { Click(w.RatedPlay()); }, true);
+  ASSERT_TRUE(window->GameShown());
+  window->ScoreSheetShown = [](TFormDiscard& sheet) { QTimer::singleShot(0, &sheet, &QDialog::accept); };
+  const GameState& s = window->TheGame().State();
+  for (int step = 0; step < 20000 && !(s.Turn == turn::kDealScored && window->Table().ExitButton().isEnabled());
+       ++step) {
+    PlayOneStep(*window);
+  }
+  ASSERT_TRUE(window->Table().ExitButton().isEnabled());
+  StopServer();
+  answer = true;
+  int asked = 0;
+  window->AskYesNo = [&](const QString& q) {
+    questions << q;
+    return ++asked < 2;  // once more, then give up
+  };
+  QTest::mouseClick(&window->Table().ExitButton(), Qt::LeftButton);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(questions.back(), W(WordId::CouldNotConnect) + "\n\r" + W(WordId::Repeat));
+  EXPECT_TRUE(window->MenuShown());
+  EXPECT_EQ(Session().AccountState(), 2);
+  EXPECT_FALSE(Session().RatedGameOpen());
+
+  // The club kept the pledged game: the unfinished settlement counts as a game lost by the pledge.
+  int port = 0;
+  const auto again = LaunchServer({}, &port);
+  ASSERT_TRUE(again);
+  ClubClient club(ClubAddressesFor("http://127.0.0.1:" + std::to_string(port)));
+  const auto stored = club.ReadGameRecord("Ann", "pass1");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->Kon, 4);
+  EXPECT_NEAR(stored->Rating, -24.9, 1e-9);
+  Stop(*again);
+}
+
 TEST_F(AccountWindowTest, RegisteringWithoutTheClubSignsOut) {
   CreateUser("Ann");
   ASSERT_TRUE(SaveUserFile(UserFilePath(home_.path().toStdString()), {"Ann", ScramblePassword("pass1")}));
@@ -333,7 +374,8 @@ TEST_F(AccountWindowTest, TransfersProfileAndEveryTab) {
   bobInfo.WebSite = "http://bob.example";
   ASSERT_TRUE(Client().SaveProfile("Bob", "pass1", bobInfo));
   const QByteArray jpeg = TestJpeg(200, 250);
-  ASSERT_TRUE(Client().UploadPhoto("Bob", "pass1", std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size()))));
+  ASSERT_TRUE(
+      Client().UploadPhoto("Bob", "pass1", std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size()))));
   StartWindow();
 
   WithAccountWindow([&](TFAcc1& w) {
@@ -480,6 +522,22 @@ TEST_F(AccountWindowTest, AStoppedClubShowsNoConnect) {
     EXPECT_EQ(w.ResultValue(8), W(WordId::NoConnect));
     Shoot(w, "account-no-connect");
   });
+}
+
+// Every dialog design: the tabs stand below the header and everything lies inside the window.
+TEST_F(AccountWindowTest, TheWindowFitsEveryDialogDesign) {
+  StartWindow();
+  for (int design = 0; design <= 3; ++design) {
+    window->CurrentSettings().DialogDesign = design;
+    WithAccountWindow([&](TFAcc1& w) {
+      const QRect inside = w.rect();
+      EXPECT_TRUE(inside.contains(w.Tabs().geometry())) << design;
+      EXPECT_TRUE(inside.contains(w.OkButton().geometry())) << design;
+      EXPECT_LE(w.Tabs().geometry().bottom(), w.OkButton().geometry().top()) << design;
+      if (!w.CardStyle()) EXPECT_GT(w.Tabs().geometry().top(), w.RedLine().bottom()) << design;
+      Shoot(w, QString("account-design%1").arg(design));
+    });
+  }
 }
 
 }  // namespace

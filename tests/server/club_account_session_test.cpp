@@ -102,7 +102,7 @@ TEST_F(AccountSessionTest, UserFileSignsInAtTheNextStart) {
   auto session = SignedIn("Ann");
   ASSERT_TRUE(session->SaveUser());
   EXPECT_TRUE(session->UserFileSaved());
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(::stat(session->UserFile().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
   session->SignOut();
@@ -266,7 +266,7 @@ TEST_F(AccountSessionTest, TransfersAndTheirRefusals) {
   } cases[] = {
       {41, "Bob", true, false, WordId::NotEnoughZans, 0, 40},  // refused before any request
       {0, "Bob", true, false, WordId::EmptyTransfer, 0, 40},
-      {5, "Bob", false, false, std::nullopt, 1, 40},            // the player said No
+      {5, "Bob", false, false, std::nullopt, 1, 40},  // the player said No
       {5, "Nobody", true, false, WordId::NoSuchMember, 1, 40},
       {15, "Bob", true, true, WordId::TransferSuccessful, 1, 25},
   };

@@ -222,8 +222,7 @@ double AccountSession::SettleRatedGame(std::int32_t seriesResult, std::int32_t t
         break;
       }
     }
-    const QString question =
-        Word ? Word(WordId::CouldNotConnect) + "\n\r" + Word(WordId::Repeat) : QString("Repeat?");
+    const QString question = Word ? Word(WordId::CouldNotConnect) + "\n\r" + Word(WordId::Repeat) : QString("Repeat?");
     if (!AskYesNo || !AskYesNo(question)) break;
   }
   ratedGameOpen_ = false;
@@ -239,7 +238,8 @@ bool AccountSession::TransferEnabled(std::int64_t amount, const std::string& rec
 }
 
 bool AccountSession::TransferZans(std::int64_t amount, const std::string& recipient) {
-  if (!TransferEnabled(amount, recipient) && amount != 0) return false;
+  // The window offers the button only for a signed-in account and another member's nick.
+  if (state_ < SignedIn || recipient.empty() || SameNick(recipient, user_.Nick)) return false;
   if (amount > user_.R04) {
     Say(WordId::NotEnoughZans);
     return false;
@@ -248,7 +248,6 @@ bool AccountSession::TransferZans(std::int64_t amount, const std::string& recipi
     Say(WordId::EmptyTransfer);
     return false;
   }
-  if (recipient.empty() || SameNick(recipient, user_.Nick)) return false;
   const QString question = (Word ? Word(WordId::ConfirmTransfer) : QString()) + " \"" +
                            QString::fromStdString(recipient) + "\" " + QString::number(amount) + " " +
                            (Word ? Word(WordId::Zans) : QString("Zans")) + "?";
@@ -292,9 +291,9 @@ void AccountSession::Refill() {
 
 bool AccountSession::SaveProfile(const TInfo14& info) {
   TInfo14 clean = info;
-  for (std::string* value : {&clean.Name1, &clean.Name2, &clean.About, &clean.Telephone, &clean.EMailO, &clean.Skype,
-                             &clean.WebSite, &clean.OK, &clean.VK, &clean.Telegram, &clean.FaceBook, &clean.Twitter,
-                             &clean.Instagramm, &clean.YouTube}) {
+  for (std::string* value :
+       {&clean.Name1, &clean.Name2, &clean.About, &clean.Telephone, &clean.EMailO, &clean.Skype, &clean.WebSite,
+        &clean.OK, &clean.VK, &clean.Telegram, &clean.FaceBook, &clean.Twitter, &clean.Instagramm, &clean.YouTube}) {
     for (char& c : *value) {
       if (c == '$' || c == '~') c = ' ';
     }
@@ -310,7 +309,8 @@ bool AccountSession::SaveProfile(const TInfo14& info) {
 }
 
 bool AccountSession::UploadPhoto(const QByteArray& jpeg) {
-  if (!client_.UploadPhoto(user_.Nick, user_.Pw, std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size())))) {
+  if (!client_.UploadPhoto(user_.Nick, user_.Pw,
+                           std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size())))) {
     Say(WordId::PhotoUploadFailed);
     return false;
   }

@@ -50,7 +50,9 @@ class AccountSession {
   const TInfo14& LeaderInfo() const { return leaderInfo_; }
   bool LeaderInfoRead() const { return leaderInfoRead_; }
   const std::optional<QImage>& LeaderPhoto() const { return leaderPhoto_; }
-  std::optional<std::int64_t> Balance() const { return balanceRead_ ? std::optional(std::int64_t{user_.R04}) : std::nullopt; }
+  std::optional<std::int64_t> Balance() const {
+    return balanceRead_ ? std::optional(std::int64_t{user_.R04}) : std::nullopt;
+  }
   bool UserFileSaved() const { return userFileSaved_; }
   bool RatedGameOpen() const { return ratedGameOpen_; }
   std::filesystem::path UserFile() const;

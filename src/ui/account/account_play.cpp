@@ -54,7 +54,8 @@ QString AccountPlay::ClubRow(int clubListMode) const {
     return name + "  " + QString::number(g.Kon).rightJustified(7) + "  " +
            QString::fromStdString(ScreenRatingText(g.Rating));
   }
-  return name + "    " + QString::number(g.Kon % 40).rightJustified(3) + "    " + QString::number(g.Score).rightJustified(6);
+  return name + "    " + QString::number(g.Kon % 40).rightJustified(3) + "    " +
+         QString::number(g.Score).rightJustified(6);
 }
 
 }  // namespace tavlo

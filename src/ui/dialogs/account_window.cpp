@@ -1,10 +1,11 @@
 #include "ui/dialogs/account_window.h"
 
-#include <QDate>
-#include <QGuiApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "lang/cp1251.h"
 #include "net/club/account_rating.h"
@@ -13,6 +14,7 @@
 #include "ui/account/country_flags.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/pictures/picture_registry.h"
+#include "ui/widgets/text_helpers.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
@@ -62,8 +64,7 @@ QValidator::State AccountTextValidator::validate(QString& input, int&) const {
   return Acceptable;
 }
 
-TFAcc1::TFAcc1(PictureRegistry& pictures, DialogLook& look, AccountSession& session, bool fromClubList,
-               QWidget* parent)
+TFAcc1::TFAcc1(PictureRegistry& pictures, DialogLook& look, AccountSession& session, bool fromClubList, QWidget* parent)
     : DialogFrame(pictures, look, AccountPictures(), parent), session_(session), fromClubList_(fromClubList) {
   setObjectName("FAcc1");
   setWindowTitle(W(WordId::ClubVelmora));
@@ -90,6 +91,18 @@ TFAcc1::TFAcc1(PictureRegistry& pictures, DialogLook& look, AccountSession& sess
   tabs_->setCurrentIndex(0);
 }
 
+void PaintRibbonTitle(DialogFrame& frame, const QString& title) {
+  if (frame.Design() != DialogDesign::GrayRibbons) return;
+  QPainter p(&frame);
+  p.setFont(frame.Look().Fonts.FontAt(FontRole::Decor, 22, true));
+  DrawShadowText(p, title, 10, 290, 'c', QColor(255, 255, 0), 28);
+}
+
+void TFAcc1::paintEvent(QPaintEvent* event) {
+  DialogFrame::paintEvent(event);
+  PaintRibbonTitle(*this, W(WordId::ClubVelmora));
+}
+
 QString TFAcc1::W(WordId word) const { return Look().Word ? Look().Word(word) : QString(); }
 
 TZanCardsButton* TFAcc1::MakeButton(QWidget* parent, const QString& caption) {
@@ -113,9 +126,9 @@ QWidget* TFAcc1::BuildAccountTab() {
     WordId label;
     QLineEdit** box;
     int length;
-  } rows[] = {{WordId::AccountNick, &nick_, 12},         {WordId::AccountPassword, &password_, 12},
-              {WordId::AccountCountry, &country_, 40},   {WordId::AccountCity, &city_, 15},
-              {WordId::EMailLabel, &email_, 30},         {WordId::Registration, &registration_, 10}};
+  } rows[] = {{WordId::AccountNick, &nick_, 12},       {WordId::AccountPassword, &password_, 12},
+              {WordId::AccountCountry, &country_, 40}, {WordId::AccountCity, &city_, 15},
+              {WordId::EMailLabel, &email_, 30},       {WordId::Registration, &registration_, 10}};
   const char* names[] = {"EditNick", "EditPw", "EditCountry", "EditCity", "EditEMail", "EditDateR"};
   int y = 44;
   for (std::size_t k = 0; k < std::size(rows); ++k, y += 34) {
@@ -143,8 +156,8 @@ QWidget* TFAcc1::BuildAccountTab() {
 
   region_ = new QComboBox(page);
   region_->setObjectName("ComboRegion");
-  for (WordId r : {WordId::Europe, WordId::Asia, WordId::NorthAmerica, WordId::SouthAmerica, WordId::Oceania,
-                   WordId::Africa}) {
+  for (WordId r :
+       {WordId::Europe, WordId::Asia, WordId::NorthAmerica, WordId::SouthAmerica, WordId::Oceania, WordId::Africa}) {
     region_->addItem(W(r));
   }
   region_->setGeometry(410, 44, 280, 26);
@@ -188,9 +201,8 @@ QWidget* TFAcc1::BuildAccountTab() {
     country_->setText(Q(session_.User().Country1));
   });
   connect(sex_, &QComboBox::activated, this, [this](int index) { session_.User().Sex = index == 1 ? 'W' : 'M'; });
-  connect(hidePassword_, &QCheckBox::toggled, this, [this](bool hide) {
-    password_->setEchoMode(hide ? QLineEdit::Password : QLineEdit::Normal);
-  });
+  connect(hidePassword_, &QCheckBox::toggled, this,
+          [this](bool hide) { password_->setEchoMode(hide ? QLineEdit::Password : QLineEdit::Normal); });
   password_->setEchoMode(QLineEdit::Password);
   connect(ratedPlay_, &QCheckBox::clicked, this, [this](bool on) {
     session_.SetRatedPlay(on);
@@ -248,8 +260,8 @@ QWidget* TFAcc1::BuildTopTenTab() {
   MakeLabel(page, W(WordId::TopTenRated), 13, true)->setGeometry(10, 8, 500, 26);
   const int xs[6] = {10, 50, 200, 330, 380, 580};
   const int ws[6] = {38, 148, 128, 48, 198, 100};
-  const QString heads[6] = {"№", W(WordId::AccountNick), "C", W(WordId::AccountSex), W(WordId::AccountCity),
-                            W(WordId::AccountRating)};
+  const QString heads[6] = {
+      "№", W(WordId::AccountNick), "C", W(WordId::AccountSex), W(WordId::AccountCity), W(WordId::AccountRating)};
   for (int c = 0; c < 6; ++c) MakeLabel(page, heads[c], 11, true)->setGeometry(xs[c], 40, ws[c], 24);
   for (std::size_t r = 0; r < topCells_.size(); ++r) {
     for (std::size_t c = 0; c < 6; ++c) {
@@ -348,9 +360,9 @@ QWidget* TFAcc1::BuildPresidentTab() {
   presidentNames_->setWordWrap(true);
   presidentNames_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   presidentNames_->setGeometry(10, 245, 240, 120);
-  const WordId labels[12] = {WordId::BriefInformation, WordId::YourPhone,    WordId::YourEmail,   WordId::YourWebSite,
-                             WordId::YourSkype,        WordId::YourOk,       WordId::YourVk,      WordId::YourTelegram,
-                             WordId::YourFacebook,     WordId::YourTwitter,  WordId::YourInstagram, WordId::YourYouTube};
+  const WordId labels[12] = {WordId::BriefInformation, WordId::YourPhone,   WordId::YourEmail,     WordId::YourWebSite,
+                             WordId::YourSkype,        WordId::YourOk,      WordId::YourVk,        WordId::YourTelegram,
+                             WordId::YourFacebook,     WordId::YourTwitter, WordId::YourInstagram, WordId::YourYouTube};
   for (std::size_t k = 0; k < presidentValues_.size(); ++k) {
     const int y = 40 + static_cast<int>(k) * 31;
     QLabel* label = MakeLabel(presidentPage_, W(labels[k]) + ":", 9);
@@ -517,12 +529,11 @@ void TFAcc1::ShowPresident() {
   presidentPhoto_->setPixmap(
       QPixmap::fromImage(photo.scaled(160, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
   const TInfo14& info = session_.LeaderInfo();
-  presidentNames_->setText(leader ? Q(info.Name1) + "\n" + Q(info.Name2) + "\n" + Q(leader->Nick) + ", " +
-                                        Q(leader->City)
-                                  : QString());
-  const std::string* rows[12] = {&info.About, &info.Telephone, &info.EMailO,  &info.WebSite,
-                                 &info.Skype, &info.OK,        &info.VK,      &info.Telegram,
-                                 &info.FaceBook, &info.Twitter, &info.Instagramm, &info.YouTube};
+  presidentNames_->setText(
+      leader ? Q(info.Name1) + "\n" + Q(info.Name2) + "\n" + Q(leader->Nick) + ", " + Q(leader->City) : QString());
+  const std::string* rows[12] = {&info.About,    &info.Telephone, &info.EMailO,     &info.WebSite,
+                                 &info.Skype,    &info.OK,        &info.VK,         &info.Telegram,
+                                 &info.FaceBook, &info.Twitter,   &info.Instagramm, &info.YouTube};
   for (std::size_t k = 0; k < presidentValues_.size(); ++k) presidentValues_[k]->setText(Q(*rows[k]));
 }
 

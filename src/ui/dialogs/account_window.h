@@ -76,6 +76,9 @@ class TFAcc1 : public DialogFrame {
   // Redraws every tab from the session.
   void ShowSession();
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   QWidget* BuildAccountTab();
   QWidget* BuildResultsTab();
@@ -143,6 +146,10 @@ class TFAcc1 : public DialogFrame {
   QLabel* presidentNames_ = nullptr;
   std::array<QLabel*, 12> presidentValues_{};
 };
+
+// The title written on the ribbon of the "Gray with red ribbons" design, which has no picture of the
+// account windows' titles.
+void PaintRibbonTitle(DialogFrame& frame, const QString& title);
 
 // Typing rules of the account boxes: a character the account rules refuse never enters the box.
 // In the nick and the city only characters judged invalid are refused; in the password and the

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMouseEvent>
 
+#include "ui/dialogs/account_window.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
 
@@ -20,9 +21,9 @@ DialogPictures ProfilePictures() {
 }
 
 constexpr std::array<WordId, 14> kLabels = {
-    WordId::YourFirstName, WordId::YourLastName,  WordId::BriefInformation, WordId::YourPhone, WordId::YourEmail,
-    WordId::YourWebSite,   WordId::YourSkype,     WordId::YourOk,           WordId::YourVk,    WordId::YourTelegram,
-    WordId::YourFacebook,  WordId::YourTwitter,   WordId::YourInstagram,    WordId::YourYouTube};
+    WordId::YourFirstName, WordId::YourLastName, WordId::BriefInformation, WordId::YourPhone,  WordId::YourEmail,
+    WordId::YourWebSite,   WordId::YourSkype,    WordId::YourOk,           WordId::YourVk,     WordId::YourTelegram,
+    WordId::YourFacebook,  WordId::YourTwitter,  WordId::YourInstagram,    WordId::YourYouTube};
 // The editor's maximum lengths, in the order of the labels.
 constexpr std::array<int, 14> kLengths = {20, 20, 50, 20, 50, 50, 50, 50, 50, 50, 60, 50, 50, 50};
 
@@ -51,9 +52,9 @@ TInfo14 TFAcc2::InfoOf(const std::array<QString, 14>& v) {
 
 std::array<QString, 14> TFAcc2::ValuesOf(const TInfo14& i) {
   std::array<QString, 14> v;
-  const std::string* fields[14] = {&i.Name1,    &i.Name2, &i.About, &i.Telephone, &i.EMailO,   &i.WebSite,  &i.Skype,
-                                   &i.OK,       &i.VK,    &i.Telegram, &i.FaceBook, &i.Twitter, &i.Instagramm,
-                                   &i.YouTube};
+  const std::string* fields[14] = {&i.Name1,    &i.Name2,   &i.About,      &i.Telephone, &i.EMailO,
+                                   &i.WebSite,  &i.Skype,   &i.OK,         &i.VK,        &i.Telegram,
+                                   &i.FaceBook, &i.Twitter, &i.Instagramm, &i.YouTube};
   for (std::size_t k = 0; k < v.size(); ++k) v[k] = QString::fromStdString(*fields[k]);
   return v;
 }
@@ -87,8 +88,9 @@ TFAcc2::TFAcc2(PictureRegistry& pictures, DialogLook& look, AccountSession& sess
   photo_->setGeometry(480, top, 200, 250);
   photo_->setCursor(Qt::PointingHandCursor);
   photo_->installEventFilter(this);
-  ShowPhoto(session_.OwnPhoto() ? *session_.OwnPhoto()
-                                : Pictures().Picture(session_.User().Sex == 'W' ? "GAcNoF" : "GAcNoM", QSize(200, 250)));
+  ShowPhoto(session_.OwnPhoto()
+                ? *session_.OwnPhoto()
+                : Pictures().Picture(session_.User().Sex == 'W' ? "GAcNoF" : "GAcNoM", QSize(200, 250)));
 
   update_ = new TZanCardsButton(Pictures(), this);
   update_->setText(look.Word ? look.Word(WordId::UpdateInfo) : QString());
@@ -119,6 +121,11 @@ TFAcc2::TFAcc2(PictureRegistry& pictures, DialogLook& look, AccountSession& sess
   });
 }
 
+void TFAcc2::paintEvent(QPaintEvent* event) {
+  DialogFrame::paintEvent(event);
+  PaintRibbonTitle(*this, Look().Word ? Look().Word(WordId::MyAccount) : QString());
+}
+
 void TFAcc2::ShowPhoto(const QImage& image) {
   photo_->setPixmap(QPixmap::fromImage(image.scaled(200, 250, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
@@ -133,8 +140,9 @@ bool TFAcc2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFAcc2::ChoosePhoto() {
-  const QString path = ChoosePhotoFile ? ChoosePhotoFile()
-                                       : QFileDialog::getOpenFileName(this, QString(), QString(), "JPEG (*.jpg *.jpeg)");
+  const QString path = ChoosePhotoFile
+                           ? ChoosePhotoFile()
+                           : QFileDialog::getOpenFileName(this, QString(), QString(), "JPEG (*.jpg *.jpeg)");
   if (path.isEmpty()) return;
   QFile file(path);
   // A photo is a few dozen kilobytes; a huge file is not one.

@@ -36,6 +36,7 @@ class TFAcc2 : public DialogFrame {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void ShowPhoto(const QImage& image);

@@ -23,9 +23,9 @@ TEST(AccountRating, PledgeStoresALostGameAndClearsTheCycle) {
     std::int32_t kon;
     double rating;
   } cases[] = {
-      {Record(0, 0.0), 4, -24.9},                  // (0 - 100) / 4 + 4 / 40
-      {Record(8, 7.6, 8, 55, 310, 1), 12, -3.1},   // P = 8 x (7.6 - 0.2) = 59.2; (59.2 - 100) / 12 + 0.3
-      {Record(36, -1.0, 36, -40), 40, -3.21},      // P = 36 x -1.9 = -68.4; (-68.4 - 100) / 40 + 1
+      {Record(0, 0.0), 4, -24.9},                 // (0 - 100) / 4 + 4 / 40
+      {Record(8, 7.6, 8, 55, 310, 1), 12, -3.1},  // P = 8 x (7.6 - 0.2) = 59.2; (59.2 - 100) / 12 + 0.3
+      {Record(36, -1.0, 36, -40), 40, -3.21},     // P = 36 x -1.9 = -68.4; (-68.4 - 100) / 40 + 1
   };
   for (const Case& c : cases) {
     const TZanGame pledged = PledgedGameRecord(c.before);
@@ -63,9 +63,9 @@ TEST(AccountRating, TheTenthGameClosesTheCycle) {
     std::int32_t cycleDeals, best, totalScore;
     std::int32_t konL, score, sessions, newBest;
   } cases[] = {
-      {32, 100, 80, 36, 80, 2, 100},   // the ninth game only advances the cycle
-      {36, 100, 140, 0, 0, 3, 140},    // the tenth: a better cycle score becomes the best
-      {36, 100, 60, 0, 0, 3, 100},     // ... a worse one does not
+      {32, 100, 80, 36, 80, 2, 100},  // the ninth game only advances the cycle
+      {36, 100, 140, 0, 0, 3, 140},   // the tenth: a better cycle score becomes the best
+      {36, 100, 60, 0, 0, 3, 100},    // ... a worse one does not
       {36, -50, -70, 0, 0, 3, -50},
   };
   for (const Case& c : cases) {
@@ -84,9 +84,9 @@ TEST(AccountRating, FormatRatingShowsThreeDecimalsWithAComma) {
     double value;
     const char* text;
   } cases[] = {
-      {7, "7,000"},        {12.5, "12,500"},  {-24.9, "-24,900"}, {7.6, "7,600"},    {0, "0,000"},
-      {0.0004, "0,000"},   {-0.0004, "0,000"}, {0.0006, "0,001"}, {-0.5, "-0,500"},  {99.99, "99,990"},
-      {-99.9996, "-100,000"}, {1234.5678, "1234,568"},
+      {7, "7,000"},     {12.5, "12,500"},  {-24.9, "-24,900"},     {7.6, "7,600"},
+      {0, "0,000"},     {0.0004, "0,000"}, {-0.0004, "0,000"},     {0.0006, "0,001"},
+      {-0.5, "-0,500"}, {99.99, "99,990"}, {-99.9996, "-100,000"}, {1234.5678, "1234,568"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatRating(c.value), c.text) << c.value;
 }

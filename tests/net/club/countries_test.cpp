@@ -14,10 +14,10 @@ TEST(Countries, CodesNameTheRegionAndTheIndexInItsList) {
     const char* code;
     const char* shortName;  // nullptr: not a code
   } cases[] = {
-      {"1-001", "Russia"},        {"1-000", "Unknown"},    {"1-007", "Bosnia_Herz."}, {"1-048", "United_Kingdom"},
-      {"2-048", "UAE"},           {"3-034", "USA"},        {"4-014", "Venezuela"},    {"5-023", "Wallis-Futuna"},
-      {"6-054", "Zimbabwe"},      {"1-049", nullptr},      {"7-001", nullptr},        {"0-001", nullptr},
-      {"1-01", nullptr},          {"1_001", nullptr},      {"1-0a1", nullptr},        {"", nullptr},
+      {"1-001", "Russia"},   {"1-000", "Unknown"}, {"1-007", "Bosnia_Herz."}, {"1-048", "United_Kingdom"},
+      {"2-048", "UAE"},      {"3-034", "USA"},     {"4-014", "Venezuela"},    {"5-023", "Wallis-Futuna"},
+      {"6-054", "Zimbabwe"}, {"1-049", nullptr},   {"7-001", nullptr},        {"0-001", nullptr},
+      {"1-01", nullptr},     {"1_001", nullptr},   {"1-0a1", nullptr},        {"", nullptr},
   };
   for (const auto& c : cases) {
     const auto parsed = ParseCountryCode(c.code);

@@ -11,9 +11,9 @@ namespace {
 class UserFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tavlo-user-file-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        std::filesystem::temp_directory_path() / ("tavlo-user-file-" + std::to_string(::getpid()) + "-" +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }
@@ -39,7 +39,7 @@ TEST(UserFileScrambling, RoundTripsAndHidesThePassword) {
 TEST_F(UserFileTest, SavedFileReadsBackAndOnlyItsOwnerMayReadIt) {
   const UserFileContents saved{"Ann", ScramblePassword("pass1")};
   ASSERT_TRUE(SaveUserFile(Path(), saved));
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(::stat(Path().c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
@@ -75,7 +75,7 @@ TEST_F(UserFileTest, ForeignOrDamagedFilesAreIgnored) {
       {"Zan User File\r\nAnn\r\n" + pw, true},     // no line end after the last line
       {"Zan User file\r\nAnn\r\n" + pw + "\r\n", false},
       {"Zan User File\r\nAnn\r\n", false},
-      {"Zan User File\r\nA\r\n" + pw + "\r\n", false},      // a nick the club never accepts
+      {"Zan User File\r\nA\r\n" + pw + "\r\n", false},  // a nick the club never accepts
       {"Zan User File\r\nAn n\r\n" + pw + "\r\n", false},
       {"Zan User File\r\nAnn\r\nnot hex\r\n", false},
       {"Zan User File\r\nAnn\r\n" + ScramblePassword("a\nb") + "\r\n", false},  // a control byte
