@@ -534,7 +534,9 @@ TEST_F(AccountWindowTest, TheWindowFitsEveryDialogDesign) {
       EXPECT_TRUE(inside.contains(w.Tabs().geometry())) << design;
       EXPECT_TRUE(inside.contains(w.OkButton().geometry())) << design;
       EXPECT_LE(w.Tabs().geometry().bottom(), w.OkButton().geometry().top()) << design;
-      if (!w.CardStyle()) EXPECT_GT(w.Tabs().geometry().top(), w.RedLine().bottom()) << design;
+      if (!w.CardStyle()) {
+        EXPECT_GT(w.Tabs().geometry().top(), w.RedLine().bottom()) << design;
+      }
       Shoot(w, QString("account-design%1").arg(design));
     });
   }
