@@ -87,6 +87,7 @@ class LanShots {
     window->CurrentSettings().WindowSizeMode = sizeMode;
     window->ApplyWindowSize();
     window->PauseOverride = [](int) {};
+    window->LanListenAddress = QHostAddress::LocalHost;
     window->ShowMainMenu();
     return window;
   }

@@ -118,6 +118,7 @@ TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalO
     net.Lines[1] = MakeMemberLine("Nettie", 2.0, 12, 30, EncodePassword(""));
     std::ofstream(window->Files().Network, std::ios::binary | std::ios::trunc) << ClubFileBytes(net.Lines);
   }
+  window->LanListenAddress = QHostAddress::LocalHost;
   window->ShowMainMenu();
   const std::string localBefore = FileBytes(window->Files().Local);
   const std::uint16_t port = FreePort();
@@ -217,6 +218,7 @@ TEST_F(TwoWindowsTest, SeatsADealChatAndAClientWhoQuits) {
     w->CurrentSettings().NetGame = true;
     w->CurrentSettings().FlyCardsOn = false;
     w->PauseOverride = [](int) {};
+    w->LanListenAddress = QHostAddress::LocalHost;
     w->ShowMainMenu();
   }
   // The client's sheet is left open: the server's closing closes it. The server's player closes
