@@ -1,11 +1,9 @@
 #include "lan_shots.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -22,44 +20,14 @@
 #include "ui/table/chat_panel.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/window_waits.h"
 
 namespace tavlo {
 namespace {
 
-bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 20000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
-
-// Runs `action` once on the first visible dialog of type T with the given parent.
-template <typename T>
-void OnDialog(QWidget* parent, std::function<void(T&)> action) {
-  auto* poll = new QTimer();
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, parent, action] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<T*>(w);
-      if (dialog && dialog->isVisible() && dialog->parentWidget() == parent) {
-        poll->stop();
-        poll->deleteLater();
-        action(*dialog);
-        return;
-      }
-    }
-  });
-  poll->start();
-}
-
-std::uint16_t FreeLoopbackPort() {
-  QTcpServer probe;
-  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-  return probe.serverPort();
-}
+using testing::FreeLoopbackPort;
+using testing::OnDialog;
+using testing::WaitUntil;
 
 class LanShots {
  public:
@@ -87,6 +55,7 @@ class LanShots {
     window->CurrentSettings().WindowSizeMode = sizeMode;
     window->ApplyWindowSize();
     window->PauseOverride = [](int) {};
+    window->LanListenAddress = QHostAddress::LocalHost;
     window->ShowMainMenu();
     return window;
   }

@@ -149,6 +149,9 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::function<void(TFormWait&)> WaitShown;
   // When set, takes the place of the blocking pauses of network play (tests skip them).
   std::function<void(int ms)> PauseOverride;
+  // Where a LAN server listens: every interface, so that the others can join; tests and review
+  // tools keep to the loopback address.
+  QHostAddress LanListenAddress = QHostAddress::Any;
   // The settings are written back; false (after the notice) when that failed.
   bool SaveSettingsNow();
 

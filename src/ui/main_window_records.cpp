@@ -96,7 +96,7 @@ bool MainWindow::OpenLanTable(TFormPassword& dialog) {
       Utf8ToCp1251(QString::fromStdString(dialog.Confirmed().MemberName).left(4).toStdString());
   const auto port = static_cast<std::uint16_t>(lan::PortNumber(lan.ServerPort));
   if (lan.NetRole == 1) {
-    if (!lan_->Listen(name, port)) {
+    if (!lan_->Listen(name, port, LanListenAddress)) {
       ShowNoticeText(W(WordId::IncorrectPort));
       return false;
     }

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -29,6 +28,7 @@
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
 #include "window_fixture.h"
+#include "window_waits.h"
 
 namespace tavlo::testing {
 namespace {
@@ -38,32 +38,6 @@ std::string FileBytes(const std::filesystem::path& path) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
-}
-
-// A port the system has just handed out and taken back.
-std::uint16_t FreePort() {
-  QTcpServer probe;
-  if (!probe.listen(QHostAddress::LocalHost, 0)) return 0;
-  return probe.serverPort();
-}
-
-// Runs `action` on the first visible dialog of type T whose parent is `parent`, once it opens.
-template <typename T>
-void OnDialog(QWidget* parent, std::function<void(T&)> action) {
-  auto* poll = new QTimer();
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, parent, action] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<T*>(w);
-      if (dialog && dialog->isVisible() && dialog->parentWidget() == parent) {
-        poll->stop();
-        poll->deleteLater();
-        action(*dialog);
-        return;
-      }
-    }
-  });
-  poll->start();
 }
 
 class LanWindowTest : public WindowTest {};
@@ -118,9 +92,10 @@ TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalO
     net.Lines[1] = MakeMemberLine("Nettie", 2.0, 12, 30, EncodePassword(""));
     std::ofstream(window->Files().Network, std::ios::binary | std::ios::trunc) << ClubFileBytes(net.Lines);
   }
+  window->LanListenAddress = QHostAddress::LocalHost;
   window->ShowMainMenu();
   const std::string localBefore = FileBytes(window->Files().Local);
-  const std::uint16_t port = FreePort();
+  const std::uint16_t port = FreeLoopbackPort();
   ASSERT_NE(port, 0);
 
   lan::HeadlessProgram client("Bo", 9);
@@ -217,6 +192,7 @@ TEST_F(TwoWindowsTest, SeatsADealChatAndAClientWhoQuits) {
     w->CurrentSettings().NetGame = true;
     w->CurrentSettings().FlyCardsOn = false;
     w->PauseOverride = [](int) {};
+    w->LanListenAddress = QHostAddress::LocalHost;
     w->ShowMainMenu();
   }
   // The client's sheet is left open: the server's closing closes it. The server's player closes
@@ -233,7 +209,7 @@ TEST_F(TwoWindowsTest, SeatsADealChatAndAClientWhoQuits) {
     });
     poll->start();
   };
-  const std::uint16_t port = FreePort();
+  const std::uint16_t port = FreeLoopbackPort();
   ASSERT_NE(port, 0);
 
   const auto fill = [](TFormPassword& dialog, const QString& name) {

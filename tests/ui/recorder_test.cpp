@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -15,21 +14,12 @@
 #include "ui/recording/game_recorder.h"
 #include "ui/recording/recording_banner.h"
 #include "ui/widgets/font_roles.h"
+#include "window_waits.h"
 
 namespace tavlo::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
 
 struct GifInfo {
   int frames = 0;
@@ -143,10 +133,10 @@ TEST_F(RecorderTest, TheTimerCapturesExceptWhileTheWindowIsHeld) {
   QObject::connect(&recorder->TimerGIF(), &QTimer::timeout, [&ticks] { ++ticks; });
   recorder->Start(settings);
   EXPECT_EQ(recorder->TimerGIF().interval(), 100);
-  ASSERT_TRUE(WaitFor([&] { return ticks >= 3; }));
+  ASSERT_TRUE(WaitUntil([&] { return ticks >= 3; }));
   EXPECT_EQ(recorder->FrameCount(), 1);
   held = false;
-  ASSERT_TRUE(WaitFor([&] { return recorder->FrameCount() >= 3; }));
+  ASSERT_TRUE(WaitUntil([&] { return recorder->FrameCount() >= 3; }));
 }
 
 // From the 250th frame on nothing is added, not even the deal's final frame; the file is written.
@@ -221,7 +211,7 @@ TEST_F(RecorderTest, AFailedWriteKeepsWhatWasThereAndSaysSo) {
 TEST_F(RecorderTest, ScreenContentsIncludeWhatLiesOverTheWindow) {
   window.move(40, 30);
   window.show();
-  ASSERT_TRUE(WaitFor([&] { return window.isVisible(); }));
+  ASSERT_TRUE(WaitUntil([&] { return window.isVisible(); }));
   QWidget over;
   over.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   over.setGeometry(window.geometry().left() + 10, window.geometry().top() + 10, 60, 40);

@@ -1,8 +1,9 @@
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTimer>
+
+#include "window_waits.h"
 
 namespace tavlo::testing {
 
@@ -36,13 +37,7 @@ void WindowTest::StartWindow(std::optional<std::uint64_t> seed) {
 }
 
 bool WindowTest::WaitFor(const std::function<bool()>& condition, int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
+  return WaitUntil(condition, milliseconds);
 }
 
 void WindowTest::OnNextModal(std::function<void(QWidget*)> action) {

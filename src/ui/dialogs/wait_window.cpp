@@ -1,10 +1,46 @@
 #include "ui/dialogs/wait_window.h"
 
+#include <QPainter>
+
 #include "net/lan/lan_session.h"
+#include "ui/pictures/art_common.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
 namespace {
+
+// The waiting animation: four suits in a row, lit one after the other.
+class SuitsAnimation : public QWidget {
+ public:
+  explicit SuitsAnimation(QWidget* parent) : QWidget(parent) {
+    setObjectName("Animate1");
+    step_.setInterval(300);
+    QObject::connect(&step_, &QTimer::timeout, this, [this] {
+      lit_ = (lit_ + 1) % 4;
+      update();
+    });
+    step_.start();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double side = height() * 0.8;
+    const double gap = side * 0.5;
+    const double left = (width() - 4 * side - 3 * gap) / 2 + side / 2;
+    for (int suit = 0; suit < 4; ++suit) {
+      // Hearts and diamonds red, clubs and spades black; the suits not lit now are pale.
+      QColor colour = suit < 2 ? QColor(0xC0, 0x10, 0x20) : QColor(0x10, 0x10, 0x10);
+      if (suit != lit_) colour.setAlpha(50);
+      art::DrawSuit(p, suit, QPointF(left + suit * (side + gap), height() / 2.0), side, colour);
+    }
+  }
+
+ private:
+  QTimer step_;
+  int lit_ = 0;
+};
 
 DialogPictures WaitPictures() {
   DialogPictures p;
@@ -45,7 +81,9 @@ TFormWait::TFormWait(PictureRegistry& pictures, DialogLook& look, lan::LanSessio
     lines_[static_cast<std::size_t>(k)]->setObjectName(QString("Label%1").arg(k + 2));
     lines_[static_cast<std::size_t>(k)]->hide();
   }
-  const int buttonsTop = top + 30 + 26 * 3 + 10;
+  auto* animation = new SuitsAnimation(this);
+  animation->setGeometry(15, top + 30 + 26 * 3 + 4, 330, 36);
+  const int buttonsTop = top + 30 + 26 * 3 + 4 + 36 + 10;
   OkButton().setGeometry(15, buttonsTop, 160, 35);
   OkButton().setEnabled(false);
   cancel_ = new TZanCardsButton(pictures, this);
