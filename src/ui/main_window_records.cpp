@@ -14,6 +14,7 @@
 #include "ui/dialogs/score_sheet.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/main_window.h"
+#include "ui/widgets/program_cursors.h"
 #include "ui/main_window_dialogs.h"
 #include "ui/table/table_screen.h"
 
@@ -146,6 +147,7 @@ void MainWindow::ShowScoreSheet(bool final) {
                      [this](WordId w) { return W(w); }, this);
   // The server's "hclos" closes a LAN client's final sheet.
   if (final) openSheet_ = &sheet;
+  ApplyProgramCursors(sheet, settings_.OwnCursor);
   if (ScoreSheetShown) ScoreSheetShown(sheet);
   sheet.exec();
   openSheet_ = nullptr;

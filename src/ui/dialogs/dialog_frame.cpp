@@ -1,5 +1,10 @@
 #include "ui/dialogs/dialog_frame.h"
+#include "ui/widgets/program_cursors.h"
+#include "ui/widgets/caption_fit.h"
+#include "ui/pictures/cap_strip.h"
+#include "ui/layout/scale.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -55,7 +60,6 @@ DialogFrame::DialogFrame(PictureRegistry& pictures, DialogLook& look, DialogPict
     pal.setColor(QPalette::WindowText, look_.DesignFontColour);
     setPalette(pal);
   }
-  if (look_.OwnCursor) setCursor(Qt::ArrowCursor);
   timer48_.setInterval(frame_.IconInterval);
   connect(&timer48_, &QTimer::timeout, this, &DialogFrame::StepIcon);
   if (CardStyle() && !frame_.IconStrip.isEmpty() && frame_.IconFrames > 0) timer48_.start();
@@ -67,7 +71,31 @@ void DialogFrame::StyleButton(TZanCardsButton& button) const {
   button.SetColorMouse(QColor(255, 255, 0));
   button.SetNata(look_.NewButtons);
   button.setFont(look_.Fonts.Font(FontRole::Decor, 20, true));
-  button.setCursor(Qt::PointingHandCursor);
+  SetPointer(button, PointerKind::Hand, look_.OwnCursor);
+}
+
+void DialogFrame::showEvent(QShowEvent* event) {
+  ApplyProgramCursors(*this, look_.OwnCursor);
+  FitCaptions(*this);
+  QDialog::showEvent(event);
+}
+
+QString DialogFrame::TitleText() const { return look_.Word ? look_.Word(frame_.Title).toUpper() : QString(); }
+
+QRect DialogFrame::TitleBox() const {
+  if (design_ != DialogDesign::GrayAristocratic) return {};
+  const QRect band(5, 5, width() - 10, HeaderHeight());
+  // The strip is stretched over the band; its ornaments with it.
+  const int stripWidth = frame_.Strip.mid(4).toInt();
+  const int ornaments = stripWidth > 0 ? RoundHalfEven(CapStripOrnamentWidth(stripWidth) * band.width() / double(stripWidth)) : 0;
+  return band.adjusted(ornaments, 0, -ornaments, 0);
+}
+
+QFont DialogFrame::TitleFont() const {
+  // The header's letters are large: a long translation may take them down further than a
+  // caption's before the narrow strips' ornaments would have to go.
+  constexpr double kSmallestTitleShare = 0.4;
+  return FittedFont(look_.Fonts.Font(FontRole::Serif, 40, true), TitleText(), TitleBox().width(), kSmallestTitleShare);
 }
 
 int DialogFrame::HeaderHeight() const {
@@ -121,9 +149,11 @@ void DialogFrame::paintEvent(QPaintEvent*) {
       break;
     case DialogDesign::GrayAristocratic: {
       p.drawImage(band, pictures_.Picture(frame_.Strip, band.size()));
-      p.setFont(look_.Fonts.Font(FontRole::Serif, 40, true));
-      const QString title = look_.Word ? look_.Word(frame_.Title).toUpper() : QString();
-      DrawShadowText(p, title, band.left(), band.right() + 1, 'c', QColor(255, 255, 0), band.top() + 10);
+      const QRect box = TitleBox();
+      p.setFont(TitleFont());
+      // Centred on the strip; a smaller title when a translation would run over the ornaments.
+      DrawShadowText(p, TitleText(), box.left(), box.right() + 1, 'c', QColor(255, 255, 0),
+                     band.top() + (header - QFontMetrics(p.font()).height()) / 2);
       break;
     }
     case DialogDesign::GrayRibbons: {

@@ -61,6 +61,11 @@ class DialogFrame : public QDialog {
   bool CardStyle() const { return design_ == DialogDesign::Purple; }
   // Height of the header band (Image0) in the grey designs; 0 in the card style.
   int HeaderHeight() const;
+  // The title written on the aristocratic header strip, the room between the strip's ornaments
+  // (empty in the other designs) and the font that fits it.
+  QString TitleText() const;
+  QRect TitleBox() const;
+  QFont TitleFont() const;
   // The red line under the header (Panel1), and where the dialog's own controls begin.
   QRect RedLine() const;
   TZanCardsButton& OkButton() { return *button1_; }
@@ -75,6 +80,8 @@ class DialogFrame : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The pointers of the cursor choice go on every control the dialog has built by now.
+  void showEvent(QShowEvent* event) override;
   void DrawIllustration(const QImage& picture, QPoint at);
 
  private:

@@ -1,4 +1,5 @@
 #include "ui/dialogs/options_dialog.h"
+#include "ui/widgets/caption_fit.h"
 
 #include "lang/word_captions.h"
 
@@ -219,6 +220,7 @@ QWidget* TFormOptions::BuildGeneralTab() {
     settings_.LanguageIndex = index;
     if (effects_.LanguageChanged) effects_.LanguageChanged(index);
     ApplyCaptions();
+    FitCaptions(*this);
   });
   connect(button3_, &QAbstractButton::clicked, this, [this] {
     if (settings_.SaluteButtons && effects_.Salute) effects_.Salute();
