@@ -60,6 +60,7 @@ DialogFrame::DialogFrame(PictureRegistry& pictures, DialogLook& look, DialogPict
     pal.setColor(QPalette::WindowText, look_.DesignFontColour);
     setPalette(pal);
   }
+  iconFrame_ = IconCounters()[frame_.IconStrip];
   timer48_.setInterval(frame_.IconInterval);
   connect(&timer48_, &QTimer::timeout, this, &DialogFrame::StepIcon);
   if (CardStyle() && !frame_.IconStrip.isEmpty() && frame_.IconFrames > 0) timer48_.start();
@@ -115,14 +116,35 @@ QRect DialogFrame::RedLine() const {
 
 void DialogFrame::SetIconInterval(int ms) { timer48_.setInterval(ms); }
 
+void DialogFrame::ReloadLanguagePictures(const DialogPictures& frame) {
+  // Only the pictures named by language change; a missing one simply is not drawn.
+  frame_.ConciseCaption = frame.ConciseCaption;
+  frame_.RibbonOverlay = frame.RibbonOverlay;
+  frame_.CardOverlay = frame.CardOverlay;
+  if (design_ == DialogDesign::GrayConcise) conciseCaption_ = pictures_.LibraryPicture(kDesignLibrary, frame_.ConciseCaption);
+  if (design_ == DialogDesign::GrayRibbons && !frame_.RibbonOverlay.isEmpty()) {
+    ribbonOverlay_ = pictures_.LibraryPicture(kDesignLibrary, frame_.RibbonOverlay);
+  }
+  if (CardStyle() && !frame_.CardOverlay.isEmpty()) cardOverlay_ = pictures_.LibraryPicture(kDesignLibrary, frame_.CardOverlay);
+  update();
+}
+
 void DialogFrame::DrawIllustration(const QImage& picture, QPoint at) {
   illustration_ = picture;
   illustrationAt_ = at;
   update();
 }
 
+std::map<QString, int>& DialogFrame::IconCounters() {
+  // An icon goes on where it stopped when its dialog opens again: the counters live as long
+  // as the program, one per icon strip.
+  static std::map<QString, int> counters;
+  return counters;
+}
+
 void DialogFrame::StepIcon() {
   iconFrame_ = iconFrame_ + 1 > frame_.IconFrames ? 1 : iconFrame_ + 1;
+  IconCounters()[frame_.IconStrip] = iconFrame_;
   update(QRect(frame_.IconAt, QSize(48, 48)));
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "lang/word_ids.h"
@@ -74,6 +75,8 @@ class DialogFrame : public QDialog {
   // The icon frame shown now (card style), counting from 1.
   int IconFrame() const { return iconFrame_; }
   void SetIconInterval(int ms);
+  // After a language change: the header and overlay pictures of the new language.
+  void ReloadLanguagePictures(const DialogPictures& frame);
   PictureRegistry& Pictures() { return pictures_; }
   const DialogLook& Look() const { return look_; }
 
@@ -86,6 +89,7 @@ class DialogFrame : public QDialog {
 
  private:
   void StepIcon();
+  static std::map<QString, int>& IconCounters();
 
   PictureRegistry& pictures_;
   DialogLook& look_;
