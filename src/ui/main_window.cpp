@@ -181,6 +181,7 @@ DialogLook& MainWindow::Look() {
   look_.OwnCursor = settings_.OwnCursor;
   look_.Fonts = fonts_;
   look_.LanguageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
+  look_.CardStyleUnavailable = [this] { settings_.DialogDesign = 0; };
   look_.DesignLibraryMissing = [this] {
     settings_.DialogDesign = 0;
     ShowNoticeText(W(WordId::CantFindFile) + " " + kDesignLibrary);
@@ -490,7 +491,7 @@ void MainWindow::BuildContextMenu() {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-  if (titleShown_) return;
+  // On the title screen too: the game's items are off there, and radio and chat until the menu.
   popup_->exec(event->globalPos());
 }
 
@@ -509,6 +510,8 @@ void MainWindow::OpenHelp() {
                                   document.LanguageName + " language.");
   }
   THelpWindow dialog(pictures_, Look(), settings_.LanguageIndex, this);
+  // Asked for at the end of a deal, the help opens where the end of a deal is explained.
+  if (GameShown() && game_->State().Turn == turn::kDealScored) dialog.OpenAtTopic("end");
   if (HelpShown) HelpShown(dialog);
   dialog.exec();
 }

@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <set>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QAction>
 #include <QTest>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -17,7 +19,9 @@
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/score_sheet.h"
+#include "ui/dialogs/speed_dialog.h"
 #include "ui/menu/main_menu.h"
+#include "ui/menu/title_screen.h"
 #include "ui/widgets/program_cursors.h"
 #include "lang/word_table.h"
 #include "ui/table/info_board_hint.h"
@@ -459,6 +463,78 @@ TEST(InfoBoardHintTest, CountsTheDealInItsCycleAndSession) {
   GameState s;
   s.KonNo = 3;
   EXPECT_TRUE(InfoBoardHint(s, waiting, word).first.isEmpty());
+}
+
+// Without the design library the card-style dialogs cannot be drawn: the dialog opens grey and
+// the setting falls back with it, and is saved so (the player chooses again in the options).
+TEST_F(WindowTest, CardStyleFallbackIsKeptInTheSettings) {
+  StartWindow();
+  window->LeaveTitle();
+  window->CurrentSettings().DialogDesign = 3;
+  int speed = 3;
+  {
+    TFormSpeed dialog(window->Pictures(), window->Look(), speed, window.get());
+    EXPECT_EQ(dialog.Design(), DialogDesign::GrayAristocratic);
+  }
+  EXPECT_EQ(window->CurrentSettings().DialogDesign, 0);
+  EXPECT_TRUE(notices.isEmpty()) << notices.join("/").toStdString();
+  ASSERT_TRUE(window->SaveSettingsNow());
+  window->close();
+  window.reset();
+  StartWindow();
+  EXPECT_EQ(window->CurrentSettings().DialogDesign, 0);
+}
+
+// The title screen has the context menu as well (help, about and speed; the game's items, radio
+// and chat are off); a right click does not leave the title, a left one does.
+TEST_F(WindowTest, TitleScreenHasTheContextMenu) {
+  StartWindow();
+  ASSERT_TRUE(window->TitleShown());
+  QStringList enabled, disabled;
+  QTimer::singleShot(0, [&] {
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 5000));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* a : menu->actions()) {
+      if (a->isSeparator() || !a->isVisible()) continue;
+      (a->isEnabled() ? enabled : disabled) << a->text();
+    }
+    menu->close();
+  });
+  const QPoint at(100, 100);
+  QTest::mouseClick(&window->Title(), Qt::RightButton, {}, at);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->Title().mapToGlobal(at));
+  QApplication::sendEvent(&window->Title(), &event);
+  EXPECT_TRUE(window->TitleShown());
+  EXPECT_TRUE(enabled.contains(window->W(WordId::Help))) << enabled.join(",").toStdString();
+  EXPECT_TRUE(enabled.contains(window->W(WordId::About)));
+  EXPECT_TRUE(disabled.contains(window->W(WordId::Radio))) << disabled.join(",").toStdString();
+  EXPECT_TRUE(disabled.contains(window->W(WordId::ExitToMenu)));
+  QTest::mouseClick(&window->Title(), Qt::LeftButton, {}, at);
+  EXPECT_FALSE(window->TitleShown());
+}
+
+// At the end of a deal the help opens at the topic of the end of a deal; elsewhere at its start.
+TEST_F(WindowTest, HelpAtTheEndOfADealOpensAtThatTopic) {
+  StartWindow(99);
+  window->CurrentSettings().FlyCardsOn = false;
+  window->ScoreSheetShown = [](TFormDiscard& sheet) { QTimer::singleShot(0, &sheet, &QDialog::accept); };
+  window->LeaveTitle();
+  window->StartSeries(PlayerSlot::NewPlayer, "Ann");
+  const auto scrolledTo = [this] {
+    int value = -1;
+    window->HelpShown = [&value](THelpWindow& help) {
+      QTimer::singleShot(0, &help, [&help, &value] {
+        value = help.Browser().verticalScrollBar()->value();
+        help.accept();
+      });
+    };
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    return value;
+  };
+  EXPECT_EQ(scrolledTo(), 0) << "at the start of a deal the help opens at its beginning";
+  PlayToTheEndOfTheDeal(*window);
+  EXPECT_GT(scrolledTo(), 0) << "at the end of a deal the help opens further down, at its topic";
 }
 
 }  // namespace

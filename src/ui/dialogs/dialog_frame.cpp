@@ -36,6 +36,7 @@ DialogFrame::DialogFrame(PictureRegistry& pictures, DialogLook& look, DialogPict
       // Without its background the card style cannot be drawn: the program goes grey.
       look_.Design = DialogDesign::GrayAristocratic;
       design_ = DialogDesign::GrayAristocratic;
+      if (look_.CardStyleUnavailable) look_.CardStyleUnavailable();
     }
   }
   if (design_ == DialogDesign::GrayConcise) {

@@ -31,6 +31,9 @@ struct DialogLook {
   // A missing design picture: the notice "Can`t find the file ZanCGraph1.dll" is shown
   // and the design falls back to "Gray aristocratic" for the whole program.
   std::function<void()> DesignLibraryMissing;
+  // The card style's background could not be loaded: the program goes on in "Gray aristocratic"
+  // (no notice), and the setting says so until the player chooses again.
+  std::function<void()> CardStyleUnavailable;
 };
 
 // The pictures one dialog wears in each design.

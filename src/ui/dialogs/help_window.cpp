@@ -53,4 +53,10 @@ THelpWindow::THelpWindow(PictureRegistry& pictures, DialogLook& look, int langua
   setFixedSize(kWidth, top + kBrowserHeight + 8 + 35 + 10);
 }
 
+void THelpWindow::showEvent(QShowEvent* event) {
+  DialogFrame::showEvent(event);
+  // The document is laid out once the window has its size.
+  if (!topic_.isEmpty()) browser_->scrollToAnchor(topic_);
+}
+
 }  // namespace tavlo

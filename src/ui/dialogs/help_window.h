@@ -25,11 +25,16 @@ class THelpWindow : public DialogFrame {
   THelpWindow(PictureRegistry& pictures, DialogLook& look, int languageIndex, QWidget* parent);
 
   QTextBrowser& Browser() { return *browser_; }
+  // Opens the document at one of its topics ("end": the end of a deal) instead of its start.
+  void OpenAtTopic(const QString& anchor) { topic_ = anchor; }
   const HelpDocument& Document() const { return document_; }
 
  private:
+  void showEvent(QShowEvent* event) override;
+
   HelpDocument document_;
   QTextBrowser* browser_ = nullptr;
+  QString topic_;
 };
 
 }  // namespace tavlo
