@@ -146,6 +146,21 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   hint_ = new QAction(popup_);
   popup_->insertAction(speed_, hint_);
   connect(hint_, &QAction::triggered, this, [this] { aids_->ShowHint(); });
+  turnMark_ = new QAction(popup_);
+  dimCards_ = new QAction(popup_);
+  for (QAction* choice : {turnMark_, dimCards_}) {
+    choice->setCheckable(true);
+    choice->setChecked(true);
+    popup_->insertAction(speed_, choice);
+  }
+  connect(turnMark_, &QAction::toggled, this, [this](bool on) {
+    aids_->Cues().Choices().TurnMark = on;
+    aids_->Cues().ChoicesChanged();
+  });
+  connect(dimCards_, &QAction::toggled, this, [this](bool on) {
+    aids_->Cues().Choices().DimUnplayable = on;
+    aids_->Cues().ChoicesChanged();
+  });
   connect(popup_, &QMenu::aboutToShow, this, [this] {
     hint_->setVisible(aids_->HintAllowed());
     hint_->setEnabled(aids_->HintAllowed() && aids_->Cues().PlayerSeat() != 0);
@@ -440,6 +455,8 @@ void MainWindow::ApplyCaptions() {
   speed_->setText(W(WordId::Speed));
   conv_->setText(W(WordId::Discard) + " (F2)");
   if (hint_) hint_->setText(W(WordId::Hint) + " (H)");
+  if (turnMark_) turnMark_->setText(W(WordId::TurnMarkOption));
+  if (dimCards_) dimCards_->setText(W(WordId::DimUnplayableOption));
   help_->setText(W(WordId::Help));
   about_->setText(W(WordId::About));
   radio_->setText(W(WordId::Radio));

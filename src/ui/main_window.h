@@ -264,6 +264,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::unique_ptr<ComputerPlayer> computer_;
   PlayerAids* aids_ = nullptr;
   QAction* hint_ = nullptr;
+  QAction* turnMark_ = nullptr;  // the table's cues, on by default, for this run
+  QAction* dimCards_ = nullptr;
   std::unique_ptr<FlowController> flow_;
   std::unique_ptr<lan::LanSession> lan_;
   ChatPanel* chatPanel_ = nullptr;

@@ -251,6 +251,50 @@ TEST_F(WindowTest, TurnMarkAndDimmedCardsFollowTheDeal) {
   EXPECT_TRUE(sawDimmedOnScreen);
 }
 
+// Both cues are choices of the table's context menu, on by default; taken off, they are gone.
+TEST_F(WindowTest, TheCuesCanBeTakenOffInTheContextMenu) {
+  StartWindow(2025);
+  window->CurrentSettings().FlyCardsOn = false;
+  window->LeaveTitle();
+  window->StartSeries(PlayerSlot::NewPlayer, "Ann");
+  TableCues& cues = window->Aids().Cues();
+  const GameState& s = window->TheGame().State();
+  // The player's move in the middle of a trick with a card to dim.
+  bool found = false;
+  while (!found && s.Turn != turn::kDealScored) {
+    PlayOneStep(*window);
+    cues.Refresh();
+    const int seat = SeatToPlay(s);
+    if (seat == 0 || !window->Flow().PlayerControls(seat)) continue;
+    for (int slot = 1; slot <= s.CardsLeft[seat]; ++slot) found = found || cues.Dimmed(seat, slot);
+  }
+  ASSERT_TRUE(found);
+  const int seat = SeatToPlay(s);
+  const auto item = [this](WordId w) {
+    for (QAction* a : window->ContextMenu().actions()) {
+      if (a->text() == window->W(w)) return a;
+    }
+    return static_cast<QAction*>(nullptr);
+  };
+  QAction* mark = item(WordId::TurnMarkOption);
+  QAction* dim = item(WordId::DimUnplayableOption);
+  ASSERT_NE(mark, nullptr);
+  ASSERT_NE(dim, nullptr);
+  EXPECT_TRUE(mark->isChecked() && dim->isChecked());
+  EXPECT_EQ(cues.MarkedSeat(), seat);
+
+  mark->trigger();
+  dim->trigger();
+  EXPECT_EQ(cues.MarkedSeat(), 0);
+  for (int slot = 1; slot <= s.CardsLeft[seat]; ++slot) EXPECT_FALSE(cues.Dimmed(seat, slot));
+  mark->trigger();
+  dim->trigger();
+  EXPECT_EQ(cues.MarkedSeat(), seat);
+  bool dimmed = false;
+  for (int slot = 1; slot <= s.CardsLeft[seat]; ++slot) dimmed = dimmed || cues.Dimmed(seat, slot);
+  EXPECT_TRUE(dimmed);
+}
+
 // The keyboard alone plays a deal: Enter presses "To Begin" and "Ok", the arrows move the focus
 // over playable cards only, Enter plays the focused card; Escape opens the context menu.
 TEST_F(WindowTest, KeyboardPlaysADeal) {
@@ -372,7 +416,8 @@ TEST_F(WindowTest, HelpOpensFromF1TheContextMenuAndTheMenuIcon) {
     bool translated;
     const char* phrase;  // a term the document explains
   };
-  for (const Case& c : {Case{0, true, "Koronki"}, Case{1, true, "Коронки"}, Case{3, false, "Koronki"}}) {
+  for (const Case& c : {Case{0, true, "Koronki"}, Case{1, true, "Коронки"}, Case{5, true, "王冠"},
+                        Case{3, false, "Koronki"}}) {
     window->SetLanguage(c.language);
     const QString helpCaption = window->W(WordId::Help);
     QAction* helpItem = nullptr;
@@ -394,7 +439,8 @@ TEST_F(WindowTest, HelpOpensFromF1TheContextMenuAndTheMenuIcon) {
         EXPECT_EQ(help.Document().Translated, c.translated);
         const QString text = help.Browser().toPlainText();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.phrase))) << text.left(200).toStdString();
-        EXPECT_TRUE(text.contains(c.language == 1 ? QString::fromUtf8("болван") : QString("dummy")));
+        const char* dummy = c.language == 1 ? "болван" : c.language == 5 ? "明手" : "dummy";
+        EXPECT_TRUE(text.contains(QString::fromUtf8(dummy)));
         QTimer::singleShot(0, &help, &QDialog::accept);
       };
       open();

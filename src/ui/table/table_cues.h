@@ -32,6 +32,8 @@ class TableCues : public QObject {
     bool DimUnplayable = true;
   };
   Options& Choices() { return options_; }
+  // Draws again after the choices changed.
+  void ChoicesChanged() { Draw(); }
 
   // Draws again when the deal moved on (also called by its own short timer while the
   // table is up, so no path through the game can leave a cue behind).
