@@ -12,6 +12,7 @@
 #include "records/history_clock.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/end_game_window.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/history_window.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
@@ -197,6 +198,20 @@ TEST_F(DialogDesignsTest, TheOptionsHeaderAndTheLanguageFlagsFollowTheLanguage) 
   EXPECT_NE(flag(1), flag(0));
   EXPECT_NE(flag(8), flag(0)) << "Japanese shows the English pictures but its own flag";
   EXPECT_NE(flag(9), flag(8));
+}
+
+// The help has no caption picture of its own: in "Gray concise" it writes its title and stays in
+// that design, with no missing-file notice.
+TEST_F(DialogDesignsTest, TheHelpKeepsTheConciseDesignWithoutACaptionPicture) {
+  std::map<QString, QImage> library;
+  library["OptionsEng"] = Filled(QSize(300, 48), qRgb(200, 200, 200));
+  ASSERT_TRUE(WriteBundle(folder.path().toStdString(), "ZanCGraph1", library));
+  PictureRegistry pictures({folder.path().toStdString()});
+  DialogLook look = Look(DialogDesign::GrayConcise);
+  THelpWindow help(pictures, look, 0, nullptr);
+  EXPECT_EQ(help.Design(), DialogDesign::GrayConcise);
+  EXPECT_EQ(look.Design, DialogDesign::GrayConcise);
+  EXPECT_EQ(missing, 0);
 }
 
 }  // namespace

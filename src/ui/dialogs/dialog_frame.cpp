@@ -39,7 +39,8 @@ DialogFrame::DialogFrame(PictureRegistry& pictures, DialogLook& look, DialogPict
       if (look_.CardStyleUnavailable) look_.CardStyleUnavailable();
     }
   }
-  if (design_ == DialogDesign::GrayConcise) {
+  // A dialog without a caption picture of its own (the help) writes its title instead.
+  if (design_ == DialogDesign::GrayConcise && !frame_.ConciseCaption.isEmpty()) {
     conciseCaption_ = pictures_.LibraryPicture(kDesignLibrary, frame_.ConciseCaption);
     if (!conciseCaption_) {
       look_.Design = DialogDesign::GrayAristocratic;
@@ -168,7 +169,13 @@ void DialogFrame::paintEvent(QPaintEvent*) {
   const QRect band(5, 5, width() - 10, header);
   switch (design_) {
     case DialogDesign::GrayConcise:
-      if (conciseCaption_) p.drawImage(band.topLeft(), *conciseCaption_);
+      if (conciseCaption_) {
+        p.drawImage(band.topLeft(), *conciseCaption_);
+      } else if (frame_.ConciseCaption.isEmpty()) {
+        p.setFont(FittedFont(look_.Fonts.Font(FontRole::Serif, 30, true), TitleText(), band.width()));
+        DrawShadowText(p, TitleText(), band.left(), band.right() + 1, 'c', QColor(255, 255, 0),
+                       band.top() + (header - QFontMetrics(p.font()).height()) / 2);
+      }
       break;
     case DialogDesign::GrayAristocratic: {
       p.drawImage(band, pictures_.Picture(frame_.Strip, band.size()));

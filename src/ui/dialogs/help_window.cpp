@@ -14,7 +14,6 @@ namespace {
 
 DialogPictures HelpPictures() {
   DialogPictures p;
-  p.ConciseCaption = "History";
   p.Strip = "GCap610";
   p.Ribbon = "GLenta590x116";
   p.CardBackground = "GFormHistory";
