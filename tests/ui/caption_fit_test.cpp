@@ -17,6 +17,7 @@
 #include "lang/languages.h"
 #include "lang/word_table.h"
 #include "records/club_file.h"
+#include "fixed_clock.h"
 #include "records/history_clock.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/count_window.h"
@@ -35,13 +36,6 @@
 
 namespace tavlo::testing {
 namespace {
-
-class FixedClock : public HistoryClock {
- public:
-  std::string TimeText() const override { return "12:00"; }
-  std::string DateText() const override { return "10.12.2026"; }
-  std::string DateText(std::filesystem::file_time_type) const override { return "10.12.2026"; }
-};
 
 QString Describe(const QWidget& w, const QString& text, int need, int room) {
   return QString("%1 \"%2\": %3 px in %4 px").arg(w.metaObject()->className(), text).arg(need).arg(room);

@@ -9,6 +9,7 @@
 #include "lang/word_table.h"
 #include "pictures/test_bundle.h"
 #include "records/club_file.h"
+#include "fixed_clock.h"
 #include "records/history_clock.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/end_game_window.h"
@@ -21,13 +22,6 @@
 
 namespace tavlo::testing {
 namespace {
-
-class FixedClock : public HistoryClock {
- public:
-  std::string TimeText() const override { return "12:00"; }
-  std::string DateText() const override { return "10.12.2026"; }
-  std::string DateText(std::filesystem::file_time_type) const override { return "10.12.2026"; }
-};
 
 struct Window {
   const char* name;
