@@ -34,9 +34,10 @@ void SyncFolder(const std::filesystem::path& folder) {
 }
 
 // Writes `contents` to a new temporary file beside `target`, flushed to disk and carrying the
-// target's permission bits (0644 for a new file). Empty path on failure, with `error` set.
+// target's permission bits (0644 for a new file) or `forcedMode`. Empty path on failure, with
+// `error` set.
 std::filesystem::path WriteTemporary(const std::filesystem::path& target, std::string_view contents,
-                                     std::error_code& error) {
+                                     std::error_code& error, int forcedMode = -1) {
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
@@ -48,6 +49,7 @@ std::filesystem::path WriteTemporary(const std::filesystem::path& target, std::s
 
   mode_t mode = 0644;
   if (struct stat old{}; ::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  if (forcedMode >= 0) mode = static_cast<mode_t>(forcedMode);
 
   error = WriteAll(fd, contents);
   if (!error && ::fchmod(fd, mode) != 0) error = LastError();
@@ -72,9 +74,11 @@ std::error_code RenameWithoutReplacing(const std::filesystem::path& temporary, c
 
 }  // namespace
 
-std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+namespace {
+
+std::error_code ReplaceAtomically(const std::filesystem::path& target, std::string_view contents, int forcedMode) {
   std::error_code error;
-  const std::filesystem::path temporary = WriteTemporary(target, contents, error);
+  const std::filesystem::path temporary = WriteTemporary(target, contents, error, forcedMode);
   if (error) return error;
   if (::rename(temporary.c_str(), target.c_str()) != 0) {
     error = LastError();
@@ -83,6 +87,16 @@ std::error_code WriteFileAtomically(const std::filesystem::path& target, std::st
   }
   SyncFolder(target.has_parent_path() ? target.parent_path() : ".");
   return {};
+}
+
+}  // namespace
+
+std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+  return ReplaceAtomically(target, contents, -1);
+}
+
+std::error_code WritePrivateFileAtomically(const std::filesystem::path& target, std::string_view contents) {
+  return ReplaceAtomically(target, contents, 0600);
 }
 
 std::error_code WriteNewFileAtomically(const std::filesystem::path& target, std::string_view contents) {

@@ -13,6 +13,10 @@ namespace tavlo {
 // An existing target keeps its permission bits.
 std::error_code WriteFileAtomically(const std::filesystem::path& target, std::string_view contents);
 
+// The same for a file only its owner may read (permissions 0600 whatever the old file had); the
+// contents are never readable by others, not even for a moment.
+std::error_code WritePrivateFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
 // The same for a file that must not replace anything: when `target` already exists nothing is
 // written and the error is std::errc::file_exists.
 std::error_code WriteNewFileAtomically(const std::filesystem::path& target, std::string_view contents);

@@ -98,8 +98,12 @@ void FlowController::OnStartOrOk() {
 void FlowController::EndOfDeal() {
   const TableMode& mode = game_.Mode();
   game_.ScoreCurrentDeal(true);
-  view_.ShowScoreSheet(true);
-  if ((mode.NetGame && mode.NetRole == 1) || (mode.Tournament && mode.TournamentFirstPlace)) Announce("hclos");
+  const bool leads = (mode.NetGame && mode.NetRole == 1) || (mode.Tournament && mode.TournamentFirstPlace);
+  // The others close their sheets when this player closes theirs, not when the window's modal
+  // loop gets back here: a loop opened on top of it meanwhile would hold the news back.
+  view_.ShowScoreSheet(true, [this, leads] {
+    if (leads) Announce("hclos");
+  });
   game_.SetStartButton(StartCaption::NextGame, game_.Controls().StartEnabled);
   if (game_.Options().ShowCardsAtEnd) game_.ShowCardsAtEnd();
   SetEndOfDealButtons();

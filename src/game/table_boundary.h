@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "game/card.h"
@@ -52,8 +53,9 @@ class TableBoundary {
   virtual void DealOver() = 0;
   // The deal lies ready: refresh, hint of the deal counter, start of a recording.
   virtual void DealReady() = 0;
-  // The score sheet, modal; in final mode the deal has just been scored.
-  virtual void ShowScoreSheet(bool final) = 0;
+  // The score sheet, modal; in final mode the deal has just been scored. `closed` runs once, as
+  // soon as the player closes the sheet, and at the latest before this returns.
+  virtual void ShowScoreSheet(bool final, const std::function<void()>& closed) = 0;
   // The end of a deal is on the screen: a recording takes a frame now.
   virtual void EndOfDealShown() = 0;
   virtual void PlayEffect(std::string_view name) = 0;
@@ -99,7 +101,9 @@ class QuietBoundary : public TableBoundary {
   void Pause(int) override {}
   void DealOver() override {}
   void DealReady() override {}
-  void ShowScoreSheet(bool) override {}
+  void ShowScoreSheet(bool, const std::function<void()>& closed) override {
+    if (closed) closed();
+  }
   void EndOfDealShown() override {}
   void PlayEffect(std::string_view) override {}
   void SendFrame(std::string_view) override {}

@@ -3,6 +3,8 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 
+#include "server/serving_threads.h"
+
 namespace tavlo {
 namespace {
 
@@ -30,11 +32,13 @@ bool ClubHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket
   const ClubReply reply = service_.Handle(call);
   QHttpServerResponder responder = makeResponder(request, socket);
   responder.write(reply.Body, reply.ContentType, static_cast<QHttpServerResponder::StatusCode>(reply.Status));
+  NoteAnswered(socket);
   return true;
 }
 
 void ClubHttpServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
   makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
+  NoteAnswered(socket);
 }
 
 }  // namespace tavlo

@@ -30,7 +30,8 @@ std::string Number(std::int64_t value) { return "$" + std::to_string(value); }
 
 }  // namespace
 
-ClubService::ClubService(ClubStore& store, ServiceOptions options) : store_(store), options_(std::move(options)) {}
+ClubService::ClubService(ClubStore& store, PasswordHasher& hasher, ServiceOptions options)
+    : store_(store), options_(std::move(options)), hasher_(hasher) {}
 
 ClubReply ClubService::Handle(const ClubCall& call) {
   ClubReply reply;
@@ -92,6 +93,7 @@ QByteArray ClubService::ConfigurationText() const {
   QString text = "WTGamesPatt=" + base + "/wtgames.php#StatPath=" + base + "/stat.php#AccPath=" + base + "/acc.php#";
   if (options_.WorldPaused) text += "WTGamesPause#";
   if (options_.ChatPaused) text += "CTGamesPause#";
+  if (!options_.PaymentPage.isEmpty()) text += "PayPath=" + options_.PaymentPage + "#";
   return text.toUtf8();
 }
 

@@ -33,6 +33,8 @@ struct ServiceOptions {
   int TourBasePort = 0;
   bool ChatPaused = false;
   bool WorldPaused = false;
+  int IdleSeconds = 60;  // a connection silent this long is closed
+  QString PaymentPage;           // where members pay for Zans; the program adds the amount ("100")
 };
 
 // Largest request bodies: every script but the photo upload, and the upload.
@@ -43,9 +45,10 @@ inline constexpr int kMaxPhotoBody = 3 * kMaxPhotoBytes + 1024;
 // The club's scripts: reads a request, checks every field with the program's own character rules,
 // asks the store and answers in the short texts the program reads (Windows-1251). A request that
 // is malformed, oversized or refused gets the failure answer of its script; nothing is half-written.
+// One service per serving thread, each with its own store connection; the hasher is shared.
 class ClubService {
  public:
-  ClubService(ClubStore& store, ServiceOptions options);
+  ClubService(ClubStore& store, PasswordHasher& hasher, ServiceOptions options);
 
   ClubReply Handle(const ClubCall& call);
   void SetPublicBase(const QString& base) { options_.PublicBase = base; }
@@ -64,7 +67,7 @@ class ClubService {
 
   ClubStore& store_;
   ServiceOptions options_;
-  PasswordHasher hasher_;
+  PasswordHasher& hasher_;
 };
 
 }  // namespace tavlo

@@ -1,10 +1,14 @@
 #include "server/club_store.h"
 
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUuid>
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
 
 #include "server/club_schema.h"
 
@@ -23,10 +27,41 @@ bool Run(QSqlQuery& query, const QString& sql, const QVariantList& values = {}) 
   return query.exec();
 }
 
+// The serving threads of one process take turns at writing to a SQLite file on this mutex (one
+// per file). SQLite lets one writer in at a time anyway, but a writer that finds the file locked
+// sleeps in its busy handler for milliseconds at a time, however soon the lock is free again; a
+// mutex hands the turn over at once. Readers do not take turns: in WAL mode they never wait.
+// Other processes on the same file still meet at SQLite's own lock and busy time-out.
+std::mutex* SqliteWriteGate(const QString& file) {
+  static std::mutex registry;
+  static std::map<QString, std::unique_ptr<std::mutex>> gates;
+  const std::lock_guard lock(registry);
+  auto& gate = gates[file];
+  if (!gate) gate = std::make_unique<std::mutex>();
+  return gate.get();
+}
+
+// Holds the write turn for its lifetime (nothing to hold on PostgreSQL, whose row locks order the
+// writers).
+class WriteTurn {
+ public:
+  explicit WriteTurn(std::mutex* gate) {
+    if (gate) lock_ = std::unique_lock(*gate);
+  }
+
+ private:
+  std::unique_lock<std::mutex> lock_;
+};
+
 // Rolls back unless committed: every change of several rows is all or nothing.
+//
+// On SQLite the transaction takes the write lock at once (BEGIN IMMEDIATE), waiting for it as long
+// as the busy time-out allows. A plain BEGIN would start as a reader, and a transaction that reads
+// and then writes fails at its first write, without waiting, whenever another connection wrote in
+// between: with several serving threads that happens all the time.
 class Transaction {
  public:
-  explicit Transaction(QSqlDatabase& db) : db_(db), open_(db.transaction()) {}
+  Transaction(QSqlDatabase& db, std::mutex* gate) : writing_(gate), db_(db), open_(Begin(db)) {}
   ~Transaction() {
     if (open_) db_.rollback();
   }
@@ -39,6 +74,13 @@ class Transaction {
   }
 
  private:
+  static bool Begin(QSqlDatabase& db) {
+    if (db.driverName() != "QSQLITE") return db.transaction();
+    QSqlQuery q(db);
+    return q.exec("BEGIN IMMEDIATE");
+  }
+
+  WriteTurn writing_;
   QSqlDatabase& db_;
   bool open_;
 };
@@ -139,6 +181,7 @@ bool ClubStore::Open(const StoreOptions& options, QString* error) {
     db_.setDatabaseName(options.SqliteFile);
     // Several processes on one file wait for each other's writes instead of failing at once.
     db_.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10000");
+    writeGate_ = SqliteWriteGate(QFileInfo(options.SqliteFile).absoluteFilePath());
   }
   if (!db_.open()) {
     *error = db_.lastError().text();
@@ -148,8 +191,15 @@ bool ClubStore::Open(const StoreOptions& options, QString* error) {
     QSqlQuery q(db_);
     Run(q, "PRAGMA journal_mode=WAL");
     Run(q, "PRAGMA synchronous=NORMAL");
+    if (options.CheckpointElsewhere) Run(q, "PRAGMA wal_autocheckpoint=0");
   }
   return Migrate(error);
+}
+
+bool ClubStore::Checkpoint() {
+  if (postgres_) return true;
+  QSqlQuery q(db_);
+  return Run(q, "PRAGMA wal_checkpoint(PASSIVE)");
 }
 
 int ClubStore::SchemaVersion() {
@@ -168,7 +218,7 @@ bool ClubStore::Migrate(QString* error) {
   }
   const QList<QStringList>& versions = ClubSchemaVersions();
   for (int version = SchemaVersion(); version < versions.size(); ++version) {
-    Transaction transaction(db_);
+    Transaction transaction(db_, writeGate_);
     QSqlQuery q(db_);
     // Two processes opening a new database together: the second one waits here, then finds the
     // version already applied.
@@ -198,6 +248,7 @@ bool ClubStore::Migrate(QString* error) {
 }
 
 ClubStore::Created ClubStore::CreateAccount(const TZanUser& u, const std::string& passwordHash) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   if (Run(q, "SELECT 1 FROM accounts WHERE lower(nick) = lower(?)", {Q(u.Nick)}) && q.next()) return Created::Taken;
   const bool done = Run(q,
@@ -261,6 +312,7 @@ std::optional<std::int64_t> ClubStore::Balance(const std::string& nick) {
 }
 
 bool ClubStore::SpendZans(const std::string& nick, std::int64_t amount) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   return amount > 0 &&
          Run(q, "UPDATE accounts SET balance = balance - ? WHERE nick = ? AND balance >= ?",
@@ -270,9 +322,15 @@ bool ClubStore::SpendZans(const std::string& nick, std::int64_t amount) {
 
 TransferResult ClubStore::Transfer(const std::string& from, const std::string& to, std::int64_t amount) {
   if (amount <= 0 || from == to) return TransferResult::Refused;
-  Transaction transaction(db_);
+  Transaction transaction(db_, writeGate_);
   if (!transaction.Started()) return TransferResult::NoAnswer;
   QSqlQuery q(db_);
+  // Two transfers in opposite directions would each hold one account and wait for the other, and
+  // PostgreSQL would end one of them: both accounts are locked first, always in the same order.
+  // (SQLite lets one writing transaction in at a time.)
+  if (postgres_ && !Run(q, "SELECT nick FROM accounts WHERE nick IN (?, ?) ORDER BY nick FOR UPDATE", {Q(from), Q(to)})) {
+    return TransferResult::NoAnswer;
+  }
   if (!Run(q, "SELECT 1 FROM accounts WHERE nick = ?", {Q(to)})) return TransferResult::NoAnswer;
   if (!q.next()) return TransferResult::NoSuchMember;
   if (!Run(q, "UPDATE accounts SET balance = balance - ? WHERE nick = ? AND balance >= ?",
@@ -287,6 +345,43 @@ TransferResult ClubStore::Transfer(const std::string& from, const std::string& t
   return transaction.Commit() ? TransferResult::Done : TransferResult::NoAnswer;
 }
 
+std::optional<std::int64_t> ClubStore::CreditZans(const std::string& nick, std::int64_t amount) {
+  // The program reads a balance as a 32-bit number; no credit may take it beyond that.
+  constexpr std::int64_t kMaxBalance = 2147483647;
+  if (amount <= 0 || amount > kMaxBalance) return std::nullopt;
+  QSqlQuery q(db_);
+  if (!Run(q, "UPDATE accounts SET balance = balance + ? WHERE lower(nick) = lower(?) AND balance <= ?",
+           {qint64(amount), Q(nick), qint64(kMaxBalance - amount)}) ||
+      q.numRowsAffected() != 1) {
+    return std::nullopt;
+  }
+  if (!Run(q, "SELECT balance FROM accounts WHERE lower(nick) = lower(?)", {Q(nick)}) || !q.next()) return std::nullopt;
+  return q.value(0).toLongLong();
+}
+
+std::optional<std::vector<TZanUser>> ClubStore::Members() {
+  QSqlQuery q(db_);
+  if (!Run(q, "SELECT nick, city, country1, dater, balance FROM accounts ORDER BY lower(nick)")) return std::nullopt;
+  std::vector<TZanUser> members;
+  while (q.next()) {
+    TZanUser u;
+    u.Nick = S(q.value(0));
+    u.City = S(q.value(1));
+    u.Country1 = S(q.value(2));
+    u.DateR = S(q.value(3));
+    u.R04 = static_cast<std::int32_t>(q.value(4).toLongLong());
+    members.push_back(std::move(u));
+  }
+  return members;
+}
+
+bool ClubStore::SetPasswordHash(const std::string& nick, const std::string& passwordHash) {
+  QSqlQuery q(db_);
+  return !passwordHash.empty() &&
+         Run(q, "UPDATE accounts SET pw_hash = ? WHERE lower(nick) = lower(?)", {Q(passwordHash), Q(nick)}) &&
+         q.numRowsAffected() == 1;
+}
+
 std::optional<TInfo14> ClubStore::Profile(const std::string& nick) {
   QSqlQuery q(db_);
   if (!Run(q, "SELECT profile FROM accounts WHERE nick = ?", {Q(nick)}) || !q.next()) return std::nullopt;
@@ -294,6 +389,7 @@ std::optional<TInfo14> ClubStore::Profile(const std::string& nick) {
 }
 
 bool ClubStore::SaveProfile(const std::string& nick, const TInfo14& info) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   return Run(q, "UPDATE accounts SET profile = ? WHERE nick = ?", {Q(JoinProfile(info)), Q(nick)}) &&
          q.numRowsAffected() == 1;
@@ -318,6 +414,7 @@ std::optional<TZanGame> ClubStore::GameRecord(const std::string& nick) {
 }
 
 bool ClubStore::SaveGameRecord(const std::string& nick, const TZanGame& g) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   return Run(q,
              "INSERT INTO game_records (nick, kon, best, rating, sessions, konl, score, r1, r2)"
@@ -357,6 +454,7 @@ std::optional<std::int64_t> ClubStore::RatingPlace(double rating) {
 }
 
 bool ClubStore::SavePhoto(const std::string& nick, const QByteArray& jpeg) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   return Run(q, "INSERT INTO photos (nick, jpeg) VALUES (?, ?) ON CONFLICT (nick) DO UPDATE SET jpeg = excluded.jpeg",
              {Q(nick), jpeg});
@@ -382,6 +480,7 @@ bool ClubStore::LoginBlocked(const QString& address, const std::string& nick, st
 }
 
 void ClubStore::NoteLoginFailure(const QString& address, const std::string& nick, std::int64_t now) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   Run(q,
       "INSERT INTO login_failures (address, nick, failures, last_at) VALUES (?, ?, 1, ?)"
@@ -390,6 +489,7 @@ void ClubStore::NoteLoginFailure(const QString& address, const std::string& nick
 }
 
 void ClubStore::ClearLoginFailures(const QString& address, const std::string& nick) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   Run(q, "DELETE FROM login_failures WHERE address = ? AND nick = ?", {address, Q(nick)});
 }
@@ -440,7 +540,7 @@ std::optional<std::int64_t> ClubStore::WorldCount(int gid) {
 }
 
 std::optional<std::int64_t> ClubStore::SubmitWorldRow(TZanRecord row, const std::string& bonusNick) {
-  Transaction transaction(db_);
+  Transaction transaction(db_, writeGate_);
   if (!transaction.Started()) return std::nullopt;
   QSqlQuery q(db_);
   const bool chat = row.GID == kChatTable;
@@ -501,7 +601,7 @@ std::optional<TZanStat> ClubStore::Stats(int gid) {
 
 bool ClubStore::AddStats(int gid, std::int64_t starts, std::int64_t uniqueStarts, std::int64_t likes,
                          const std::string& likeNick, const std::array<std::int64_t, 12>& x) {
-  Transaction transaction(db_);
+  Transaction transaction(db_, writeGate_);
   QSqlQuery q(db_);
   if (!Run(q, "INSERT INTO stats (gid) VALUES (?) ON CONFLICT (gid) DO NOTHING", {gid})) return false;
   QVariantList values = {qint64(starts), qint64(uniqueStarts), qint64(likes), Q(likeNick), Q(likeNick)};
@@ -527,6 +627,7 @@ std::optional<std::vector<SeatRow>> ClubStore::Seats() {
 }
 
 int ClubStore::TakeSeat(int table, int seat, const TZanClient& p) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   // Seats fill in order, and a player holds one seat at a time.
   if (!Run(q,
@@ -542,6 +643,7 @@ int ClubStore::TakeSeat(int table, int seat, const TZanClient& p) {
 }
 
 int ClubStore::LeaveSeat(int table, int seat, const std::string& nick) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   if (!Run(q,
            "UPDATE tour_seats SET nick = 'X', score = 0, kon = 0, rating = 0, country = 'X', city = 'X', sex = 'X',"
@@ -553,6 +655,7 @@ int ClubStore::LeaveSeat(int table, int seat, const std::string& nick) {
 }
 
 int ClubStore::ClearSeat(int table, int seat) {
+  const WriteTurn writing(writeGate_);
   QSqlQuery q(db_);
   return Run(q,
              "UPDATE tour_seats SET nick = 'X', score = 0, kon = 0, rating = 0, country = 'X', city = 'X', sex = 'X',"

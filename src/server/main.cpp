@@ -1,6 +1,13 @@
 // tavlo-club: the club web service of the game, one process without a window.
 //
-//   tavlo-club --listen 127.0.0.1:8080 --data DIR [--database postgresql://...]
+//   tavlo-club --listen 127.0.0.1:8080 --data DIR [--database postgresql://...] [--threads N]
+//              [--payment-page URL]
+//
+// The operator's commands work on the same data and end at once, without serving:
+//
+//   tavlo-club --data DIR --credit NICK AMOUNT      Zans paid for outside the program
+//   tavlo-club --data DIR --members                 one member a line: nick, balance, date, city, country
+//   tavlo-club --data DIR --reset-password NICK PW  for a member who lost the password
 //
 // DIR holds the SQLite database club.sqlite (unless --database names a PostgreSQL one) and the
 // folder files/ whose contents are served as they are (GET /<path>). Port 0 takes a free port;
@@ -14,14 +21,17 @@
 #include <QDir>
 #include <QHostAddress>
 #include <QSocketNotifier>
+#include <QTcpServer>
 #include <QTextStream>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
 
-#include "server/club_http_server.h"
+#include "net/club/account_text.h"
 #include "server/club_service.h"
 #include "server/club_store.h"
+#include "server/password_hash.h"
+#include "server/serving_threads.h"
 
 namespace {
 
@@ -33,14 +43,62 @@ void OnSignal(int) {
   [[maybe_unused]] const auto written = ::write(quitPipe[0], &byte, 1);
 }
 
+// The serving threads' HTTP servers are bound to sockets that never listen (connections are handed
+// to them); Qt warns about that once per thread, which is expected here and not worth a line.
+QtMessageHandler defaultHandler = nullptr;
+
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (context.category && qstrcmp(context.category, "qt.httpserver") == 0 && message.endsWith("is not listening.")) {
+    return;
+  }
+  defaultHandler(type, context, message);
+}
+
 int Fail(const QString& message) {
   QTextStream(stderr) << "tavlo-club: " << message << "\n";
   return 2;
 }
 
+// The operator's commands: one change or listing, a line on standard output, exit code 0 on success.
+int RunOperatorCommand(const QCommandLineParser& parser, tavlo::ClubStore& store) {
+  QTextStream out(stdout);
+  const QStringList values = parser.positionalArguments();
+  if (parser.isSet("members")) {
+    const auto members = store.Members();
+    if (!members) return Fail("cannot read the members");
+    for (const tavlo::TZanUser& u : *members) {
+      out << QString::fromStdString(u.Nick) << "\t" << u.R04 << "\t" << QString::fromStdString(u.DateR) << "\t"
+          << QString::fromStdString(u.City) << "\t" << QString::fromStdString(u.Country1) << "\n";
+    }
+    out << members->size() << " members\n";
+    return 0;
+  }
+  if (values.size() != 1) return Fail("give exactly one value after the nick");
+  if (parser.isSet("credit")) {
+    const std::string nick = parser.value("credit").toStdString();
+    bool ok = false;
+    const qint64 amount = values[0].toLongLong(&ok);
+    if (!ok || amount <= 0) return Fail("the amount must be a whole number above 0");
+    const auto balance = store.CreditZans(nick, amount);
+    if (!balance) return Fail("no member " + parser.value("credit") + ", or the balance would grow too large");
+    out << "credited " << amount << " Zans to " << parser.value("credit") << ", balance " << *balance << "\n";
+    return 0;
+  }
+  const std::string nick = parser.value("reset-password").toStdString();
+  const std::string password = values[0].toStdString();
+  if (tavlo::JudgeAccountText(password, tavlo::AccountTextKind::Password) != 3) {
+    return Fail("a password has 4 to 12 Latin letters, digits or !(),-.@_");
+  }
+  tavlo::PasswordHasher hasher;
+  if (!store.SetPasswordHash(nick, hasher.Hash(password))) return Fail("no member " + parser.value("reset-password"));
+  out << "new password set for " << parser.value("reset-password") << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  defaultHandler = qInstallMessageHandler(FilterMessages);
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("tavlo-club");
 
@@ -55,6 +113,14 @@ int main(int argc, char** argv) {
   parser.addOption({"tour-base-port", "Table k of the tournament is served on this port + k.", "port", "0"});
   parser.addOption({"pause-chat", "Tell the programs that the chat is paused."});
   parser.addOption({"pause-world", "Tell the programs that the world top ten is paused."});
+  parser.addOption({"idle-seconds", "Close a connection silent this long (1..3600).", "s", "60"});
+  parser.addOption({"threads", "Serving threads, each with its own database connection (1..64).", "n", "4"});
+  parser.addOption({"payment-page", "The page where members pay for Zans (the program adds the amount).", "url"});
+  parser.addOption({"credit", "Operator: credit Zans to a member, then exit (arguments NICK AMOUNT).", "nick"});
+  parser.addOption({"members", "Operator: list the members, then exit."});
+  parser.addOption({"reset-password", "Operator: give a member a new password, then exit (arguments NICK PASSWORD).",
+                    "nick"});
+  parser.addPositionalArgument("value", "The AMOUNT of --credit or the PASSWORD of --reset-password.");
   parser.process(app);
 
   const QString listen = parser.value("listen");
@@ -69,12 +135,22 @@ int main(int argc, char** argv) {
   const QString data = QDir(parser.value("data")).absolutePath();
   if (!QDir().mkpath(data) || !QDir().mkpath(data + "/files")) return Fail("cannot create the folder " + data);
 
+  bool threadsOk = false;
+  const int threads = parser.value("threads").toInt(&threadsOk);
+  if (!threadsOk || threads < 1 || threads > 64) return Fail("--threads needs a number from 1 to 64");
+
   tavlo::StoreOptions storeOptions;
   storeOptions.SqliteFile = data + "/club.sqlite";
   storeOptions.PostgresUrl = parser.value("database");
-  tavlo::ClubStore store;
   QString error;
-  if (!store.Open(storeOptions, &error)) return Fail("cannot open the club database: " + error);
+  {
+    // Creates or migrates the database once, before the serving threads open it.
+    tavlo::ClubStore store;
+    if (!store.Open(storeOptions, &error)) return Fail("cannot open the club database: " + error);
+    if (parser.isSet("credit") || parser.isSet("members") || parser.isSet("reset-password")) {
+      return RunOperatorCommand(parser, store);
+    }
+  }
 
   tavlo::ServiceOptions options;
   options.FilesFolder = data + "/files";
@@ -82,15 +158,26 @@ int main(int argc, char** argv) {
   options.TourBasePort = parser.value("tour-base-port").toInt();
   options.ChatPaused = parser.isSet("pause-chat");
   options.WorldPaused = parser.isSet("pause-world");
-  tavlo::ClubService service(store, options);
-  tavlo::ClubHttpServer server(service);
-  const quint16 bound = server.listen(host, static_cast<quint16>(port));
-  if (bound == 0) return Fail("cannot listen on " + listen);
+  bool idleOk = false;
+  options.IdleSeconds = parser.value("idle-seconds").toInt(&idleOk);
+  if (!idleOk || options.IdleSeconds < 1 || options.IdleSeconds > 3600) {
+    return Fail("--idle-seconds needs a number from 1 to 3600");
+  }
+  options.PaymentPage = parser.value("payment-page");
+  if (!options.PaymentPage.isEmpty() && !options.PaymentPage.startsWith("http://") &&
+      !options.PaymentPage.startsWith("https://")) {
+    return Fail("--payment-page needs an http:// or https:// address");
+  }
+  tavlo::ClubListener listener(storeOptions, threads);
+  listener.setListenBacklogSize(1024);
+  if (!listener.listen(host, static_cast<quint16>(port))) return Fail("cannot listen on " + listen);
   const QString where =
       (host.protocol() == QAbstractSocket::IPv6Protocol ? "[" + host.toString() + "]" : host.toString()) + ":" +
-      QString::number(bound);
+      QString::number(listener.serverPort());
   // The configuration text names the scripts by the address players use.
-  service.SetPublicBase(parser.isSet("public-url") ? parser.value("public-url") : "http://" + where);
+  options.PublicBase = parser.isSet("public-url") ? parser.value("public-url") : "http://" + where;
+  // Connections wait in the listening queue until the event loop runs, after the threads started.
+  if (!listener.StartThreads(options, &error)) return Fail("cannot open the club database: " + error);
 
   if (::socketpair(AF_UNIX, SOCK_STREAM, 0, quitPipe) != 0) return Fail("cannot watch for signals");
   QSocketNotifier quitNotifier(quitPipe[1], QSocketNotifier::Read);
@@ -99,5 +186,7 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, OnSignal);
   // Told once the event loop runs, so whoever reads the line may send requests and signals at once.
   QTimer::singleShot(0, &app, [where] { QTextStream(stdout) << "listening on " << where << Qt::endl; });
-  return app.exec();
+  const int status = app.exec();
+  listener.StopThreads();
+  return status;
 }

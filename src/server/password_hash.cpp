@@ -17,8 +17,7 @@ std::string PasswordHasher::Hash(const std::string& password) {
                         crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
     return {};
   }
-  if (proved_.size() > 100000) proved_.clear();
-  proved_[out] = Digest(password, out);
+  Remember(out, Digest(password, out));
   return out;
 }
 
@@ -36,14 +35,22 @@ std::string PasswordHasher::Digest(const std::string& password, const std::strin
 
 bool PasswordHasher::Verify(const std::string& password, const std::string& storedHash) {
   const std::string digest = Digest(password, storedHash);
-  if (const auto known = proved_.find(storedHash); known != proved_.end()) {
-    if (sodium_memcmp(known->second.data(), digest.data(), digest.size()) == 0) return true;
+  {
+    const std::lock_guard lock(mutex_);
+    if (const auto known = proved_.find(storedHash); known != proved_.end()) {
+      if (sodium_memcmp(known->second.data(), digest.data(), digest.size()) == 0) return true;
+    }
   }
   if (storedHash.size() >= crypto_pwhash_STRBYTES) return false;
   if (crypto_pwhash_str_verify(storedHash.c_str(), password.data(), password.size()) != 0) return false;
-  if (proved_.size() > 100000) proved_.clear();
-  proved_[storedHash] = digest;
+  Remember(storedHash, digest);
   return true;
+}
+
+void PasswordHasher::Remember(const std::string& storedHash, std::string digest) {
+  const std::lock_guard lock(mutex_);
+  if (proved_.size() > 100000) proved_.clear();
+  proved_[storedHash] = std::move(digest);
 }
 
 }  // namespace tavlo

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <map>
+#include <mutex>
 #include <string>
 
 namespace tavlo {
 
 // Passwords are kept only as Argon2id hashes (libsodium's crypto_pwhash string form) and are never
-// written anywhere else.
+// written anywhere else. One hasher serves every serving thread of a process: its calls may come
+// from several threads at once, and the slow hashing itself runs outside the lock.
 class PasswordHasher {
  public:
   PasswordHasher();
@@ -23,7 +25,10 @@ class PasswordHasher {
  private:
   std::string Digest(const std::string& password, const std::string& storedHash) const;
 
+  void Remember(const std::string& storedHash, std::string digest);
+
   unsigned char key_[32];
+  std::mutex mutex_;  // guards proved_
   std::map<std::string, std::string> proved_;  // stored hash -> digest of the proved password
 };
 

@@ -7,6 +7,7 @@
 #include "ui/table/table_cues.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDate>
@@ -81,6 +82,9 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   setAttribute(Qt::WA_OpaquePaintEvent);
   fonts_ = Fonts();
   look_.Word = [this](WordId w) { return W(w); };
+  account_ = std::make_unique<AccountPlay>(services_.Client(), paths_.ParentFolder, pictures_,
+                                           [this]() -> DialogLook& { return Look(); }, this);
+  playerRecords_.SetAccount(account_.get());
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
   game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
@@ -175,6 +179,15 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   };
   setWindowTitle(FromUtf8(Language(settings_.LanguageIndex).ProductName));
   ConnectDialogs();
+  AccountSession& account = account_->Session();
+  account.Word = [this](WordId w) { return W(w); };
+  account.Notice = [this](const QString& a, const QString& b) { ShowNoticeText(a, b); };
+  account.AskYesNo = [this](const QString& q) { return AskYesNo && AskYesNo(q); };
+  account.SaveFailedSound = [this] { PlayEffect("WWrongs"); };
+  account.OpenPayment = [](const QString& clipboard, const QString& page) {
+    QGuiApplication::clipboard()->setText(clipboard);
+    if (!page.isEmpty()) QDesktopServices::openUrl(QUrl(page));
+  };
 }
 
 MainWindow::~MainWindow() = default;
@@ -281,6 +294,10 @@ void MainWindow::CompleteStart() {
     clubNoWrite_ = clubNoWrite_ || check.ClubNoWrite;
   }
 
+  // The club account signs in from the user file, once the club's addresses are settled.
+  account_->Session().PaymentPage = QString::fromStdString(services_.PaymentPage());
+  account_->Session().AutoSignIn();
+
   fonts_ = Fonts();
   ApplyCaptions();
   ApplyProgramCursors(*this, settings_.OwnCursor);
@@ -341,7 +358,7 @@ void MainWindow::LoadPictures() {
   look.FlySpeed = settings_.FlySpeed;
   look.TableDesign = settings_.TableDesign;
   table_->SetLayout(layout_, cards_, static_cast<WindowSizeMode>(settings_.WindowSizeMode), &background_);
-  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1);
+  chatPanel_->Place(layout_, settings_.WindowSizeMode == 1, &background_);
 }
 
 void MainWindow::ApplyWindowSize() {
@@ -405,6 +422,11 @@ void MainWindow::ShowMainMenu() {
   view.animate = settings_.GifAnimationOn;
   view.languageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
   view.calendarShown = calendar_->ShowCalendar(layout_, &background_, settings_.LanguageIndex);
+  const AccountSession& account = account_->Session();
+  view.accountState = account.AccountState();
+  view.accountSignedIn = account.SignedInNow();
+  view.accountNick = QString::fromStdString(account.User().Nick);
+  view.accountRecordRead = account.GameRead();
   menu_->Show(view);
   FillClubList();
   menuShown_ = true;
@@ -425,6 +447,11 @@ void MainWindow::FillClubList() {
       return metrics.horizontalAdvance(QString::fromStdString(text));
     });
     rows[static_cast<std::size_t>(k - 1)] = QString::fromStdString(row);
+  }
+  // While an account is signed in the fifth row is the account's (not in LAN games).
+  if (account_->Session().SignedInNow() && !settings_.NetGame) {
+    rows[4] = account_->ClubRow(settings_.ClubListMode);
+    empty[4] = false;
   }
   menu_->SetClubRows(rows, empty);
 }
@@ -490,7 +517,7 @@ void MainWindow::BuildContextMenu() {
   connect(speed_, &QAction::triggered, this, &MainWindow::OpenSpeedDialog);
   connect(help_, &QAction::triggered, this, &MainWindow::OpenHelp);
   connect(about_, &QAction::triggered, this, &MainWindow::OpenAbout);
-  connect(conv_, &QAction::triggered, this, [this] { ShowScoreSheet(false); });
+  connect(conv_, &QAction::triggered, this, [this] { ShowScoreSheet(false, {}); });
   connect(genCount_, &QAction::triggered, this, [this] {
     const GameState& s = game_->State();
     ShowNoticeText(W(WordId::GeneralScore) + ": " + QString::number(s.TotalScore),
@@ -544,16 +571,40 @@ void MainWindow::OnMenuIcon(int icon) {
     case MenuIcon::Help: OpenHelp(); break;
     case MenuIcon::Tournament: ShowNoticeText(W(WordId::LogInToAccount)); break;
     case MenuIcon::Account:
+      if (account_->OpenFromLamp()) {
+        ShowMainMenu();
+      } else {
+        ShowAccountOnMenu();
+      }
+      break;
     case MenuIcon::Statistics: ShowNoticeText(W(WordId::CouldNotConnect)); break;
     case MenuIcon::WorldTopTen: ShowNoticeText(W(WordId::WorldTopTenUnavailable)); break;
   }
 }
 
 void MainWindow::OnClubRow(int row) {
+  if (row == 5 && account_->Session().SignedInNow() && !settings_.NetGame) {
+    PlayEffect("WOpenFo");
+    bool redraw = false;
+    if (account_->OpenForRatedGame(&redraw)) {
+      memberName_ = account_->LoadPlayer(PlayerSlot::ClubAccount, false).Name;
+      StartSeries(PlayerSlot::ClubAccount);
+    } else if (redraw) {
+      ShowMainMenu();
+    } else {
+      ShowAccountOnMenu();
+    }
+    return;
+  }
   const ClubFileContents club = ReadClubFile(files_.Club(settings_.NetGame));
   if (club.Status != ClubRead::Read || IsEmptyClubRow(club.Lines[row])) return;
   PlayEffect("WOpenFo");
   if (AskForPlayer(static_cast<PlayerSlot>(row))) StartSeries(static_cast<PlayerSlot>(row));
+}
+
+void MainWindow::ShowAccountOnMenu() {
+  const AccountSession& account = account_->Session();
+  menu_->SetAccount(account.AccountState(), QString::fromStdString(account.User().Nick), account.GameRead());
 }
 
 void MainWindow::OnNewPlayer() {
@@ -565,6 +616,7 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   if (!newPlayerName.empty()) memberName_ = newPlayerName;
   TableMode mode;
   mode.Player = slot;
+  mode.AccountState = account_->Session().AccountState();
   // In network mode every read and write of the series goes to the network club file.
   mode.NetGame = settings_.NetGame;
   if (mode.NetGame) {
@@ -626,7 +678,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (event->key() == Qt::Key_F2 && GameShown()) {
-    ShowScoreSheet(false);
+    ShowScoreSheet(false, {});
     return;
   }
   QWidget::keyPressEvent(event);

@@ -20,6 +20,7 @@
 #include "net/club/club_service_configuration.h"
 #include "settings/service_configuration.h"
 #include "settings/settings.h"
+#include "ui/account/account_play.h"
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/layout/scale.h"
 #include "ui/pictures/picture_registry.h"
@@ -51,11 +52,14 @@ class DialogPlayerRecords : public PlayerRecords {
       : club_(club), newPlayerName_(newPlayerName) {}
   PlayerValues LoadPlayer(PlayerSlot slot, bool networkClub) override {
     if (slot == PlayerSlot::NewPlayer) return PlayerValues{newPlayerName_, 0.0, 0, 0, 0};
+    if (slot == PlayerSlot::ClubAccount && account_ != nullptr) return account_->LoadPlayer(slot, networkClub);
     return club_.LoadPlayer(slot, networkClub);
   }
+  void SetAccount(PlayerRecords* account) { account_ = account; }
 
  private:
   ClubPlayerRecords& club_;
+  PlayerRecords* account_ = nullptr;
   const std::string& newPlayerName_;
 };
 
@@ -124,6 +128,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   ChatPanel& Chat() { return *chatPanel_; }
   // Whose-turn cues, keyboard play and the hint at the table.
   PlayerAids& Aids() { return *aids_; }
+  // The club account: signing in, the account window, rated games.
+  AccountPlay& Account() { return *account_; }
 
   QString W(WordId word) const;
   // The look every dialog of the program wears now (design, fonts, buttons, language).
@@ -177,7 +183,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void Pause(int ms) override;
   void DealOver() override;
   void DealReady() override;
-  void ShowScoreSheet(bool final) override;
+  void ShowScoreSheet(bool final, const std::function<void()>& closed) override;
   void EndOfDealShown() override;
   void PlayEffect(std::string_view name) override;
   void SendFrame(std::string_view frame) override;
@@ -223,6 +229,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void OnClubRow(int row);
   void OnNewPlayer();
   void OnMenuIcon(int icon);
+  // The menu's account lamp and the fifth club row follow the account.
+  void ShowAccountOnMenu();
   void OpenSpeedDialog();
   void ConnectDialogs();
   void OpenAbout();
@@ -244,6 +252,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   ProgramLock lock_;  // held from the start to the end of the window
   Settings settings_;
   ClubServiceConfiguration services_;  // the club: TAVLO_CLUB, or none
+  std::unique_ptr<AccountPlay> account_;
   PictureRegistry pictures_;
   FontRoles fonts_;
   DialogLook look_;

@@ -28,7 +28,9 @@ class WindowSeriesEvents : public SeriesEvents {
       : window_(window), notice_(std::move(notice)), language_(languageIndex) {}
 
   void LeaveTable() override { window_.Table().HideGameTable(); }
-  double SettleRatedGame(std::int32_t, std::int32_t) override { return 0.0; }
+  double SettleRatedGame(std::int32_t result, std::int32_t totalScore) override {
+    return window_.Account().Session().SettleRatedGame(result, totalScore);
+  }
   void HideWaitBar() override {}
   void SendGameStats(const HisStr&) override {}
   void PlayEffect(std::string_view name) override { window_.PlayEffect(name); }
@@ -39,7 +41,10 @@ class WindowSeriesEvents : public SeriesEvents {
   void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
   void ShowWorldTopTenResult(std::int32_t) override {}
   void SubmitRatedCycle() override {}
-  void ReturnToMenu(bool) override { window_.ShowMenu(); }
+  void ReturnToMenu(bool leaveRatedPlay) override {
+    if (leaveRatedPlay) window_.Account().Session().LeaveRatedPlay();
+    window_.ShowMenu();
+  }
 
  private:
   MainWindow& window_;
@@ -142,15 +147,24 @@ void MainWindow::ChangeName() {
   table_->RedrawPlateName(4);
 }
 
-void MainWindow::ShowScoreSheet(bool final) {
+void MainWindow::ShowScoreSheet(bool final, const std::function<void()>& closed) {
   TFormDiscard sheet(pictures_, fonts_, *game_, background_, settings_.WindowSizeMode == 1,
                      [this](WordId w) { return W(w); }, this);
-  // The server's "hclos" closes a LAN client's final sheet.
+  // The server's "hclos" closes a LAN client's final sheet. The sheet counts as open until
+  // exec() returns, so no game message is acted on before the end of the deal is done here.
   if (final) openSheet_ = &sheet;
   ApplyProgramCursors(sheet, settings_.OwnCursor);
+  bool told = false;
+  const auto tell = [&told, &closed] {
+    if (told || !closed) return;
+    told = true;
+    closed();
+  };
+  connect(&sheet, &QDialog::finished, this, tell);
   if (ScoreSheetShown) ScoreSheetShown(sheet);
   sheet.exec();
   openSheet_ = nullptr;
+  tell();
 }
 
 void MainWindow::FinishSeries(std::int32_t seriesResult, int seriesKon) {

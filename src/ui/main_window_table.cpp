@@ -172,7 +172,7 @@ void MainWindow::RemovePlayerFromClub(int playerSlot, bool networkClub) {
   }
 }
 
-void MainWindow::LeaveRatedPlay() {}
+void MainWindow::LeaveRatedPlay() { account_->Session().LeaveRatedPlay(); }
 
 void MainWindow::ShowMenu() {
   recorder_->Save();

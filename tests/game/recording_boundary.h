@@ -13,6 +13,8 @@ class RecordingBoundary : public TableBoundary {
  public:
   std::vector<std::string> calls;
   std::vector<std::string> frames;
+  // Frames sent up to the moment the last score sheet closed.
+  std::size_t framesWhileSheetShown = 0;
   bool agreeToLeave = true;
 
   void PrepareTable() override { calls.push_back("PrepareTable"); }
@@ -42,7 +44,11 @@ class RecordingBoundary : public TableBoundary {
   }
   void Pause(int ms) override { calls.push_back("Pause " + std::to_string(ms)); }
   void RestoreArrowCursor() override {}
-  void ShowScoreSheet(bool final) override { calls.push_back(std::string("ShowScoreSheet ") + (final ? "final" : "view")); }
+  void ShowScoreSheet(bool final, const std::function<void()>& closed) override {
+    calls.push_back(std::string("ShowScoreSheet ") + (final ? "final" : "view"));
+    if (closed) closed();
+    framesWhileSheetShown = frames.size();
+  }
   void EndOfDealShown() override { calls.push_back("EndOfDealShown"); }
   void CloseConnections() override { calls.push_back("CloseConnections"); }
   void FinishSeries(std::int32_t result, int seriesKon) override {

@@ -135,6 +135,20 @@ ClubServerTest::Raw ClubServerTest::Get(const QString& path) {
   return Exchange(manager.get(QNetworkRequest(url)));
 }
 
+int ClubServerTest::Operator(const QStringList& arguments, QString* output) {
+  QProcess tool;
+  QStringList all = {"--data", data_.path()};
+  if (!PostgresUrl().isEmpty()) all << "--database" << PostgresUrl();
+  tool.start(TAVLO_CLUB_BINARY, all + arguments);
+  if (!tool.waitForFinished(30000)) {
+    tool.kill();
+    tool.waitForFinished(5000);
+    return -1;
+  }
+  if (output) *output = QString::fromUtf8(tool.readAllStandardOutput());
+  return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
 TZanUser ClubServerTest::NewUser(const std::string& nick, const std::string& pw) {
   TZanUser user;
   user.Nick = nick;

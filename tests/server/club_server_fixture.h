@@ -41,6 +41,10 @@ class ClubServerTest : public ::testing::Test {
   Raw Post(const QString& path, const QByteArray& body);
   Raw Get(const QString& path);
 
+  // An operator's command of tavlo-club on this club's data; its exit code (-1 when it did not end
+  // by itself) and standard output.
+  int Operator(const QStringList& arguments, QString* output = nullptr);
+
   // Creates an account with valid fields; the nick and password given.
   TZanUser NewUser(const std::string& nick, const std::string& pw = "pass1");
   void CreateUser(const std::string& nick, const std::string& pw = "pass1");

@@ -1,6 +1,8 @@
 // LAN games through the real windows: the name dialog's network fields, the waiting window,
 // the club file a LAN series uses, and two main windows playing each other.
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +13,9 @@
 #include <sstream>
 
 #include "game/trick.h"
+#include "lang/word_table.h"
+#include "net/lan/lan_state.h"
+#include "ui/pictures/picture_registry.h"
 #include "net/lan/headless_table.h"
 #include "records/club_file.h"
 #include "records/member_line.h"
@@ -62,6 +67,46 @@ void OnDialog(QWidget* parent, std::function<void(T&)> action) {
 }
 
 class LanWindowTest : public WindowTest {};
+
+// The network half of the name dialog in every language, its own addresses shown: no control
+// covers another and every caption fits its control.
+TEST(LanFieldsTest, ControlsNeitherOverlapNorCutTheirCaptionsInAnyLanguage) {
+  PictureRegistry pictures({});
+  for (int language = 0; language < 10; ++language) {
+    SCOPED_TRACE("language " + std::to_string(language));
+    DialogLook look;
+    look.Word = [language](WordId w) { return QString::fromStdString(std::string(Word(w, language))); };
+    lan::LanState state;
+    state.ServerPort = "25666";
+    PasswordRequest request;
+    request.NetGame = true;
+    request.Lan = &state;
+    TFormPassword dialog(pictures, look, request, [](const QString&) {}, nullptr);
+    dialog.show();
+    ASSERT_NE(dialog.Lan(), nullptr);
+    QTest::mouseClick(&dialog.Lan()->AddressesButton(), Qt::LeftButton);
+    ASSERT_TRUE(dialog.Lan()->OwnAddress(1).isVisible());
+
+    QList<QWidget*> shown;
+    for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (w->isVisible() && !w->geometry().isEmpty()) shown << w;
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+      for (qsizetype j = i + 1; j < shown.size(); ++j) {
+        EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+            << shown[i]->metaObject()->className() << " " << shown[i]->objectName().toStdString() << " and "
+            << shown[j]->metaObject()->className() << " " << shown[j]->objectName().toStdString();
+      }
+      if (auto* label = qobject_cast<QLabel*>(shown[i])) {
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+      }
+    }
+    TZanCardsButton& addresses = dialog.Lan()->AddressesButton();
+    EXPECT_LE(QFontMetrics(addresses.font()).horizontalAdvance(addresses.text()), addresses.width() - 8)
+        << addresses.text().toStdString();
+  }
+}
 
 TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalOneAlone) {
   StartWindow();
@@ -164,8 +209,7 @@ class TwoWindowsTest : public WindowTest {
   QStringList clientNotices;
 };
 
-// Disabled: it passed alone (24 s) but hung once under the whole suite; the cause is not found yet.
-TEST_F(TwoWindowsTest, DISABLED_SeatsADealChatAndAClientWhoQuits) {
+TEST_F(TwoWindowsTest, SeatsADealChatAndAClientWhoQuits) {
   StartWindow(31);
   window->LeaveTitle();
   StartClientWindow();
@@ -175,10 +219,20 @@ TEST_F(TwoWindowsTest, DISABLED_SeatsADealChatAndAClientWhoQuits) {
     w->PauseOverride = [](int) {};
     w->ShowMainMenu();
   }
-  window->ScoreSheetShown = [](TFormDiscard& sheet) { QTimer::singleShot(0, &sheet, &QDialog::accept); };
-  // The client's sheet is left open: the server's closing closes it.
+  // The client's sheet is left open: the server's closing closes it. The server's player closes
+  // the sheet only once the client's is shown too, whichever of the two opened first.
   bool clientSheetShown = false;
   client->ScoreSheetShown = [&clientSheetShown](TFormDiscard&) { clientSheetShown = true; };
+  window->ScoreSheetShown = [&clientSheetShown](TFormDiscard& sheet) {
+    auto* poll = new QTimer(&sheet);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, &sheet, [&sheet, &clientSheetShown, poll] {
+      if (!clientSheetShown) return;
+      poll->stop();
+      sheet.accept();
+    });
+    poll->start();
+  };
   const std::uint16_t port = FreePort();
   ASSERT_NE(port, 0);
 
@@ -233,20 +287,25 @@ TEST_F(TwoWindowsTest, DISABLED_SeatsADealChatAndAClientWhoQuits) {
 
   // The deal, by clicks on the server (its own cards and the dummy North's) while the client follows.
   TZanCardsButton& start = window->Table().StartButton();
-  while (s.Turn != turn::kDealScored) {
+  const auto startDue = [&] { return start.isEnabled() && (s.DealPhase == 1 || s.Turn == turn::kTrickComplete); };
+  // Every click moves the game on, and every wait ends with a change or a click due; a deal has
+  // 52 cards, 13 gatherings and a start, so the bound is generous.
+  for (int step = 0; s.Turn != turn::kDealScored; ++step) {
+    ASSERT_LT(step, 1000) << "the deal does not end; Turn " << s.Turn;
+    const GameState before = s;
     const int seat = SeatToPlay(s);
-    if (start.isEnabled() && (s.DealPhase == 1 || s.Turn == turn::kTrickComplete)) {
+    if (startDue()) {
       QTest::mouseClick(&start, Qt::LeftButton);
+      ASSERT_FALSE(s == before) << "the start button did nothing at Turn " << s.Turn;
     } else if (seat != 0 && window->Flow().PlayerControls(seat)) {
       int legal = 0;
       for (int slot = 1; slot <= s.CardsLeft[seat] && legal == 0; ++slot) {
         if (IsLegalPlay(s, seat, slot)) legal = slot;
       }
       ClickCard(*window, seat, legal);
+      ASSERT_FALSE(s == before) << "the click on slot " << legal << " of seat " << seat << " did nothing";
     } else {
-      const GameState before = s;
-      ASSERT_TRUE(WaitFor([&] { return !(s == before) || start.isEnabled(); }))
-          << "the deal stopped at Turn " << s.Turn;
+      ASSERT_TRUE(WaitFor([&] { return !(s == before) || startDue(); })) << "the deal stopped at Turn " << s.Turn;
     }
   }
   // The client scored the same deal; its score sheet closed when the server's did.

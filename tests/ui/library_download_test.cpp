@@ -13,6 +13,7 @@
 #include <QTest>
 #include <map>
 
+#include "files/atomic_write.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/library_files.h"
@@ -103,7 +104,11 @@ class LibraryDownloadTest : public WindowTest {
   }
   fs::path Parent() const { return Paths().ParentFolder; }
   QStringList LeftOvers() const {
-    return QDir(QString::fromStdString(Parent().string())).entryList({"*.part"}, QDir::Files);
+    QStringList left;
+    for (const QString& name : QDir(QString::fromStdString(Parent().string())).entryList(QDir::Files | QDir::Hidden)) {
+      if (IsAtomicWriteTemporaryName(name.toStdString()) || name.endsWith(QStringLiteral(".part"))) left << name;
+    }
+    return left;
   }
 
   FileServer server;

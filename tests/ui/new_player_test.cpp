@@ -112,7 +112,7 @@ TEST_F(WindowTest, ScoreSheetFiguresAndSideLabelsAreReadableInEveryLanguage) {
       EXPECT_NE(sheet.SideName(1), sheet.SideName(2));
       QTimer::singleShot(0, &sheet, &QDialog::accept);
     };
-    window->ShowScoreSheet(false);
+    window->ShowScoreSheet(false, {});
     EXPECT_EQ(sheets, 1);
   }
 }

@@ -2,12 +2,14 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <sstream>
 
 #include "lang/languages.h"
 #include "lang/word_table.h"
 #include "settings/settings_file.h"
+#include "ui/dialogs/account_window.h"
 #include "ui/menu/main_menu.h"
 #include "ui/menu/title_screen.h"
 #include "ui/widgets/zan_button.h"
@@ -185,13 +187,29 @@ TEST_F(WindowTest, MenuIconsWithoutTheirServicesSaySo) {
     WordId message;
   };
   for (const Case& c : {Case{MenuIcon::WorldTopTen, WordId::WorldTopTenUnavailable},
-                        Case{MenuIcon::Tournament, WordId::LogInToAccount}, Case{MenuIcon::Account, WordId::CouldNotConnect},
+                        Case{MenuIcon::Tournament, WordId::LogInToAccount},
                         Case{MenuIcon::Statistics, WordId::CouldNotConnect}}) {
     notices.clear();
     emit window->Menu().IconClicked(c.icon);
     ASSERT_EQ(notices.size(), 1) << static_cast<int>(c.icon);
     EXPECT_TRUE(notices[0].startsWith(Utf8(Word(c.message, 0))));
   }
+
+  // The account window opens without a club too; what it could not read says "No Connect".
+  bool opened = false;
+  window->Account().WindowShown = [&opened](TFAcc1& w) {
+    QTimer::singleShot(0, &w, [&w, &opened] {
+      opened = true;
+      EXPECT_EQ(w.TopTenCell(1, 1), Utf8(Word(WordId::NoConnect, 0)));
+      EXPECT_EQ(w.MembersLabel().text(), "");
+      w.accept();
+    });
+  };
+  notices.clear();
+  emit window->Menu().IconClicked(MenuIcon::Account);
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(notices.isEmpty());
+  EXPECT_EQ(window->Account().Session().AccountState(), 1);
 }
 
 TEST_F(WindowTest, ASecondCopyOnTheSameFilesStopsAndWritesNothing) {

@@ -101,7 +101,10 @@ std::optional<std::int64_t> ParseBalance(const std::string& answer) {
   if (Refused(answer)) return std::nullopt;
   const auto record = SingleRecord(answer);
   if (!record || record->size() != 1) return std::nullopt;
-  return ParseWhole(record->front());
+  // A balance never goes below zero: a negative one is no balance.
+  const auto balance = ParseWhole(record->front());
+  if (!balance || *balance < 0) return std::nullopt;
+  return balance;
 }
 
 ClubRequest SaveBalanceRequest(const std::string& nick, const std::string& pw, std::int32_t change) {

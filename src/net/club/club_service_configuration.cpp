@@ -19,6 +19,7 @@ void ClubServiceConfiguration::FetchServiceConfiguration(Settings& settings) {
   const auto config = client_->FetchServiceConfig();
   if (!config) return;
   chatAvailable_ = config->ChatAvailable;
+  paymentPage_ = config->PaymentAddress;
   worldTopTenAvailable_ = config->WorldTopTenAvailable;
   if (config->WorldTopTenAvailable) settings.WorldTopTenAddress = config->WorldTopTenAddress;
   if (!config->StatisticsAddress.empty()) settings.StatisticsAddress = config->StatisticsAddress;

@@ -21,6 +21,8 @@ class ClubServiceConfiguration final : public ServiceConfiguration {
 
   bool ChatAvailable() const { return chatAvailable_; }
   bool WorldTopTenAvailable() const { return worldTopTenAvailable_; }
+  // The club's payment page for Zans; empty when the club names none.
+  const std::string& PaymentPage() const { return paymentPage_; }
   // The requests, with the addresses the configuration settled on.
   ClubClient& Client() { return *client_; }
 
@@ -28,6 +30,7 @@ class ClubServiceConfiguration final : public ServiceConfiguration {
   std::unique_ptr<ClubClient> client_;
   bool chatAvailable_ = false;
   bool worldTopTenAvailable_ = false;
+  std::string paymentPage_;
 };
 
 }  // namespace tavlo

@@ -28,6 +28,7 @@ ServiceConfig ParseServiceConfig(std::string_view text) {
   config.WorldTopTenAvailable = !config.WorldTopTenAddress.empty();
   config.StatisticsAddress = KeyValue(text, "StatPath").value_or("");
   config.AccountAddress = KeyValue(text, "AccPath").value_or("");
+  config.PaymentAddress = KeyValue(text, "PayPath").value_or("");
   return config;
 }
 

@@ -11,6 +11,7 @@ struct ServiceConfig {
   bool ChatAvailable = true;                                          // false when "CTGamesPause" is present
   bool WorldTopTenAvailable = false;                                  // an address and no "WTGamesPause"
   std::string WorldTopTenAddress, StatisticsAddress, AccountAddress;  // empty when not given
+  std::string PaymentAddress;  // "PayPath": the club's payment page for Zans; empty when not given
 };
 
 ServiceConfig ParseServiceConfig(std::string_view text);

@@ -71,9 +71,10 @@ Measure LanLayout(std::string_view head) {
       }
     }
     case 's': {
-      const std::size_t end = head.find(kChatEnd);
+      // A line longer than any sender writes is not a chat line. The end is looked for only
+      // where a chat line may end, so a long line breaks the stream however it was cut.
+      const std::size_t end = head.substr(0, 2 + kMaxChatText + 1).find(kChatEnd);
       if (end != std::string_view::npos) return {Measure::Whole, end + 1};
-      // A line longer than any sender writes is not a chat line.
       if (head.size() > 2 + kMaxChatText) return {Measure::Broken, 0};
       return {};
     }

@@ -1,15 +1,15 @@
 #include "ui/dialogs/dialog_frame.h"
-#include "ui/widgets/program_cursors.h"
-#include "ui/widgets/caption_fit.h"
-#include "ui/pictures/cap_strip.h"
-#include "ui/layout/scale.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <algorithm>
 #include <QPainter>
 
+#include "ui/pictures/art_common.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/pictures/picture_sources.h"
+#include "ui/widgets/caption_fit.h"
+#include "ui/widgets/program_cursors.h"
 #include "ui/widgets/text_helpers.h"
 #include "ui/widgets/zan_button.h"
 
@@ -88,10 +88,10 @@ QString DialogFrame::TitleText() const { return look_.Word ? look_.Word(frame_.T
 QRect DialogFrame::TitleBox() const {
   if (design_ != DialogDesign::GrayAristocratic) return {};
   const QRect band(5, 5, width() - 10, HeaderHeight());
-  // The strip is stretched over the band; its ornaments with it.
-  const int stripWidth = frame_.Strip.mid(4).toInt();
-  const int ornaments = stripWidth > 0 ? RoundHalfEven(CapStripOrnamentWidth(stripWidth) * band.width() / double(stripWidth)) : 0;
-  return band.adjusted(ornaments, 0, -ornaments, 0);
+  // The strip is stretched over the band, its ornaments with it.
+  const double native = std::max(1, pictures_.Picture(frame_.Strip).width());
+  const int reach = static_cast<int>(art::CapStripSuitsReach(native) * band.width() / native);
+  return band.adjusted(reach, 0, -reach, 0);
 }
 
 QFont DialogFrame::TitleFont() const {
@@ -180,10 +180,12 @@ void DialogFrame::paintEvent(QPaintEvent*) {
     case DialogDesign::GrayAristocratic: {
       p.drawImage(band, pictures_.Picture(frame_.Strip, band.size()));
       const QRect box = TitleBox();
+      const int fullHeight = QFontMetrics(look_.Fonts.Font(FontRole::Serif, 40, true)).height();
       p.setFont(TitleFont());
-      // Centred on the strip; a smaller title when a translation would run over the ornaments.
+      // A long title is written smaller, so that it keeps clear of the suits at the strip's ends
+      // and stays centred in the strip's height.
       DrawShadowText(p, TitleText(), box.left(), box.right() + 1, 'c', QColor(255, 255, 0),
-                     band.top() + (header - QFontMetrics(p.font()).height()) / 2);
+                     band.top() + 10 + (fullHeight - QFontMetrics(p.font()).height()) / 2);
       break;
     }
     case DialogDesign::GrayRibbons: {

@@ -1,6 +1,7 @@
 #include "ui/dialogs/lan_fields.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHostAddress>
 #include <QLabel>
@@ -20,6 +21,18 @@ namespace tavlo {
 namespace {
 
 constexpr int kRowHeight = 26;
+
+// Makes the widget's font smaller until `text` fits `width` pixels (longer words of some
+// languages), never below 8 pixels.
+void ShrinkToFit(QWidget& widget, const QString& text, int width) {
+  QFont font = widget.font();
+  while (QFontMetrics(font).horizontalAdvance(text) > width) {
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    if (pixels <= 8) break;
+    font.setPixelSize(pixels - 1);
+  }
+  widget.setFont(font);
+}
 
 }  // namespace
 
@@ -57,12 +70,15 @@ LanFields::LanFields(DialogFrame& dialog, lan::LanState& state, int top, const Q
   makeLabel(WordId::EnterServerPort, 15, top + 128, 280);
   edit5_ = makeEdit(15, top + 150, 90, 5);
   edit5_->setObjectName("Edit5");
-  spinLabel_ = makeLabel(WordId::NumberGames, 120, top + 128, 175);
+  // The number of deals sits beside the port box, its label right before the spin box.
+  spinLabel_ = makeLabel(WordId::NumberGames, 112, top + 152, 116);
+  spinLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  ShrinkToFit(*spinLabel_, spinLabel_->text(), spinLabel_->width());
   spin_ = new QSpinBox(&dialog);
   spin_->setObjectName("SpinEdit1");
   spin_->setRange(4, 4);
   spin_->setValue(4);
-  spin_->setGeometry(120, top + 150, 60, kRowHeight);
+  spin_->setGeometry(235, top + 150, 60, kRowHeight);
   spin_->setEnabled(false);
   spinLabel_->setEnabled(false);
 
@@ -70,7 +86,8 @@ LanFields::LanFields(DialogFrame& dialog, lan::LanState& state, int top, const Q
   button3_->setObjectName("Button3");
   button3_->setText(word(WordId::ReceiveIpAddresses));
   dialog.StyleButton(*button3_);
-  button3_->setGeometry(15, top + 184, 240, 30);
+  button3_->setGeometry(15, top + 184, 244, 30);
+  ShrinkToFit(*button3_, button3_->text(), button3_->width() - 16);
   help_ = new TZanCardsButton(dialog.Pictures(), &dialog);
   help_->setObjectName("Button4");
   help_->setText("?");

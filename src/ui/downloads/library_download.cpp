@@ -83,9 +83,9 @@ bool LibraryDownloader::Start(int n) {
   QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
   std::error_code error;
   fs::create_directories(parentFolder_, error);
-  part_ = std::make_unique<QTemporaryFile>(
-      QString::fromStdString((parentFolder_ / KeptFileName(n).toStdString()).string()) +
-      QStringLiteral(".XXXXXX.part"));
+  // Named like the atomic writes' temporaries, so a download cut short by a crash is removed at the next start.
+  part_ = std::make_unique<QTemporaryFile>(QString::fromStdString(parentFolder_.string()) + QStringLiteral("/.") +
+                                           KeptFileName(n) + QStringLiteral(".XXXXXX"));
   if (!server_.isValid() || server_.isEmpty() || !part_->open()) {
     // Reported from the event loop, as every other ending is.
     QMetaObject::invokeMethod(

@@ -79,9 +79,10 @@ MainMenu::MainMenu(QWidget* form, PictureRegistry& pictures, const FontRoles& fo
   AttachHint(icons_[1], hint_,
              [this] { return std::pair{word_(WordId::OnlineTournament), word_(WordId::TakeThePlace)}; });
   AttachHint(icons_[2], hint_, [this] {
-    return view_.accountSignedIn ? std::pair{word_(WordId::LoggedIn), QString()}
-                                 : std::pair{word_(WordId::NotLoggedIn),
-                                             word_(WordId::LoginToAccount) + " / " + word_(WordId::CreateAccount)};
+    if (view_.accountState >= 2) {
+      return std::pair{word_(view_.accountState == 3 ? WordId::RatedGameRunning : WordId::LoggedIn), view_.accountNick};
+    }
+    return std::pair{word_(WordId::NotLoggedIn), word_(WordId::LoginToAccount) + " / " + word_(WordId::CreateAccount)};
   });
   AttachHint(icons_[3], hint_, [] { return std::pair{QString("World Top 10"), QString("Windows / Android / Account")}; });
   AttachHint(icons_[4], hint_,
@@ -152,7 +153,9 @@ void MainMenu::Show(const MenuView& view) {
   header_->SetColorSB(cardStyle ? TColorSB::DCards : TColorSB::DBlue);
   header_->SetKLightSB(cardStyle ? 50 : 0);
   header_->SetFontColor(cardStyle ? FromBgrColour(0x323280) : QColor(Qt::white));
-  if (!cardStyle && view_.accountSignedIn && !view_.networkClub) rows_[4]->SetColorSB(TColorSB::DNavy);
+  if (!cardStyle && view_.accountSignedIn && !view_.networkClub) {
+    rows_[4]->SetColorSB(view_.accountRecordRead ? TColorSB::DRed : TColorSB::DNavy);
+  }
 
   // Fonts: the big buttons in the decor role, the club rows in a fixed-pitch role.
   const double f = view_.mode == WindowSizeMode::Small ? 1.0 : 0.9;
@@ -212,6 +215,7 @@ void MainMenu::Show(const MenuView& view) {
   icons_[4]->Place(QRect(right, 111, 48, 48));
   const char* const iconPictures[5] = {"GHelp48", "GTour48", "Account48", "Earth48", "Stats"};
   for (std::size_t k = 0; k < icons_.size(); ++k) DrawSeeThrough(icons_[k], pictures_.Picture(iconPictures[k], QSize(48, 48)));
+  SetAccount(view_.accountState, view_.accountNick, view_.accountRecordRead);
 
   ApplyCaptions();
   for (QWidget* w : Controls()) w->show();
@@ -246,6 +250,26 @@ void MainMenu::SetClubRows(const std::array<QString, 5>& rows, const std::array<
   view_.clubRows = rows;
   view_.emptyRows = empty;
   for (std::size_t k = 0; k < rows_.size(); ++k) rows_[k]->setText(rows[k]);
+}
+
+void MainMenu::SetAccount(int state, const QString& nick, bool recordRead) {
+  view_.accountState = state;
+  view_.accountNick = nick;
+  view_.accountRecordRead = recordRead;
+  view_.accountSignedIn = state >= 2;
+  // The lamp in the lower right corner and the star in the upper left say the account's state.
+  const char* lamp = state == 3 ? "LampG24" : state == 2 ? "LampY24" : "LampR24";
+  const char* star = state == 3 ? "StarG0" : state == 2 ? "StarY0" : "StarR0";
+  accountIcon_ = pictures_.Picture("Account48", QSize(48, 48)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  {
+    QPainter p(&accountIcon_);
+    p.drawImage(QRect(30, 30, 18, 18), pictures_.Picture(lamp, QSize(24, 24)));
+    p.drawImage(QRect(0, 0, 16, 16), pictures_.Picture(star, QSize(16, 16)));
+  }
+  if (view_.background != nullptr) DrawSeeThrough(icons_[2], accountIcon_);
+  if (view_.menuDesign != 1 && !view_.networkClub) {
+    rows_[4]->SetColorSB(state >= 2 ? (recordRead ? TColorSB::DRed : TColorSB::DNavy) : TColorSB::DNavy);
+  }
 }
 
 void MainMenu::Hide() {

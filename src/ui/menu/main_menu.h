@@ -34,6 +34,9 @@ struct MenuView {
   std::array<bool, 5> emptyRows{};
   QColor designFontColour = QColor(0xC8, 0xAF, 0x32);
   bool accountSignedIn = false;
+  int accountState = 1;           // 1 signed out, 2 signed in, 3 a rated game chosen or running
+  QString accountNick;
+  bool accountRecordRead = false; // the fifth row shows the account's game record as read
   bool calendarShown = false;   // the desk calendar stands between the candlesticks and the title
 };
 
@@ -60,6 +63,10 @@ class MainMenu : public QObject {
   void ApplyCaptions();
   void SetClubListMode(int mode);
   void SetClubRows(const std::array<QString, 5>& rows, const std::array<bool, 5>& empty);
+  // The account lamp and star on the account icon, its hint and the fifth row's colour.
+  void SetAccount(int state, const QString& nick, bool recordRead);
+  const QImage& AccountIconPicture() const { return accountIcon_; }
+  PictureBox& AccountIcon() { return *icons_[2]; }
 
   TZanCardsButton& ClubRow(int row) { return *rows_[static_cast<std::size_t>(row - 1)]; }
   TZanCardsButton& NewPlayerButton() { return *newPlayer_; }
@@ -126,6 +133,7 @@ class MainMenu : public QObject {
   std::array<int, 2> gifFrame_{};
   std::array<qint64, 2> gifNextAt_{};
   int statisticsMinuteShown_ = -1;
+  QImage accountIcon_;
 };
 
 }  // namespace tavlo

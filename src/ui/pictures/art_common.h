@@ -22,6 +22,13 @@ QRectF DrawCarvedText(QPainter& p, const QRectF& box, const QString& text, QFont
 // A gold frame line: a light and a dark stroke side by side, reading as a raised moulding.
 void DrawGoldFrame(QPainter& p, const QRectF& rect, double radius, double width);
 
+// How far from each end of a header strip `width` wide its suit ornaments reach; the title is
+// written between them.
+constexpr double CapStripSuitsReach(double width) {
+  const int perSide = width >= 400 ? 4 : width >= 280 ? 2 : 1;
+  return 18 + (perSide - 1) * 17 + 10;
+}
+
 // A suit symbol (0 hearts .. 3 spades) centred at `centre` with height `side`.
 void DrawSuit(QPainter& p, int suitIndex, QPointF centre, double side, const QBrush& fill);
 

@@ -6,7 +6,6 @@
 
 #include "ui/pictures/art_common.h"
 #include "ui/pictures/art_palette.h"
-#include "ui/pictures/cap_strip.h"
 #include "ui/pictures/picture_catalog.h"
 
 namespace tavlo::art {
@@ -82,8 +81,6 @@ void PaintClubTitle(QPainter& p, const QString& text, const QString& family) {
 
 // Header strips of the grey dialog design: a burgundy band with a gold moulding, on which the
 // dialog writes its title in yellow.
-int OrnamentsPerSide(int width) { return width >= 400 ? 4 : width >= 280 ? 2 : 1; }
-
 void PaintCapStrip(QPainter& p, double width) {
   const QRectF band(1, 4, width - 2, 56);
   QLinearGradient fill(0, band.top(), 0, band.bottom());
@@ -98,7 +95,8 @@ void PaintCapStrip(QPainter& p, double width) {
   ornament.setAlpha(200);
   // The title is written over the middle, so the suits keep to the ends: all four on wide
   // strips, fewer on narrow ones.
-  const int perSide = OrnamentsPerSide(static_cast<int>(width));
+  const int perSide = width >= 400 ? 4 : width >= 280 ? 2 : 1;
+  static_assert(CapStripSuitsReach(300) == 18 + 17 + 10);
   for (int s = 0; s < perSide; ++s) {
     DrawSuit(p, s, QPointF(18 + s * 17, 32), 12, ornament);
     DrawSuit(p, 3 - s, QPointF(width - 18 - s * 17, 32), 12, ornament);
@@ -328,10 +326,3 @@ void AddHeaderPictures(Catalog& c) {
 }
 
 }  // namespace tavlo::art
-
-namespace tavlo {
-
-// The last suit's centre stands at 18 + 17 (n - 1) and it is 12 wide; a little air after it.
-int CapStripOrnamentWidth(int stripWidth) { return 18 + 17 * (art::OrnamentsPerSide(stripWidth) - 1) + 6 + 4; }
-
-}  // namespace tavlo

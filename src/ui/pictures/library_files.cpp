@@ -9,9 +9,12 @@
 #include <QSet>
 #include <atomic>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 #include <vector>
 
+#include "files/atomic_write.h"
 #include "ui/pictures/deck_names.h"
 #include "ui/pictures/picture_library.h"
 #include "ui/pictures/picture_sources.h"
@@ -93,17 +96,15 @@ bool InstallPictureLibraries(const fs::path& programFolder, const fs::path& ship
     const fs::path from = shippedFolder / bundle;
     const fs::path to = programFolder / bundle;
     if (!fs::is_regular_file(from, error) || fs::exists(to, error)) continue;
-    const fs::path temporary = programFolder / (bundle + ".part");
-    if (!fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, error)) {
-      fs::remove(temporary, error);
+    std::ifstream in(from, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.good() && !in.eof()) {
       ok = false;
       continue;
     }
-    fs::rename(temporary, to, error);
-    if (error) {
-      fs::remove(temporary, error);
-      ok = false;
-    }
+    // A copy cut short by a crash is a temporary the next start removes, never a half library.
+    const std::error_code written = WriteNewFileAtomically(to, bytes);
+    if (written && written != std::errc::file_exists) ok = false;
   }
   return ok;
 }

@@ -45,9 +45,10 @@ ChatPanel::ChatPanel(QWidget* form, PictureRegistry& pictures, const FontRoles& 
   SetVisible(false);
 }
 
-void ChatPanel::Place(const Layout& layout, bool smallWindow) {
+void ChatPanel::Place(const Layout& layout, bool smallWindow, const QImage* background) {
   layout_ = layout;
   smallWindow_ = smallWindow;
+  background_ = background;
   const DesignRect& r = kChatPanel;
   const QRect placed(layout.PlaceX(r.Left, r.Width()), layout.PlaceY(r.Top, r.Height()), layout.ScaleLen(r.Width()),
                      layout.ScaleLen(r.Height()));
@@ -57,6 +58,8 @@ void ChatPanel::Place(const Layout& layout, bool smallWindow) {
   const int inputTop = b + layout.ScaleLen(1) + RoundHalfEven((layout.ScaleLen(35) - layout.ScaleLen(20)) / 2.0);
   QFont font = fonts_.FontAt(FontRole::Serif, layout.ScaleLen(14));
   input_->setFont(font);
+  font.setBold(true);
+  send_->setFont(font);
   input_->setGeometry(l, inputTop, placed.width() - layout.ScaleLen(36), layout.ScaleLen(20));
   send_->setGeometry(placed.right() + 1 - layout.ScaleLen(35), b + layout.ScaleLen(1), layout.ScaleLen(35),
                      layout.ScaleLen(35));
@@ -114,6 +117,7 @@ QStringList ChatPanel::Lines() const {
 void ChatPanel::Redraw() {
   QImage& canvas = memo_->Canvas();
   if (canvas.isNull()) return;
+  if (background_) memo_->PaintBackground(*background_);
   QPainter p(&canvas);
   const QSize size = canvas.size();
   p.drawImage(QRect(QPoint(0, 0), size), pictures_.Picture(smallWindow_ ? "RamkaERSm" : "RamkaERBg", size));

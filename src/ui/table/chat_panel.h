@@ -7,6 +7,7 @@
 #include "ui/layout/scale.h"
 #include "ui/widgets/font_roles.h"
 
+class QImage;
 class QLineEdit;
 class QPushButton;
 
@@ -23,7 +24,8 @@ class ChatPanel : public QObject {
  public:
   ChatPanel(QWidget* form, PictureRegistry& pictures, const FontRoles& fonts);
 
-  void Place(const Layout& layout, bool smallWindow);
+  // `background` is the window's table background, which shows at the frame's round corners.
+  void Place(const Layout& layout, bool smallWindow, const QImage* background);
   void SetVisible(bool visible);
   bool Visible() const;
   void Clear();
@@ -48,6 +50,7 @@ class ChatPanel : public QObject {
   const FontRoles& fonts_;
   Layout layout_;
   bool smallWindow_ = true;
+  const QImage* background_ = nullptr;
   PictureBox* memo_ = nullptr;
   QLineEdit* input_ = nullptr;
   QPushButton* send_ = nullptr;

@@ -120,6 +120,8 @@ TEST(ClubAnswers, GameRecordTopTenBalanceProfile) {
   EXPECT_EQ(ParseBalance("$250$"), 250);
   EXPECT_EQ(ParseBalance("no"), std::nullopt);
   EXPECT_EQ(ParseBalance("$$"), std::nullopt);
+  EXPECT_EQ(ParseBalance("1$-7"), std::nullopt) << "a balance is never negative";
+  EXPECT_EQ(ParseBalance("$0$"), 0);
 
   const auto info = ParseProfile("$Ann~Lee~about me~~~site~skype$");
   ASSERT_TRUE(info.has_value());

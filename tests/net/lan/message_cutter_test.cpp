@@ -91,6 +91,9 @@ TEST(MessageCutterTest, UnreadableHeadsBreakTheStream) {
       {"not an abort", "abxrt", {"<broken>"}},
       {"an abort, then garbage", "abortion", {"abort", "<broken>"}},
       {"a chat line that never ends", "s1" + std::string(kMaxChatText + 1, 'x'), {"<broken>"}},
+      // Arriving in one piece, a too long line must break the stream just as it does when split.
+      {"a too long chat line, whole", "s1" + std::string(kMaxChatText + 1, 'x') + "\n", {"<broken>"}},
+      {"the longest chat line", "s1" + std::string(kMaxChatText, 'x') + "\n", {"s1" + std::string(kMaxChatText, 'x') + "\n"}},
   };
   for (const Case& c : cases) EXPECT_EQ(CutAll({c.stream}), c.expected) << c.what;
   // A head that is still too short to judge waits.
