@@ -10,6 +10,7 @@
 #include "window_shots.h"
 #include "dialog_shots.h"
 #include "lan_shots.h"
+#include "new_player_shots.h"
 #include "ui/pictures/picture_registry.h"
 
 int main(int argc, char** argv) {
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
   tavlo::PictureRegistry registry({});
   const int written = tavlo::WritePictureSheets(registry, folder) + tavlo::WriteWindowShots(folder) +
                       tavlo::WriteDialogShots(folder) + tavlo::WriteLibrarySheets(folder) +
-                      tavlo::WriteLanShots(folder);
+                      tavlo::WriteLanShots(folder) +
+                      tavlo::WriteNewPlayerShots(folder);
   std::printf("%d files written to %s\n", written, argv[1]);
   return written > 0 ? 0 : 1;
 }

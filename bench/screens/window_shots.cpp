@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <QDir>
 #include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -23,6 +25,19 @@
 
 namespace tavlo {
 namespace {
+
+// Applies a window size and stops the tool when the screen could not hold it: the program
+// falls back to the small window then, and its pictures would carry a larger size's name.
+void ApplySizeOrStop(MainWindow& window, int windowSizeMode) {
+  window.CurrentSettings().WindowSizeMode = windowSizeMode;
+  window.ApplyWindowSize();
+  if (window.CurrentSettings().WindowSizeMode != windowSizeMode) {
+    const QSize screen = window.screen() ? window.screen()->availableGeometry().size() : QSize();
+    std::fprintf(stderr, "tavlo-screens: window size %d does not fit the %d x %d screen; nothing is labelled with it\n",
+                 windowSizeMode, screen.width(), screen.height());
+    std::exit(1);
+  }
+}
 
 // A small design library for the card-style and concise dialogs, painted here and packed
 // with Qt's resource compiler, as the real design library is packaged.
@@ -129,10 +144,9 @@ void TableShots(Shots& shots, const ProgramPaths& paths, int windowSizeMode, con
   window.show();
   window.CompleteStart();
   window.LeaveTitle();
-  window.CurrentSettings().WindowSizeMode = windowSizeMode;
   window.CurrentSettings().FlyCardsOn = true;
   window.CurrentSettings().FlySpeed = 6;
-  window.ApplyWindowSize();
+  ApplySizeOrStop(window, windowSizeMode);
   window.ScoreSheetShown = [&shots, scale](TFormDiscard& sheet) {
     QTimer::singleShot(0, &sheet, [&shots, &sheet, scale] {
       shots.Save(sheet, "score-sheet-" + scale);
@@ -180,8 +194,7 @@ int WriteWindowShots(const QString& folder) {
     window.LeaveTitle();
     const char* const names[6] = {"", "small", "full-screen", "average-1", "average-2", "large"};
     for (int mode : {1, 3, 4, 5, 2}) {
-      window.CurrentSettings().WindowSizeMode = mode;
-      window.ApplyWindowSize();
+      ApplySizeOrStop(window, mode);
       for (int tick = 0; tick < 4; ++tick) window.Menu().Animate(QDateTime::currentDateTime());
       shots.Save(window, QString("menu-") + names[mode]);
     }

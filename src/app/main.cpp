@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tavlo");
   tavlo::InstallFontSubstitutes();
   tavlo::MainWindow window(tavlo::ResolveProgramPaths());
+  // Installed, the picture libraries stand in the data folder beside bin/ (share/tavlo).
+  const QDir installed(QApplication::applicationDirPath() + "/../share/tavlo/libraries");
+  if (installed.exists()) window.SetShippedLibraries(std::filesystem::path(installed.absolutePath().toStdString()));
   // The club's web server is not configured yet: no play-list and no server station list.
   tavlo::MediaSystem media(window, {tavlo::MakeSystemAudioOutput(), tavlo::StreamPlayerFactory(), QUrl(),
                                     QDir::tempPath().toStdString()});

@@ -140,7 +140,9 @@ void Game::ShuffleAndDeal(bool continueSeries) {
   const bool startEnabled = mode_.Tournament ? mode_.TournamentFirstPlace : mode_.NetRole <= 1;
   SetStartButton(StartCaption::ToBegin, startEnabled);
   SetExitButton(false);
-  for (int side = 1; side <= 2; ++side) view_.DrawScoreBoard(side, s.GameScore[side], true, 0, kBoardKeep);
+  // A new deal has no deal points yet: the last deal's figure (perhaps another player's, at a
+  // new series) must not stay on the board.
+  for (int side = 1; side <= 2; ++side) view_.DrawScoreBoard(side, s.GameScore[side], true, 0, kBoardClear);
 
   if (!mode_.Tournament && mode_.NetGame && mode_.NetRole >= 2 && mode_.AwaitingDeal) {
     view_.ShowAwaitingServer(ServerSeatToLocal(kSouth, mode_.NetRole));

@@ -1,4 +1,10 @@
 #include "ui/main_window.h"
+#include "ui/widgets/program_cursors.h"
+#include "ui/table/player_aids.h"
+#include "ui/table/info_board_hint.h"
+#include "ui/widgets/hint_balloon.h"
+#include "ui/dialogs/help_window.h"
+#include "ui/table/table_cues.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QScreen>
 #include <QUrl>
@@ -133,13 +140,40 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   table_->Centre().setContextMenuPolicy(Qt::PreventContextMenu);
 
   BuildContextMenu();
+  aids_ = new PlayerAids(this, *game_, *flow_, *table_, *this, seed,
+                         {[this] { return busy_ || table_->FlightRunning(); },
+                          [this] { popup_->exec(mapToGlobal(rect().center())); }});
+  // The information board's hover hint: the deal counters of the series.
+  AttachHint(&table_->InfoBoard(), new HintBalloon(fonts_, this), [this] {
+    return InfoBoardHint(game_->State(), game_->Mode(), [this](WordId w) { return W(w); });
+  });
+  hint_ = new QAction(popup_);
+  popup_->insertAction(speed_, hint_);
+  connect(hint_, &QAction::triggered, this, [this] { aids_->ShowHint(); });
+  turnMark_ = new QAction(popup_);
+  dimCards_ = new QAction(popup_);
+  for (QAction* choice : {turnMark_, dimCards_}) {
+    choice->setCheckable(true);
+    choice->setChecked(true);
+    popup_->insertAction(speed_, choice);
+  }
+  connect(turnMark_, &QAction::toggled, this, [this](bool on) {
+    aids_->Cues().Choices().TurnMark = on;
+    aids_->Cues().ChoicesChanged();
+  });
+  connect(dimCards_, &QAction::toggled, this, [this](bool on) {
+    aids_->Cues().Choices().DimUnplayable = on;
+    aids_->Cues().ChoicesChanged();
+  });
+  connect(popup_, &QMenu::aboutToShow, this, [this] {
+    hint_->setVisible(aids_->HintAllowed());
+    hint_->setEnabled(aids_->HintAllowed() && aids_->Cues().PlayerSeat() != 0);
+  });
+  ApplyCaptions();
   timer1_.setInterval(20);
   connect(&timer1_, &QTimer::timeout, this, &MainWindow::OnTimer1);
 
-  AskYesNo = [this](const QString& question) {
-    return QMessageBox::question(this, windowTitle(), ScreenText(question), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
-  };
+  AskYesNo = [this](const QString& question) { return AskInLanguage(question); };
   Notice = [this](const QString& a, const QString& b, const QString& c) {
     ShowNotice(pictures_, this, ScreenText(a), ScreenText(b), c);
   };
@@ -175,6 +209,7 @@ DialogLook& MainWindow::Look() {
   look_.OwnCursor = settings_.OwnCursor;
   look_.Fonts = fonts_;
   look_.LanguageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
+  look_.CardStyleUnavailable = [this] { settings_.DialogDesign = 0; };
   look_.DesignLibraryMissing = [this] {
     settings_.DialogDesign = 0;
     ShowNoticeText(W(WordId::CantFindFile) + " " + kDesignLibrary);
@@ -203,7 +238,16 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::CompleteStart() {
   if (started_ || clubCheckFailed_) return;
   firstPaintDone_ = true;
+  const bool noSettingsYet = !std::filesystem::exists(SettingsPath(paths_));
   settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
+  if (noSettingsYet && FirstStartFitsScreen) {
+    // A newcomer sees the table as large as the screen allows, not the small window.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+      const QSize available = screen->availableGeometry().size();
+      settings_.WindowSizeMode = static_cast<int>(LargestFittingMode(available.width(), available.height()));
+    }
+  }
 
   // One running copy per set of files: a second one would overwrite the first one's updates.
   if (lock_.Acquire(paths_.ParentFolder) == ProgramLock::Result::HeldByAnother) {
@@ -256,6 +300,7 @@ void MainWindow::CompleteStart() {
 
   fonts_ = Fonts();
   ApplyCaptions();
+  ApplyProgramCursors(*this, settings_.OwnCursor);
   title_->Prepare(settings_.LanguageIndex);
   title_->show();
   title_->setFocus();
@@ -323,12 +368,19 @@ void MainWindow::ApplyWindowSize() {
   if (!ModeFitsScreen(mode, available.width(), available.height())) mode = WindowSizeMode::Small;
   settings_.WindowSizeMode = static_cast<int>(mode);
   if (mode == WindowSizeMode::FullScreen) {
-    layout_ = LayoutFor(mode, available.width(), available.height());
+    // The frame the window manager adds is known once the window is up; the client is what
+    // is left of the work area, and the layout is read back from it.
+    const QRect frame = frameGeometry(), inner = geometry();
+    const FrameMargins margins{inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                               frame.bottom() - inner.bottom()};
+    const ScreenRect client = FullScreenClient({available.x(), available.y(), available.width(), available.height()}, margins);
+    layout_ = LayoutFor(mode, client.Width, client.Height);
+    setFixedSize(layout_.Width, layout_.Height);
+    move(available.topLeft());
   } else {
     layout_ = LayoutFor(mode);
+    setFixedSize(layout_.Width, layout_.Height);
   }
-  setFixedSize(layout_.Width, layout_.Height);
-  if (mode == WindowSizeMode::FullScreen) move(available.topLeft());
   // Recording a game is possible only in the small window.
   if (mode != WindowSizeMode::Small) settings_.SaveGamesAsGif = false;
   LoadPictures();
@@ -404,6 +456,18 @@ void MainWindow::FillClubList() {
   menu_->SetClubRows(rows, empty);
 }
 
+bool MainWindow::AskInLanguage(const QString& question) {
+  // The buttons speak the player's language, whatever the desktop's is.
+  QMessageBox box(QMessageBox::Question, windowTitle(), ScreenText(question), QMessageBox::NoButton, this);
+  QPushButton* yes = box.addButton(W(WordId::QuestionYes), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(W(WordId::MenuNo), QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  ApplyProgramCursors(box, settings_.OwnCursor);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
 void MainWindow::SetLanguage(int languageIndex) {
   settings_.LanguageIndex = languageIndex;
   ApplyCaptions();
@@ -417,6 +481,9 @@ void MainWindow::ApplyCaptions() {
   changeName_->setText(W(WordId::ChangeName));
   speed_->setText(W(WordId::Speed));
   conv_->setText(W(WordId::Discard) + " (F2)");
+  if (hint_) hint_->setText(W(WordId::Hint) + " (H)");
+  if (turnMark_) turnMark_->setText(W(WordId::TurnMarkOption));
+  if (dimCards_) dimCards_->setText(W(WordId::DimUnplayableOption));
   help_->setText(W(WordId::Help));
   about_->setText(W(WordId::About));
   radio_->setText(W(WordId::Radio));
@@ -468,7 +535,7 @@ void MainWindow::BuildContextMenu() {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-  if (titleShown_) return;
+  // On the title screen too: the game's items are off there, and radio and chat until the menu.
   popup_->exec(event->globalPos());
 }
 
@@ -479,13 +546,18 @@ void MainWindow::OpenSpeedDialog() {
 }
 
 void MainWindow::OpenHelp() {
-  if (settings_.LanguageIndex == kEnglish) {
-    ShowNoticeText("Excuse!", "The file of the help is not translated to the English language.");
+  // The program carries its own document; where it is not written in the player's language
+  // the English one is shown after saying so.
+  const HelpDocument document = HelpDocumentFor(settings_.LanguageIndex);
+  if (!document.Translated) {
+    ShowNoticeText("Excuse!", "The file of the help is not translated to the " +
+                                  document.LanguageName + " language.");
   }
-  const std::filesystem::path help = paths_.ProgramFolder / "Tavlo.chm";
-  if (!std::filesystem::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(help.string())))) {
-    ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8(help.string()) + "\"!");
-  }
+  THelpWindow dialog(pictures_, Look(), settings_.LanguageIndex, this);
+  // Asked for at the end of a deal, the help opens where the end of a deal is explained.
+  if (GameShown() && game_->State().Turn == turn::kDealScored) dialog.OpenAtTopic("end");
+  if (HelpShown) HelpShown(dialog);
+  dialog.exec();
 }
 
 void MainWindow::OpenAbout() {
@@ -601,6 +673,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && !titleShown_) {
+    OpenHelp();
+    return;
+  }
   if (event->key() == Qt::Key_F2 && GameShown()) {
     ShowScoreSheet(false, {});
     return;

@@ -36,9 +36,11 @@ class ChatPanel;
 class DeskCalendar;
 class GameRecorder;
 class MainMenu;
+class PlayerAids;
 class TFormDiscard;
 class TFormPassword;
 class TFormWait;
+class THelpWindow;
 class TableScreen;
 class TitleScreen;
 
@@ -79,9 +81,14 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed = std::nullopt);
   ~MainWindow() override;
 
+  // With no settings file yet the window opens at the largest size the screen holds; tests
+  // written for the small window turn this off.
+  bool FirstStartFitsScreen = true;
   // Questions (Yes / No) and notices go through these; tests answer them.
   std::function<bool(const QString& question)> AskYesNo;
   std::function<void(const QString& line1, const QString& line2, const QString& link)> Notice;
+  // The program's own Yes / No question box, in the current language (AskYesNo's default).
+  bool AskInLanguage(const QString& question);
   // The sound subsystem, when there is one.
   void SetSoundEffects(SoundEffects* sounds) { sounds_ = sounds; }
   SoundEffects* Sounds() const { return sounds_; }
@@ -119,6 +126,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   QTimer& Timer1() { return timer1_; }
   lan::LanSession& Lan() { return *lan_; }
   ChatPanel& Chat() { return *chatPanel_; }
+  // Whose-turn cues, keyboard play and the hint at the table.
+  PlayerAids& Aids() { return *aids_; }
   // The club account: signing in, the account window, rated games.
   AccountPlay& Account() { return *account_; }
 
@@ -145,6 +154,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   const std::optional<SeriesRecord>& LastSeries() const { return lastSeries_; }
   // Called with every score sheet before it is shown (tests close it).
   std::function<void(TFormDiscard&)> ScoreSheetShown;
+  // Called with the help window before it is shown (tests read and close it).
+  std::function<void(THelpWindow&)> HelpShown;
+  // F1, the context menu's "Help" and the menu's "?" icon.
+  void OpenHelp();
   // Called with the LAN waiting window before it is shown (tests drive it).
   std::function<void(TFormWait&)> WaitShown;
   // When set, takes the place of the blocking pauses of network play (tests skip them).
@@ -223,7 +236,6 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void ShowAccountOnMenu();
   void OpenSpeedDialog();
   void ConnectDialogs();
-  void OpenHelp();
   void OpenAbout();
   void OnHandReleased(int seat, int slot, Qt::MouseButton button);
   void OnHandHovered(int seat, int slot);
@@ -262,6 +274,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   DialogPlayerRecords playerRecords_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<ComputerPlayer> computer_;
+  PlayerAids* aids_ = nullptr;
+  QAction* hint_ = nullptr;
+  QAction* turnMark_ = nullptr;  // the table's cues, on by default, for this run
+  QAction* dimCards_ = nullptr;
   std::unique_ptr<FlowController> flow_;
   std::unique_ptr<lan::LanSession> lan_;
   ChatPanel* chatPanel_ = nullptr;

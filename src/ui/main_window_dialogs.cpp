@@ -1,6 +1,7 @@
 // The main window's side of the options, the top ten, the end of a cycle, the general score
 // and the history.
 #include "ui/main_window_dialogs.h"
+#include "ui/widgets/program_cursors.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -22,6 +23,7 @@
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
 #include "ui/main_window.h"
+#include "ui/widgets/program_cursors.h"
 #include "ui/menu/main_menu.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
@@ -76,7 +78,10 @@ void MainWindow::ConnectDialogs() {
     effects.ButtonsChanged = [this] {
       for (TZanCardsButton* button : findChildren<TZanCardsButton*>()) button->SetNata(settings_.NewButtons);
     };
-    effects.CursorChanged = [this] { unsetCursor(); };
+    effects.CursorChanged = [this] {
+      ApplyProgramCursors(*this, settings_.OwnCursor);
+      if (QWidget* options = QApplication::activeModalWidget()) ApplyProgramCursors(*options, settings_.OwnCursor);
+    };
     effects.OpenSpeed = [this] { OpenSpeedDialog(); };
     effects.RadioListChanged = [this] { emit RadioListChanged(); };
     effects.Salute = [this] {

@@ -14,6 +14,7 @@
 #include "ui/dialogs/score_sheet.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/main_window.h"
+#include "ui/widgets/program_cursors.h"
 #include "ui/main_window_dialogs.h"
 #include "ui/table/table_screen.h"
 
@@ -152,6 +153,7 @@ void MainWindow::ShowScoreSheet(bool final, const std::function<void()>& closed)
   // The server's "hclos" closes a LAN client's final sheet. The sheet counts as open until
   // exec() returns, so no game message is acted on before the end of the deal is done here.
   if (final) openSheet_ = &sheet;
+  ApplyProgramCursors(sheet, settings_.OwnCursor);
   bool told = false;
   const auto tell = [&told, &closed] {
     if (told || !closed) return;

@@ -15,6 +15,7 @@
 #include "records/records_notice.h"
 #include "ui/calendar/desk_calendar.h"
 #include "ui/main_window.h"
+#include "ui/widgets/program_cursors.h"
 #include "ui/menu/main_menu.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/table/chat_panel.h"
@@ -60,7 +61,7 @@ void MainWindow::CardToTable(int seat, int slot, TCardCode card, bool faceUp) {
   table_->CardToTable(seat, slot, card, faceUp);
 }
 void MainWindow::GatherTrickArea(int winner) { table_->GatherTrickArea(winner); }
-void MainWindow::RestoreArrowCursor() { unsetCursor(); }
+void MainWindow::RestoreArrowCursor() { SetPointer(*this, PointerKind::Arrow, settings_.OwnCursor); }
 
 void MainWindow::SetStartButton(StartCaption caption, bool enabled) {
   TZanCardsButton& b = table_->StartButton();
@@ -186,7 +187,7 @@ void MainWindow::ShowTournamentWindow() {}
 
 void MainWindow::BeginThinking() {
   busy_ = true;
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  QGuiApplication::setOverrideCursor(ProgramCursor(PointerKind::Wait, settings_.OwnCursor));
 }
 
 void MainWindow::ShowProgress(int percent) { table_->DrawProgress(percent); }
@@ -201,7 +202,7 @@ void MainWindow::OnHandHovered(int seat, int slot) {
   const GameState& s = game_->State();
   const bool playable = slot > 0 && flow_->PlayerControls(seat) &&
                         !(s.TrickPos > 1 && IsRevoke(s, seat, slot));
-  table_->Hand(seat).setCursor(playable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  SetPointer(table_->Hand(seat), playable ? PointerKind::Hand : PointerKind::Arrow, settings_.OwnCursor);
 }
 
 void MainWindow::OnHandReleased(int seat, int slot, Qt::MouseButton button) {

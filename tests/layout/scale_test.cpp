@@ -71,5 +71,41 @@ TEST(LayoutTest, CardSizesAndWhichModesFitTheScreen) {
   EXPECT_TRUE(ModeFitsScreen(WindowSizeMode::Large, 1920, 1080));
 }
 
+TEST(LayoutTest, FirstStartTakesTheLargestSizeTheScreenHolds) {
+  struct Case {
+    int width, height;
+    WindowSizeMode expected;
+  };
+  for (const Case& c : {Case{800, 600, WindowSizeMode::Small}, Case{1024, 669, WindowSizeMode::Small},
+                        Case{1024, 738, WindowSizeMode::Average1}, Case{1280, 1024, WindowSizeMode::Average1},
+                        Case{1366, 738, WindowSizeMode::Average1}, Case{1440, 870, WindowSizeMode::Average2},
+                        Case{1920, 1019, WindowSizeMode::Average2}, Case{1920, 1020, WindowSizeMode::Large},
+                        Case{3840, 2100, WindowSizeMode::Large}}) {
+    EXPECT_EQ(LargestFittingMode(c.width, c.height), c.expected) << c.width << " x " << c.height;
+  }
+}
+
+TEST(LayoutTest, FullScreenClientLeavesRoomForTheFrame) {
+  struct Case {
+    ScreenRect work;
+    FrameMargins frame;
+    ScreenRect client;
+  };
+  for (const Case& c : {
+           // No frame (offscreen, or a frameless window manager): the client is the work area.
+           Case{{0, 0, 1920, 1040}, {0, 0, 0, 0}, {0, 0, 1920, 1040}},
+           // A title bar and borders: the client shrinks so that the frame's bottom edge is the
+           // work area's, not 34 pixels below it.
+           Case{{0, 0, 1920, 1040}, {4, 30, 4, 4}, {4, 30, 1912, 1006}},
+           // A panel at the top moves the work area down; the client follows.
+           Case{{0, 32, 1366, 736}, {1, 24, 1, 1}, {1, 56, 1364, 711}},
+       }) {
+    const ScreenRect client = FullScreenClient(c.work, c.frame);
+    EXPECT_EQ(client, c.client);
+    EXPECT_EQ(client.Y + client.Height + c.frame.Bottom, c.work.Y + c.work.Height);
+    EXPECT_EQ(client.X + client.Width + c.frame.Right, c.work.X + c.work.Width);
+  }
+}
+
 }  // namespace
 }  // namespace tavlo

@@ -9,9 +9,11 @@
 #include "lang/word_table.h"
 #include "pictures/test_bundle.h"
 #include "records/club_file.h"
+#include "fixed_clock.h"
 #include "records/history_clock.h"
 #include "ui/dialogs/count_window.h"
 #include "ui/dialogs/end_game_window.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/history_window.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
@@ -20,13 +22,6 @@
 
 namespace tavlo::testing {
 namespace {
-
-class FixedClock : public HistoryClock {
- public:
-  std::string TimeText() const override { return "12:00"; }
-  std::string DateText() const override { return "10.12.2026"; }
-  std::string DateText(std::filesystem::file_time_type) const override { return "10.12.2026"; }
-};
 
 struct Window {
   const char* name;
@@ -147,6 +142,13 @@ TEST_F(DialogDesignsTest, WithTheDesignLibraryTheCardStyleIsWorn) {
     EXPECT_EQ(shot.pixel(25 + 24, 23 + 24), iconColour);
     EXPECT_EQ(shot.pixel(697 + 24, 23 + 24), iconColour);
     EXPECT_NE(shot.pixel(400, 30), iconColour);
+
+    // Opened again, the icon goes on from the frame it had reached.
+    ASSERT_TRUE(QTest::qWaitFor([&history] { return history.IconFrame() >= 3; }, 10000));
+    history.close();
+    const int reached = history.IconFrame();
+    TFHistory again(pictures, purple, folder.path().toStdString(), fileNo, clock, nullptr);
+    EXPECT_EQ(again.IconFrame(), reached);
   }
 
   // With the library the options accept the card-style designs.
@@ -161,6 +163,49 @@ TEST_F(DialogDesignsTest, WithTheDesignLibraryTheCardStyleIsWorn) {
   EXPECT_TRUE(options.BackgroundList().isEnabled());
   options.TableDesignList().setCurrentIndex(1);
   EXPECT_FALSE(options.BackgroundList().isEnabled());
+}
+
+// A language change in the options redraws the header in the new language's picture, and the
+// language list shows each language beside its own flag (Japanese and Korean too).
+TEST_F(DialogDesignsTest, TheOptionsHeaderAndTheLanguageFlagsFollowTheLanguage) {
+  const QRgb english = qRgb(200, 30, 30), russian = qRgb(30, 30, 200);
+  std::map<QString, QImage> library;
+  library["OptionsEng"] = Filled(QSize(300, 48), english);
+  library["OptionsRus"] = Filled(QSize(300, 48), russian);
+  ASSERT_TRUE(WriteBundle(folder.path().toStdString(), "ZanCGraph1", library));
+  PictureRegistry pictures({folder.path().toStdString()});
+  DialogLook look = Look(DialogDesign::GrayConcise);
+  TFormOptions options(pictures, look, settings, OptionsEffects{}, nullptr);
+  ASSERT_EQ(options.Design(), DialogDesign::GrayConcise);
+  options.show();
+  EXPECT_EQ(options.grab().toImage().pixel(20, 20), english);
+  options.LanguageList().setCurrentIndex(1);
+  EXPECT_EQ(options.grab().toImage().pixel(20, 20), russian);
+
+  const auto flag = [&options](int language) {
+    return options.LanguageList().itemIcon(language).pixmap(QSize(14, 12)).toImage();
+  };
+  for (int language = 0; language < 10; ++language) {
+    SCOPED_TRACE(language);
+    EXPECT_FALSE(flag(language).isNull());
+  }
+  EXPECT_NE(flag(1), flag(0));
+  EXPECT_NE(flag(8), flag(0)) << "Japanese shows the English pictures but its own flag";
+  EXPECT_NE(flag(9), flag(8));
+}
+
+// The help has no caption picture of its own: in "Gray concise" it writes its title and stays in
+// that design, with no missing-file notice.
+TEST_F(DialogDesignsTest, TheHelpKeepsTheConciseDesignWithoutACaptionPicture) {
+  std::map<QString, QImage> library;
+  library["OptionsEng"] = Filled(QSize(300, 48), qRgb(200, 200, 200));
+  ASSERT_TRUE(WriteBundle(folder.path().toStdString(), "ZanCGraph1", library));
+  PictureRegistry pictures({folder.path().toStdString()});
+  DialogLook look = Look(DialogDesign::GrayConcise);
+  THelpWindow help(pictures, look, 0, nullptr);
+  EXPECT_EQ(help.Design(), DialogDesign::GrayConcise);
+  EXPECT_EQ(look.Design, DialogDesign::GrayConcise);
+  EXPECT_EQ(missing, 0);
 }
 
 }  // namespace

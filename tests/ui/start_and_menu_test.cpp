@@ -13,6 +13,7 @@
 #include "ui/menu/main_menu.h"
 #include "ui/menu/title_screen.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/widgets/program_cursors.h"
 #include "window_fixture.h"
 
 namespace tavlo::testing {
@@ -56,8 +57,19 @@ TEST_F(WindowTest, EveryWindowSizeLaysOutTheMenuInsideTheWindow) {
     SCOPED_TRACE(c.mode);
     window->CurrentSettings().WindowSizeMode = c.mode;
     window->ApplyWindowSize();
-    EXPECT_EQ(window->width(), c.width);
-    EXPECT_EQ(window->height(), c.height);
+    if (c.mode == 2) {
+      // Full screen: the frame, not the client, fills the work area, so nothing is off-screen.
+      EXPECT_EQ(window->frameGeometry(), window->screen()->availableGeometry());
+      const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
+                           window->geometry().top() - window->frameGeometry().top(),
+                           window->frameGeometry().right() - window->geometry().right(),
+                           window->frameGeometry().bottom() - window->geometry().bottom());
+      EXPECT_EQ(window->width(), c.width - frame.left() - frame.right());
+      EXPECT_EQ(window->height(), c.height - frame.top() - frame.bottom());
+    } else {
+      EXPECT_EQ(window->width(), c.width);
+      EXPECT_EQ(window->height(), c.height);
+    }
     EXPECT_EQ(window->Menu().ClocksShown(), c.clocks);
     const QRect client = window->rect();
     std::vector<QWidget*> clickable;
@@ -65,7 +77,7 @@ TEST_F(WindowTest, EveryWindowSizeLaysOutTheMenuInsideTheWindow) {
       ASSERT_TRUE(w->isVisible());
       EXPECT_TRUE(client.contains(w->geometry())) << w->metaObject()->className() << " at "
                                                   << w->geometry().x() << "," << w->geometry().y();
-      if (qobject_cast<TZanCardsButton*>(w) != nullptr || w->cursor().shape() == Qt::PointingHandCursor) {
+      if (qobject_cast<TZanCardsButton*>(w) != nullptr || ShowsHand(*w)) {
         clickable.push_back(w);
       }
     }

@@ -25,6 +25,7 @@ ProgramPaths WindowTest::Paths() const {
 void WindowTest::StartWindow(std::optional<std::uint64_t> seed) {
   window = std::make_unique<MainWindow>(Paths(), seed);
   window->SetShippedLibraries(shippedLibraries);
+  window->FirstStartFitsScreen = firstStartFitsScreen;
   window->Notice = [this](const QString& a, const QString& b, const QString& c) {
     notices << (QStringList{a, b, c}.join("|"));
   };

@@ -8,6 +8,8 @@
 #include "ui/pictures/art_common.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/pictures/picture_sources.h"
+#include "ui/widgets/caption_fit.h"
+#include "ui/widgets/program_cursors.h"
 #include "ui/widgets/text_helpers.h"
 #include "ui/widgets/zan_button.h"
 
@@ -34,9 +36,11 @@ DialogFrame::DialogFrame(PictureRegistry& pictures, DialogLook& look, DialogPict
       // Without its background the card style cannot be drawn: the program goes grey.
       look_.Design = DialogDesign::GrayAristocratic;
       design_ = DialogDesign::GrayAristocratic;
+      if (look_.CardStyleUnavailable) look_.CardStyleUnavailable();
     }
   }
-  if (design_ == DialogDesign::GrayConcise) {
+  // A dialog without a caption picture of its own (the help) writes its title instead.
+  if (design_ == DialogDesign::GrayConcise && !frame_.ConciseCaption.isEmpty()) {
     conciseCaption_ = pictures_.LibraryPicture(kDesignLibrary, frame_.ConciseCaption);
     if (!conciseCaption_) {
       look_.Design = DialogDesign::GrayAristocratic;
@@ -58,7 +62,7 @@ DialogFrame::DialogFrame(PictureRegistry& pictures, DialogLook& look, DialogPict
     pal.setColor(QPalette::WindowText, look_.DesignFontColour);
     setPalette(pal);
   }
-  if (look_.OwnCursor) setCursor(Qt::ArrowCursor);
+  iconFrame_ = IconCounters()[frame_.IconStrip];
   timer48_.setInterval(frame_.IconInterval);
   connect(&timer48_, &QTimer::timeout, this, &DialogFrame::StepIcon);
   if (CardStyle() && !frame_.IconStrip.isEmpty() && frame_.IconFrames > 0) timer48_.start();
@@ -70,7 +74,31 @@ void DialogFrame::StyleButton(TZanCardsButton& button) const {
   button.SetColorMouse(QColor(255, 255, 0));
   button.SetNata(look_.NewButtons);
   button.setFont(look_.Fonts.Font(FontRole::Decor, 20, true));
-  button.setCursor(Qt::PointingHandCursor);
+  SetPointer(button, PointerKind::Hand, look_.OwnCursor);
+}
+
+void DialogFrame::showEvent(QShowEvent* event) {
+  ApplyProgramCursors(*this, look_.OwnCursor);
+  FitCaptions(*this);
+  QDialog::showEvent(event);
+}
+
+QString DialogFrame::TitleText() const { return look_.Word ? look_.Word(frame_.Title).toUpper() : QString(); }
+
+QRect DialogFrame::TitleBox() const {
+  if (design_ != DialogDesign::GrayAristocratic) return {};
+  const QRect band(5, 5, width() - 10, HeaderHeight());
+  // The strip is stretched over the band, its ornaments with it.
+  const double native = std::max(1, pictures_.Picture(frame_.Strip).width());
+  const int reach = static_cast<int>(art::CapStripSuitsReach(native) * band.width() / native);
+  return band.adjusted(reach, 0, -reach, 0);
+}
+
+QFont DialogFrame::TitleFont() const {
+  // The header's letters are large: a long translation may take them down further than a
+  // caption's before the narrow strips' ornaments would have to go.
+  constexpr double kSmallestTitleShare = 0.4;
+  return FittedFont(look_.Fonts.Font(FontRole::Serif, 40, true), TitleText(), TitleBox().width(), kSmallestTitleShare);
 }
 
 int DialogFrame::HeaderHeight() const {
@@ -90,14 +118,35 @@ QRect DialogFrame::RedLine() const {
 
 void DialogFrame::SetIconInterval(int ms) { timer48_.setInterval(ms); }
 
+void DialogFrame::ReloadLanguagePictures(const DialogPictures& frame) {
+  // Only the pictures named by language change; a missing one simply is not drawn.
+  frame_.ConciseCaption = frame.ConciseCaption;
+  frame_.RibbonOverlay = frame.RibbonOverlay;
+  frame_.CardOverlay = frame.CardOverlay;
+  if (design_ == DialogDesign::GrayConcise) conciseCaption_ = pictures_.LibraryPicture(kDesignLibrary, frame_.ConciseCaption);
+  if (design_ == DialogDesign::GrayRibbons && !frame_.RibbonOverlay.isEmpty()) {
+    ribbonOverlay_ = pictures_.LibraryPicture(kDesignLibrary, frame_.RibbonOverlay);
+  }
+  if (CardStyle() && !frame_.CardOverlay.isEmpty()) cardOverlay_ = pictures_.LibraryPicture(kDesignLibrary, frame_.CardOverlay);
+  update();
+}
+
 void DialogFrame::DrawIllustration(const QImage& picture, QPoint at) {
   illustration_ = picture;
   illustrationAt_ = at;
   update();
 }
 
+std::map<QString, int>& DialogFrame::IconCounters() {
+  // An icon goes on where it stopped when its dialog opens again: the counters live as long
+  // as the program, one per icon strip.
+  static std::map<QString, int> counters;
+  return counters;
+}
+
 void DialogFrame::StepIcon() {
   iconFrame_ = iconFrame_ + 1 > frame_.IconFrames ? 1 : iconFrame_ + 1;
+  IconCounters()[frame_.IconStrip] = iconFrame_;
   update(QRect(frame_.IconAt, QSize(48, 48)));
 }
 
@@ -120,23 +169,23 @@ void DialogFrame::paintEvent(QPaintEvent*) {
   const QRect band(5, 5, width() - 10, header);
   switch (design_) {
     case DialogDesign::GrayConcise:
-      if (conciseCaption_) p.drawImage(band.topLeft(), *conciseCaption_);
+      if (conciseCaption_) {
+        p.drawImage(band.topLeft(), *conciseCaption_);
+      } else if (frame_.ConciseCaption.isEmpty()) {
+        p.setFont(FittedFont(look_.Fonts.Font(FontRole::Serif, 30, true), TitleText(), band.width()));
+        DrawShadowText(p, TitleText(), band.left(), band.right() + 1, 'c', QColor(255, 255, 0),
+                       band.top() + (header - QFontMetrics(p.font()).height()) / 2);
+      }
       break;
     case DialogDesign::GrayAristocratic: {
       p.drawImage(band, pictures_.Picture(frame_.Strip, band.size()));
-      const QString title = look_.Word ? look_.Word(frame_.Title).toUpper() : QString();
+      const QRect box = TitleBox();
+      const int fullHeight = QFontMetrics(look_.Fonts.Font(FontRole::Serif, 40, true)).height();
+      p.setFont(TitleFont());
       // A long title is written smaller, so that it keeps clear of the suits at the strip's ends
       // and stays centred in the strip's height.
-      const double native = std::max(1, pictures_.Picture(frame_.Strip).width());
-      const int reach = static_cast<int>(art::CapStripSuitsReach(native) * band.width() / native);
-      QFont font = look_.Fonts.Font(FontRole::Serif, 40, true);
-      const int fullHeight = QFontMetrics(font).height();
-      for (double n = 39; n >= 16 && QFontMetrics(font).horizontalAdvance(title) > band.width() - 2 * reach; --n) {
-        font = look_.Fonts.Font(FontRole::Serif, n, true);
-      }
-      p.setFont(font);
-      const int top = band.top() + 10 + (fullHeight - QFontMetrics(font).height()) / 2;
-      DrawShadowText(p, title, band.left(), band.right() + 1, 'c', QColor(255, 255, 0), top);
+      DrawShadowText(p, TitleText(), box.left(), box.right() + 1, 'c', QColor(255, 255, 0),
+                     band.top() + 10 + (fullHeight - QFontMetrics(p.font()).height()) / 2);
       break;
     }
     case DialogDesign::GrayRibbons: {

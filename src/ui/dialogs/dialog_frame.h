@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "lang/word_ids.h"
@@ -30,6 +31,9 @@ struct DialogLook {
   // A missing design picture: the notice "Can`t find the file ZanCGraph1.dll" is shown
   // and the design falls back to "Gray aristocratic" for the whole program.
   std::function<void()> DesignLibraryMissing;
+  // The card style's background could not be loaded: the program goes on in "Gray aristocratic"
+  // (no notice), and the setting says so until the player chooses again.
+  std::function<void()> CardStyleUnavailable;
 };
 
 // The pictures one dialog wears in each design.
@@ -61,6 +65,11 @@ class DialogFrame : public QDialog {
   bool CardStyle() const { return design_ == DialogDesign::Purple; }
   // Height of the header band (Image0) in the grey designs; 0 in the card style.
   int HeaderHeight() const;
+  // The title written on the aristocratic header strip, the room between the strip's ornaments
+  // (empty in the other designs) and the font that fits it.
+  QString TitleText() const;
+  QRect TitleBox() const;
+  QFont TitleFont() const;
   // The red line under the header (Panel1), and where the dialog's own controls begin.
   QRect RedLine() const;
   TZanCardsButton& OkButton() { return *button1_; }
@@ -69,16 +78,21 @@ class DialogFrame : public QDialog {
   // The icon frame shown now (card style), counting from 1.
   int IconFrame() const { return iconFrame_; }
   void SetIconInterval(int ms);
+  // After a language change: the header and overlay pictures of the new language.
+  void ReloadLanguagePictures(const DialogPictures& frame);
   PictureRegistry& Pictures() { return pictures_; }
   const DialogLook& Look() const { return look_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The pointers of the cursor choice go on every control the dialog has built by now.
+  void showEvent(QShowEvent* event) override;
   void DrawIllustration(const QImage& picture, QPoint at);
 
  private:
   void StepIcon();
+  static std::map<QString, int>& IconCounters();
 
   PictureRegistry& pictures_;
   DialogLook& look_;

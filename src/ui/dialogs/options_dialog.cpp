@@ -1,4 +1,5 @@
 #include "ui/dialogs/options_dialog.h"
+#include "ui/widgets/caption_fit.h"
 
 #include "lang/word_captions.h"
 
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -156,9 +159,13 @@ QWidget* TFormOptions::BuildGeneralTab() {
   comboBoxWSize_->setObjectName("ComboBoxWSize");
   comboBoxLan_ = new QComboBox(page);
   comboBoxLan_->setObjectName("ComboBoxLan");
+  // Each language beside its 14 x 12 flag.
+  comboBoxLan_->setIconSize(QSize(14, 12));
   for (int k = 0; k < kLanguageCount; ++k) {
     const std::string_view name = Language(k).Name;
-    comboBoxLan_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    const std::string_view flag = Language(k).FlagPicture;
+    const QImage picture = Pictures().Picture(QString::fromUtf8(flag.data(), static_cast<qsizetype>(flag.size())), QSize(14, 12));
+    comboBoxLan_->addItem(QIcon(QPixmap::fromImage(picture)), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   }
   wsizeLabel_ = new QLabel(page);
   lanLabel_ = new QLabel(page);
@@ -218,7 +225,10 @@ QWidget* TFormOptions::BuildGeneralTab() {
     if (filling_ || index < 0) return;
     settings_.LanguageIndex = index;
     if (effects_.LanguageChanged) effects_.LanguageChanged(index);
+    const std::string_view suffix = Language(index).PictureSuffix;
+    ReloadLanguagePictures(OptionsPictures(QString::fromUtf8(suffix.data(), static_cast<qsizetype>(suffix.size()))));
     ApplyCaptions();
+    FitCaptions(*this);
   });
   connect(button3_, &QAbstractButton::clicked, this, [this] {
     if (settings_.SaluteButtons && effects_.Salute) effects_.Salute();

@@ -1,8 +1,10 @@
 #include "ui/dialogs/score_sheet.h"
 
 #include <QKeyEvent>
+#include <QLinearGradient>
 #include <QPainter>
 
+#include "game/seats.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/text_helpers.h"
 #include "ui/widgets/zan_button.h"
@@ -34,7 +36,10 @@ TFormDiscard::TFormDiscard(PictureRegistry& pictures, const FontRoles& fonts, Ga
     : QDialog(parent), pictures_(pictures), fonts_(fonts), game_(game), background_(background), small_(smallWindow) {
   setModal(true);
   setWindowTitle(word(WordId::Discard));
-  for (WordId w : {WordId::Tricks, WordId::Oners, WordId::Koronki, WordId::Slams, WordId::All}) captions_ << word(w);
+  for (WordId w : {WordId::Tricks, WordId::Oners, WordId::Koronki, WordId::Slams, WordId::All}) captions_ << word(w) + ":";
+  // Side 2 (North-South locally) is always the player's side.
+  sideNames_[1] = word(WordId::SheetThey);
+  sideNames_[2] = word(WordId::SheetWe);
   setFixedSize(790, 590);
   score_ = game.ScoreCurrentDeal(false);
   button1_ = new TZanCardsButton(pictures, this);
@@ -100,27 +105,69 @@ void TFormDiscard::PaintSheet() {
     }
   }
 
-  // Figure blocks.
+  // Figure blocks, each with the red band of its total, and the label saying whose they are.
   for (int side = 1; side <= 2; ++side) {
-    const QPoint at = side == 1 ? QPoint(565, 105) : QPoint(565, 283);
-    p.drawImage(QRect(at, QSize(210, 155)), pictures_.Picture("VItog", QSize(210, 155)));
+    const QPoint at = BlockOrigin(side);
+    p.drawImage(QRect(at, QSize(kFigureBlockWidth, kFigureBlockHeight)),
+                pictures_.Picture("VItog", QSize(kFigureBlockWidth, kFigureBlockHeight)));
+    const QRectF band = QRectF(BlockLayout(side).Band).translated(at);
+    QLinearGradient red(0, band.top(), 0, band.bottom());
+    red.setColorAt(0, QColor(0xB8, 0x1C, 0x28));
+    red.setColorAt(1, QColor(0x72, 0x08, 0x12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(red);
+    p.drawRoundedRect(band, 5, 5);
+    PaintSideLabel(p, side);
   }
   p.end();
 }
+
+QPoint TFormDiscard::BlockOrigin(int side) { return side == 1 ? QPoint(565, 105) : QPoint(565, 283); }
+
+QFont TFormDiscard::BlockFont() const { return fonts_.FontAt(FontRole::Decor, 24); }
+
+FigureBlockLayout TFormDiscard::BlockLayout(int side) const { return LayOutFigureBlock(BlockFont(), captions_, FigureTexts(side)); }
+
+QRect TFormDiscard::SideLabelRect(int side) const {
+  // Above the top block, below the bottom one: each label stands beside its own grid.
+  const QPoint at = BlockOrigin(side);
+  return side == 1 ? QRect(at.x(), at.y() - 40, kFigureBlockWidth, 32) : QRect(at.x(), at.y() + kFigureBlockHeight + 8, kFigureBlockWidth, 32);
+}
+
+void TFormDiscard::PaintSideLabel(QPainter& p, int side) const {
+  const QRect box = SideLabelRect(side);
+  // The same compass pictures as the side's score board on the table.
+  const GameState& s = game_.State();
+  const bool playerNorthSouth = s.SeatCompass[kSouth] == 2 || s.SeatCompass[kSouth] == 4;
+  const bool eastWest = (side == 1) == playerNorthSouth;
+  const QString first = eastWest ? "GWest" : "GNorth", second = eastWest ? "GEast" : "GSouth";
+  const int icon = 24, top = box.top() + (box.height() - icon) / 2;
+  p.drawImage(QRect(box.left(), top, icon, icon), pictures_.Picture(first, QSize(icon, icon)));
+  p.drawImage(QRect(box.right() - icon + 1, top, icon, icon), pictures_.Picture(second, QSize(icon, icon)));
+  p.setFont(SideLabelFont());
+  p.setPen(QColor(0xFF, 0xE0, 0x80));
+  const QFontMetrics fm(p.font());
+  TextCentred(p, sideNames_[side], box.left(), box.right() + 1, box.top() + (box.height() - fm.height()) / 2);
+}
+
+QFont TFormDiscard::SideLabelFont() const { return fonts_.FontAt(FontRole::Decor, 24, true); }
+
+QString TFormDiscard::SideName(int side) const { return sideNames_[side]; }
 
 void TFormDiscard::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(0, 0, sheet_);
   p.setRenderHint(QPainter::TextAntialiasing);
-  p.setFont(fonts_.FontAt(FontRole::Decor, 24));
+  p.setFont(BlockFont());
   for (int side = 1; side <= 2; ++side) {
-    const QPoint at = side == 1 ? QPoint(565, 105) : QPoint(565, 283);
+    const QPoint at = BlockOrigin(side);
     const QStringList values = FigureTexts(side);
+    const FigureBlockLayout layout = BlockLayout(side);
     for (int line = 0; line < 5; ++line) {
       p.setPen(line == 4 ? QColor(Qt::white) : QColor(0xFF, 0x20, 0x20));
-      const QString caption = captions_[line] + ":";
-      TextAt(p, caption, at.x() + 20, at.y() + 15 + 25 * line);
-      TextRight(p, values[line], at.x() + 190, at.y() + 15 + 25 * line);
+      const int top = at.y() + layout.LineTop[static_cast<std::size_t>(line)];
+      TextAt(p, captions_[line], at.x() + kFigureCaptionLeft, top);
+      TextRight(p, values[line], at.x() + kFigureValueRight, top);
     }
   }
 }

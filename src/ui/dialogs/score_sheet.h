@@ -2,11 +2,13 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
 
 #include "game/game.h"
 #include "lang/word_ids.h"
+#include "ui/dialogs/figure_block.h"
 #include "ui/widgets/font_roles.h"
 
 namespace tavlo {
@@ -29,6 +31,15 @@ class TFormDiscard : public QDialog {
   // The texts of the five figure lines of a side, as written (values may be "-").
   QStringList FigureTexts(int side) const;
   TZanCardsButton& OkButton() { return *button1_; }
+  // The lines of a side's figure block as they are drawn (relative to the block).
+  FigureBlockLayout BlockLayout(int side) const;
+  QFont BlockFont() const;
+  // The caption of figure line 0..4, with its colon.
+  QString Caption(int line) const { return captions_.value(line); }
+  // Where the side's label ("We" or "They" with the two seats' compass pictures) stands.
+  QRect SideLabelRect(int side) const;
+  QFont SideLabelFont() const;
+  QString SideName(int side) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -36,6 +47,8 @@ class TFormDiscard : public QDialog {
 
  private:
   void PaintSheet();
+  void PaintSideLabel(QPainter& p, int side) const;
+  static QPoint BlockOrigin(int side);
 
   PictureRegistry& pictures_;
   const FontRoles& fonts_;
@@ -44,6 +57,7 @@ class TFormDiscard : public QDialog {
   bool small_;
   DealScore score_;
   QStringList captions_;
+  QString sideNames_[3];
   QImage sheet_;
   TZanCardsButton* button1_ = nullptr;
 };

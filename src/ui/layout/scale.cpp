@@ -48,6 +48,23 @@ bool ModeFitsScreen(WindowSizeMode mode, int screenWidth, int screenHeight) {
   return true;
 }
 
+WindowSizeMode LargestFittingMode(int screenWidth, int screenHeight) {
+  WindowSizeMode best = WindowSizeMode::Small;
+  for (const FixedMode& m : kFixedModes) {
+    if (screenWidth >= m.minScreenWidth && screenHeight >= m.minScreenHeight) best = m.mode;
+  }
+  return best;
+}
+
+ScreenRect FullScreenClient(const ScreenRect& workArea, const FrameMargins& frame) {
+  ScreenRect client;
+  client.X = workArea.X + frame.Left;
+  client.Y = workArea.Y + frame.Top;
+  client.Width = std::max(1, workArea.Width - frame.Left - frame.Right);
+  client.Height = std::max(1, workArea.Height - frame.Top - frame.Bottom);
+  return client;
+}
+
 CardSize CardSizeFor(const Layout& layout, bool narrowCards) {
   CardSize size;
   if (layout.Scale >= 2.0) {

@@ -37,6 +37,22 @@ Layout LayoutFor(WindowSizeMode mode, int fullScreenWidth = 0, int fullScreenHei
 // The smallest screen (work area) a mode needs; full screen and the small window fit any.
 bool ModeFitsScreen(WindowSizeMode mode, int screenWidth, int screenHeight);
 
+// The largest of the fixed window sizes (average 1, average 2, large) that fits the screen;
+// the small window when none does. A first start opens at it.
+WindowSizeMode LargestFittingMode(int screenWidth, int screenHeight);
+
+// A rectangle of the screen in pixels, and the frame the window manager draws around a window.
+struct ScreenRect {
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+struct FrameMargins {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+// The client area of the full-screen window: the work area less the frame, so that the frame
+// and the whole client (the menu's "Exit", South's hand) stay on the screen.
+ScreenRect FullScreenClient(const ScreenRect& workArea, const FrameMargins& frame);
+
 // Card picture size for a scale: class 1 classic 71 x 96, class 0 scaled, class 2 large.
 struct CardSize {
   int Width = 71;

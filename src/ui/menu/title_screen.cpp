@@ -1,5 +1,7 @@
 #include "ui/menu/title_screen.h"
 
+#include <QMouseEvent>
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -145,7 +147,11 @@ void TitleScreen::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, frame_);
 }
 
-void TitleScreen::mouseReleaseEvent(QMouseEvent*) { emit Leave(); }
+void TitleScreen::mouseReleaseEvent(QMouseEvent* event) {
+  // The right button opens the window's context menu (help, about, speed) instead.
+  if (event->button() == Qt::RightButton) return;
+  emit Leave();
+}
 void TitleScreen::keyReleaseEvent(QKeyEvent*) { emit Leave(); }
 
 }  // namespace tavlo

@@ -43,15 +43,9 @@ void PaintScoreBoard(QPainter& p) {
 }
 
 void PaintFigureBlock(QPainter& p) {
+  // The red band of the total is drawn by the score sheet, which knows how low the letters
+  // of the lines above it reach.
   PaintBoard(p, QSizeF(210, 155), 10);
-  // The total ("All", written in white) stands on a red band.
-  const QRectF band(8, 112, 194, 32);
-  QLinearGradient red(0, band.top(), 0, band.bottom());
-  red.setColorAt(0, QColor(0xB8, 0x1C, 0x28));
-  red.setColorAt(1, QColor(0x72, 0x08, 0x12));
-  p.setPen(Qt::NoPen);
-  p.setBrush(red);
-  p.drawRoundedRect(band, 5, 5);
   p.setPen(QPen(QColor(0xC8, 0xB0, 0x78), 0.8));
   for (const double y : {37.0, 62.0, 87.0}) p.drawLine(QPointF(16, y + 0.5), QPointF(194, y + 0.5));
 }

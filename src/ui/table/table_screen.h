@@ -67,6 +67,8 @@ class TableScreen : public QObject {
   void GatherTrickArea(int winner);
   void DrawScoreBoard(int side, std::int32_t points, bool redrawFrame, std::int32_t tricks, std::int32_t dealPoints);
   void DrawGameInfo(bool withTrump);
+  // The deal points a score board shows now (kBoardClear when it shows none).
+  std::int32_t ShownDealPoints(int side) const { return boardFigures_[static_cast<std::size_t>(side)].dealPoints; }
   void ShowAwaitingServer(int serverSeat);
   // The computer player's progress (0..100) on the information board; -1 restores it.
   void DrawProgress(int value);
@@ -75,6 +77,8 @@ class TableScreen : public QObject {
   // The hand and the trick pictures, for input and for screenshots.
   PictureBox& Hand(int seat) { return *hands_[static_cast<std::size_t>(seat)]; }
   PictureBox& Centre() { return *centre_; }
+  PictureBox& Plate(int seat) { return *plates_[static_cast<std::size_t>(seat)]; }
+  PictureBox& InfoBoard() { return *info_; }
   // Top-left corner of the seat's trick card inside the table centre.
   QPoint SpotInCentre(int seat) const;
   const std::vector<int>& CardLeft(int seat) const { return cardLeft_[static_cast<std::size_t>(seat)]; }

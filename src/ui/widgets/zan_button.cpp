@@ -1,4 +1,5 @@
 #include "ui/widgets/zan_button.h"
+#include "ui/widgets/caption_fit.h"
 
 #include <QEnterEvent>
 #include <QPainter>
@@ -157,30 +158,43 @@ void TZanCardsButton::paintEvent(QPaintEvent*) {
   const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
   painter.drawImage(shift, work);
 
-  QRect textRect = rect().translated(shift);
-  if (nata_) textRect.translate(0, -1);
+  const QRect textRect = CaptionRect().translated(shift);
   int flags = Qt::AlignVCenter | Qt::TextSingleLine;
   if (glyphMargin_ && !glyph_.isNull()) {
-    constexpr int kTextInset[4] = {0, 25, 28, 30};
-    const int margin =
-        glyph_.width() + (pieces.HeightClass == 0 ? RoundHalfEven(1.6 * e) + 10 : kTextInset[pieces.HeightClass]);
-    if (glyphLayout_ == GlyphLayout::Right) {
-      textRect.setRight(textRect.right() - margin);
-      flags |= Qt::AlignRight;
-    } else {
-      textRect.setLeft(textRect.left() + margin);
-      flags |= Qt::AlignLeft;
-    }
+    flags |= glyphLayout_ == GlyphLayout::Right ? Qt::AlignRight : Qt::AlignLeft;
   } else {
     flags |= Qt::AlignHCenter;
   }
-  painter.setFont(font());
+  painter.setFont(CaptionFont());
   painter.setPen(CaptionColour());
   painter.drawText(textRect, flags, text());
 
   emit DrawButton(rect(), pressed, isEnabled(), hasFocus());
   if (hasFocus() && kontur_) PaintFocusMark(painter, pieces);
 }
+
+QRect TZanCardsButton::CaptionRect() const {
+  QRect textRect = rect();
+  if (nata_) textRect.translate(0, -1);
+  if (glyphMargin_ && !glyph_.isNull()) {
+    const Pieces pieces = PiecesFor(height(), nata_);
+    constexpr int kTextInset[4] = {0, 25, 28, 30};
+    const int margin = glyph_.width() + (pieces.HeightClass == 0 ? RoundHalfEven(1.6 * pieces.EndWidth) + 10
+                                                                  : kTextInset[pieces.HeightClass]);
+    if (glyphLayout_ == GlyphLayout::Right) {
+      textRect.setRight(textRect.right() - margin);
+    } else {
+      textRect.setLeft(textRect.left() + margin);
+    }
+  } else {
+    // Centred captions keep clear of the rounded ends.
+    const int end = PiecesFor(height(), nata_).EndWidth;
+    textRect.adjust(end / 2, 0, -end / 2, 0);
+  }
+  return textRect;
+}
+
+QFont TZanCardsButton::CaptionFont() const { return FittedFont(font(), text(), CaptionRect().width()); }
 
 void TZanCardsButton::PaintFocusMark(QPainter& painter, const Pieces& pieces) const {
   const int w = width();

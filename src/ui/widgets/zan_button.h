@@ -57,6 +57,10 @@ class TZanCardsButton : public QAbstractButton {
   static Pieces PiecesFor(int height, bool nata);
 
   QSize sizeHint() const override;
+  // Where the caption is written, and the font it is written in: the button's own, or a
+  // smaller size of it when a translation is too wide for the button.
+  QRect CaptionRect() const;
+  QFont CaptionFont() const;
 
  signals:
   void MouseEntered();
