@@ -135,6 +135,7 @@ int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
   playable.fill(true);
 
   for (int k = 1; k <= samples; ++k) {
+    if (k > 1 && stop_ != nullptr && stop_->load(std::memory_order_relaxed)) break;
     // Rounded to nearest with ties to even, as every rounding on the table.
     view_.ShowProgress(static_cast<int>(std::nearbyint(k * 100.0 / samples)));
     if (!seed_) rng_.Reseed(Random::ClockSeed());

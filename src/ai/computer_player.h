@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -27,6 +28,9 @@ class ComputerPlayer : public CardChooser {
   // Gives the player the real hidden hands (one exact sample per choice): the upper
   // bound of what sampling can reach, for the tools.
   void SetSeeAll(bool seeAll) { seeAll_ = seeAll; }
+  // A flag another thread may raise to end a choice early, after its first sample; the
+  // card chosen then is legal but not worth playing. nullptr: never stopped.
+  void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
 
   std::uint64_t Nodes() const { return searcher_.Nodes(); }
   // Samples whose hidden hands had to be dealt directly because re-dealing hit its bound.
@@ -42,6 +46,7 @@ class ComputerPlayer : public CardChooser {
   Searcher searcher_;
   bool seeAll_ = false;
   int directDeals_ = 0;
+  const std::atomic<bool>* stop_ = nullptr;
 };
 
 // The third-hand cover rule: third to play on the declaring side, with the partner
