@@ -60,6 +60,8 @@ struct Settings {
   int threads = 1;
   std::int32_t firstDeal = 1;
   RuleOptions rules;
+  bool expert = false;
+  ExpertTuning tuning;
 };
 
 bool ParseSwitch(const std::string& text, bool& value) {
@@ -73,7 +75,9 @@ bool Usage() {
                "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S] [--threads N] [RULES]\n"
                "       tavlo-selfplay --series [COUNT] [--seed S]\n"
                "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n"
-               "RULES: --ignore-first-six on|off  --koronki 0|1|2  --show-cards-at-end on|off  --first-deal K\n";
+               "RULES: --ignore-first-six on|off  --koronki 0|1|2  --show-cards-at-end on|off  --first-deal K\n"
+               "--expert: the expert level (all four seats; with --duplicate, against the baseline), tuned with\n"
+               "  --expert-samples MIN,FACTOR  --expert-depth EXTRA_TRICKS,FULL_FROM  --expert-threads N  --expert-budget MS\n";
   return false;
 }
 
@@ -99,6 +103,18 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       const std::string mode = argv[++i];
       if (mode != "0" && mode != "1" && mode != "2") return Usage();
       settings.rules.KoronkiMode = mode[0] - '0';
+    } else if (arg == "--expert") {
+      settings.expert = true;
+    } else if (arg == "--expert-samples" && hasValue) {
+      if (std::sscanf(argv[++i], "%d,%d", &settings.tuning.MinSamples, &settings.tuning.SampleFactor) != 2) return Usage();
+    } else if (arg == "--expert-depth" && hasValue) {
+      if (std::sscanf(argv[++i], "%d,%d", &settings.tuning.ExtraTricksBefore8, &settings.tuning.FullDepthFrom) != 2) {
+        return Usage();
+      }
+    } else if (arg == "--expert-threads" && hasValue) {
+      settings.tuning.Threads = std::atoi(argv[++i]);
+    } else if (arg == "--expert-budget" && hasValue) {
+      settings.tuning.BudgetMs = std::atoi(argv[++i]);
     } else if (arg == "--show") {
       settings.show = true;
     } else if (arg == "--ai") {
@@ -131,12 +147,24 @@ void PrintTimes(const char* label, std::vector<double> ms) {
               at(0.99), ms.back());
 }
 
+void PrintTuning(const ExpertTuning& t) {
+  std::printf("expert: samples max(%d, %d x standard), %d extra trick(s) before trick 8, to the end from trick %d, "
+              "%d thread(s), budget %d ms\n",
+              t.MinSamples, t.SampleFactor, t.ExtraTricksBefore8, t.FullDepthFrom, t.Threads, t.BudgetMs);
+}
+
 int RunDuplicate(const Settings& settings) {
+  Candidate candidate;
+  if (settings.expert) {
+    candidate.Level = ComputerLevel::Expert;
+    candidate.Tuning = settings.tuning;
+    PrintTuning(settings.tuning);
+  }
   std::vector<double> perDeal(static_cast<std::size_t>(settings.deals));
   const auto start = std::chrono::steady_clock::now();
   ForEachIndex(settings.deals, settings.threads, [&](int deal, int) {
     perDeal[static_cast<std::size_t>(deal)] =
-        PlayDuplicateDeal(settings.baseline, deal, settings.seed, settings.rules).PerDeal();
+        PlayDuplicateDeal(settings.baseline, deal, settings.seed, settings.rules, candidate).PerDeal();
   });
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const MeanWithError m = Summarise(perDeal);
@@ -153,7 +181,8 @@ int RunDeals(const Settings& settings) {
   options.Rules = settings.rules;
   options.Seed = settings.seed;
   options.FirstDeal = settings.firstDeal;
-  options.Players = settings.ai ? SelfPlayers::Computer : SelfPlayers::RandomCards;
+  options.Players = settings.expert ? SelfPlayers::Expert : settings.ai ? SelfPlayers::Computer : SelfPlayers::RandomCards;
+  options.Tuning = settings.tuning;
   options.Show = settings.show;
 
   const auto start = std::chrono::steady_clock::now();
@@ -170,6 +199,7 @@ int RunDeals(const Settings& settings) {
   long long cardsChecked = 0;
   std::uint64_t nodes = 0;
   int directDeals = 0;
+  int budgetStops = 0;
   for (const SelfPlayDeal& deal : deals) {
     if (settings.show) std::cout << deal.Shown;
     if (!deal.Error.empty()) {
@@ -180,6 +210,7 @@ int RunDeals(const Settings& settings) {
     cardsChecked += deal.CardsChecked;
     nodes += deal.Nodes;
     directDeals += deal.DirectDeals;
+    budgetStops += deal.BudgetStops;
     for (const SelfPlayDecision& d : deal.Decisions) {
       times.push_back(d.WallMs);
       cpuTimes.push_back(d.CpuMs);
@@ -194,7 +225,9 @@ int RunDeals(const Settings& settings) {
   }
 
   std::printf("%d deals, %s, seed %llu, first deal %d, %d thread(s)\n", settings.deals,
-              settings.ai ? "the computer player at all four seats" : "random legal cards",
+              settings.expert ? "the expert computer player at all four seats"
+              : settings.ai   ? "the computer player at all four seats"
+                              : "random legal cards",
               static_cast<unsigned long long>(settings.seed), static_cast<int>(settings.firstDeal), settings.threads);
   std::printf("rules: ignore the first 6 tricks %s, Koronki mode %d, show cards at end %s\n",
               settings.rules.IgnoreFirstSix ? "on" : "off", settings.rules.KoronkiMode,
@@ -202,7 +235,11 @@ int RunDeals(const Settings& settings) {
   std::printf("N-S minus W-E over all deals: %lld\n", seriesDifference);
   std::printf("invariants checked after %lld cards: all held\n", cardsChecked);
   std::printf("%.2f deals per second (%.3f s)\n", settings.deals / seconds, seconds);
-  if (settings.ai) {
+  if (settings.expert) {
+    PrintTuning(settings.tuning);
+    std::printf("choices stopped by the time budget: %d\n", budgetStops);
+  }
+  if (settings.ai || settings.expert) {
     std::printf("searched positions: %llu\n", static_cast<unsigned long long>(nodes));
     std::printf("samples dealt directly after %d re-deal attempts: %d\n", kMaxDealAttempts, directDeals);
     std::printf("decision times (wall clock):\n");

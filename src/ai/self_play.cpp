@@ -84,7 +84,10 @@ void ShowScore(std::string& out, const GameState& s, const DealScore& score) {
 // One worker's players; they are re-seeded for every deal.
 class SelfPlayWorker {
  public:
-  explicit SelfPlayWorker(const SelfPlayOptions& options) : options_(options), computer_(options.Rules, thinking_, 0) {}
+  explicit SelfPlayWorker(const SelfPlayOptions& options) : options_(options), computer_(options.Rules, thinking_, 0) {
+    computer_.SetLevel(options.Players == SelfPlayers::Expert ? ComputerLevel::Expert : ComputerLevel::Standard);
+    computer_.SetExpertTuning(options.Tuning);
+  }
 
   SelfPlayDeal Play(int index) {
     SelfPlayDeal out;
@@ -103,6 +106,7 @@ class SelfPlayWorker {
         options_.Players == SelfPlayers::RandomCards ? static_cast<CardChooser&>(randomCards) : computer_;
     const std::uint64_t nodesBefore = computer_.Nodes();
     const int directBefore = computer_.DirectDeals();
+    const int stopsBefore = computer_.BudgetStops();
 
     const GameState& s = game.State();
     game.ShuffleAndDeal(false);
@@ -146,6 +150,7 @@ class SelfPlayWorker {
     if (options_.Show) ShowScore(out.Shown, s, score);
     out.Nodes = computer_.Nodes() - nodesBefore;
     out.DirectDeals = computer_.DirectDeals() - directBefore;
+    out.BudgetStops = computer_.BudgetStops() - stopsBefore;
     return out;
   }
 
@@ -156,16 +161,6 @@ class SelfPlayWorker {
 };
 
 }  // namespace
-
-std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t item) {
-  const auto mix = [](std::uint64_t x) {
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-  };
-  return mix(mix(seed) ^ mix(item ^ 0x5851F42D4C957F2DULL));
-}
 
 void ForEachIndex(int count, int threads, const std::function<void(int index, int worker)>& fn) {
   threads = std::clamp(threads, 1, std::max(1, count));

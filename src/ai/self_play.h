@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ai/computer_player.h"
+#include "game/random.h"
 #include "game/rule_options.h"
 
 namespace tavlo {
@@ -15,14 +17,11 @@ namespace tavlo {
 // that changes a result.
 void ForEachIndex(int count, int threads, const std::function<void(int index, int worker)>& fn);
 
-// A seed for one item of a seeded run (a deal, a seat of a deal), independent of the
-// order in which the items are played.
-std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t item);
-
 // Who plays the four seats in self-play.
 enum class SelfPlayers {
   RandomCards,  // a random legal card
   Computer,     // the computer player
+  Expert,       // the computer player at the expert level
 };
 
 struct SelfPlayOptions {
@@ -31,6 +30,7 @@ struct SelfPlayOptions {
   std::int32_t FirstDeal = 1;  // running deal number of the first deal: the dummy rotates with it
   SelfPlayers Players = SelfPlayers::RandomCards;
   bool Show = false;  // keep a printable record of the deal
+  ExpertTuning Tuning;  // for SelfPlayers::Expert
 };
 
 struct SelfPlayDecision {
@@ -46,6 +46,7 @@ struct SelfPlayDeal {
   std::int32_t Difference = 0;  // North-South minus West-East, in points
   std::uint64_t Nodes = 0;      // positions searched
   int DirectDeals = 0;          // samples dealt directly after the re-deal bound
+  int BudgetStops = 0;          // expert choices cut short by the time budget
   int CardsChecked = 0;         // cards after which the invariants were checked
   std::vector<SelfPlayDecision> Decisions;
   std::string Error;  // empty unless an illegal card or a broken invariant stopped the deal

@@ -511,7 +511,10 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   }
   game_->SetMode(mode);
   game_->SetOptions(GameRules(settings_));
-  thinker_->Exclusive([this] { computer_->SetOptions(GameRules(settings_)); });
+  thinker_->Exclusive([this, &mode] {
+    computer_->SetOptions(GameRules(settings_));
+    computer_->SetLevel(LevelForTable(mode, settings_.ExpertComputer));
+  });
   ++thinkSerial_;
   pendingCard_.reset();
   menu_->Hide();
