@@ -143,10 +143,10 @@ int ComputerPlayer::ChooseAsExpert(const GameState& state, int seat) {
   // The standard count is always reached; the budget only trims the extra samples.
   const int guaranteed = std::min(samples, standard);
 
-  OneBased<SearchHand, 4> known2;
-  known2[seat] = ViewOf(state, seat);
-  known2[known] = ViewOf(state, known);
-  SearchRoot base = RootForSeat(state, seat, known2);
+  OneBased<SearchHand, 4> visible;
+  visible[seat] = ViewOf(state, seat);
+  visible[known] = ViewOf(state, known);
+  SearchRoot base = RootForSeat(state, seat, visible);
   const int t = state.TrickNo;
   const int p = state.TrickPos;
   if (t >= tuning_.FullDepthFrom) {

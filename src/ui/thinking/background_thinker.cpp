@@ -1,10 +1,19 @@
 #include "ui/thinking/background_thinker.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QMetaObject>
-#include <QThread>
+#include <algorithm>
+#include <cerrno>
 #include <string>
 
 namespace tavlo {
+namespace {
+
+constexpr int kNiceIncrement = 10;
+
+}  // namespace
 
 BackgroundThinker::BackgroundThinker(ThinkingView& window, QObject* parent)
     : QObject(parent), window_(window), worker_([this] { Work(); }) {}
@@ -47,6 +56,11 @@ int BackgroundThinker::ChooseCard(const GameState& state, int seat) {
 }
 
 void BackgroundThinker::Work() {
+  // The search yields to the window's thread: a lower priority (a higher nice value, which the
+  // threads it starts inherit) lets the scheduler run the window as soon as it has an event.
+  errno = 0;
+  const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+  if (errno == 0) setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), std::min(nice + kNiceIncrement, 19));
   for (;;) {
     Job job;
     {
