@@ -57,9 +57,8 @@ void Append(std::string& out, const char* format, auto... args) {
 }
 
 void ShowDeal(std::string& out, const GameState& s) {
-  Append(out, "Deal %d: dummy %s, trump card %s (trump %s), %s leads\n", static_cast<int>(s.KonNo),
-         kSeatNames[s.Dummy], CardLabel(s.TrumpCard).c_str(), SuitLabel(s.Trump).c_str(),
-         kSeatNames[PrevSeat(s.Dummy)]);
+  Append(out, "Deal %d: dummy %s, trump card %s (trump %s), %s leads\n", static_cast<int>(s.KonNo), kSeatNames[s.Dummy],
+         CardLabel(s.TrumpCard).c_str(), SuitLabel(s.Trump).c_str(), kSeatNames[PrevSeat(s.Dummy)]);
   for (int seat = 1; seat <= 4; ++seat) Append(out, "  %-6s %s\n", kSeatNames[seat], HandText(s.Hands[seat]).c_str());
 }
 

@@ -29,7 +29,7 @@ struct SelfPlayOptions {
   std::uint64_t Seed = 1;
   std::int32_t FirstDeal = 1;  // running deal number of the first deal: the dummy rotates with it
   SelfPlayers Players = SelfPlayers::RandomCards;
-  bool Show = false;  // keep a printable record of the deal
+  bool Show = false;    // keep a printable record of the deal
   ExpertTuning Tuning;  // for SelfPlayers::Expert
 };
 

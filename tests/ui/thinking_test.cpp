@@ -178,9 +178,8 @@ TEST_F(ThinkingTest, TheWorkerChoosesTheSameCardsAsTheWindowsThread) {
     } else {
       // The timer's tick sends the computer's choice to the worker.
       const int cardsLeft = s->CardsLeft[1] + s->CardsLeft[2] + s->CardsLeft[3] + s->CardsLeft[4];
-      ASSERT_TRUE(WaitFor([&] {
-        return s->CardsLeft[1] + s->CardsLeft[2] + s->CardsLeft[3] + s->CardsLeft[4] < cardsLeft;
-      }));
+      ASSERT_TRUE(
+          WaitFor([&] { return s->CardsLeft[1] + s->CardsLeft[2] + s->CardsLeft[3] + s->CardsLeft[4] < cardsLeft; }));
     }
   }
   EXPECT_EQ(handsAfter(*window), direct);

@@ -100,7 +100,8 @@ void BackgroundThinker::ShowProgress(int percent) {
     window_.ShowProgress(percent);
     return;
   }
-  QMetaObject::invokeMethod(this, [this, percent] { window_.ShowProgress(percent); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, percent] { window_.ShowProgress(percent); }, Qt::QueuedConnection);
 }
 
 void BackgroundThinker::PlayEffect(std::string_view name) {
@@ -108,8 +109,8 @@ void BackgroundThinker::PlayEffect(std::string_view name) {
     window_.PlayEffect(name);
     return;
   }
-  QMetaObject::invokeMethod(this, [this, text = std::string(name)] { window_.PlayEffect(text); },
-                            Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, text = std::string(name)] { window_.PlayEffect(text); }, Qt::QueuedConnection);
 }
 
 }  // namespace tavlo
