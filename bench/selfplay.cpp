@@ -1,6 +1,6 @@
 // tavlo-selfplay: plays whole deals headless and prints how fast, and optionally what
-// happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]
-//                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]
+// happened. Usage: tavlo-selfplay [--deals N] [--seed S] [--threads N] [RULES] [--show] [--ai]
+//                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S] [--threads N] [RULES]
 //                  tavlo-selfplay --series [COUNT] [--seed S]
 //                  tavlo-selfplay --lan 1|3 [--recut] [--seed S]
 // --ai seats the computer player at all four seats and prints its decision times;
@@ -8,6 +8,10 @@
 // player against the baseline, and prints the computer player's mean points per deal;
 // --series plays whole 40-deal series through the game's flow, as the window does;
 // --lan plays a four-deal LAN game of headless programs over loopback sockets.
+// --threads spreads the deals over that many threads; every deal is dealt and played
+// from seeds of (seed, deal) alone, so everything but the times is the same for any N.
+// RULES: --ignore-first-six on|off, --koronki 0|1|2, --show-cards-at-end on|off and
+// --first-deal K (the running deal number of the first deal, which fixes the dummy).
 #include <time.h>
 
 #include <algorithm>
@@ -24,6 +28,7 @@
 #include "ai/computer_player.h"
 #include "ai/duplicate_match.h"
 #include "ai/hidden_deal.h"
+#include "ai/self_play.h"
 #include "game/arrange.h"
 #include "game/card_chooser.h"
 #include "game/game.h"
@@ -38,6 +43,8 @@ namespace {
 
 using namespace tavlo;
 
+const char* const kSeatNames[5] = {"", "West", "North", "East", "South"};
+
 struct Settings {
   int deals = 100;
   std::uint64_t seed = 1;
@@ -50,44 +57,28 @@ struct Settings {
   bool recut = false;
   Baseline baseline = Baseline::Random;
   std::string baselineName;
+  int threads = 1;
+  std::int32_t firstDeal = 1;
+  RuleOptions rules;
+  bool expert = false;
+  ExpertTuning tuning;
 };
 
-const char* const kSeatNames[5] = {"", "West", "North", "East", "South"};
-
-std::string HandText(const CardList13& hand) {
-  std::string out;
-  for (const TCardCode& c : hand) {
-    if (c.IsEmpty()) continue;
-    if (!out.empty()) out += ' ';
-    out += CardLabel(c);
-  }
-  return out;
+bool ParseSwitch(const std::string& text, bool& value) {
+  if (text != "on" && text != "off") return false;
+  value = text == "on";
+  return true;
 }
 
-void ShowDeal(const GameState& s) {
-  std::cout << "Deal " << s.KonNo << ": dummy " << kSeatNames[s.Dummy] << ", trump card " << CardLabel(s.TrumpCard)
-            << " (trump " << SuitLabel(s.Trump) << "), " << kSeatNames[PrevSeat(s.Dummy)] << " leads\n";
-  for (int seat = 1; seat <= 4; ++seat) {
-    std::printf("  %-6s %s\n", kSeatNames[seat], HandText(s.Hands[seat]).c_str());
-  }
-}
-
-void ShowTrick(const GameState& s) {
-  std::printf("  trick %2d:", s.TrickNo);
-  for (int p = 1; p <= 4; ++p) {
-    std::printf(" %s %-4s", kSeatNames[SeatAfter(s.PrevWinner, p - 1)], CardLabel(s.Table[p]).c_str());
-  }
-  std::printf(" -> %s\n", kSeatNames[s.Leader]);
-}
-
-void ShowScore(const GameState& s, const DealScore& score) {
-  std::printf("  %-8s %6s %6s\n", "", "W-E", "N-S");
-  std::printf("  %-8s %6d %6d\n", "Tricks", score.Sides[1].Tricks, score.Sides[2].Tricks);
-  std::printf("  %-8s %6d %6d\n", "Oners", score.Sides[1].Oners, score.Sides[2].Oners);
-  std::printf("  %-8s %6d %6d\n", "Koronki", score.Sides[1].Koronki, score.Sides[2].Koronki);
-  std::printf("  %-8s %6d %6d\n", "Slams", score.Sides[1].Slams, score.Sides[2].Slams);
-  std::printf("  %-8s %6d %6d   (counted tricks %d : %d, difference %d)\n", "All", score.Sides[1].All(),
-              score.Sides[2].All(), s.SideTricks[1], s.SideTricks[2], score.Difference);
+bool Usage() {
+  std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--threads N] [RULES] [--show] [--ai]\n"
+               "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S] [--threads N] [RULES]\n"
+               "       tavlo-selfplay --series [COUNT] [--seed S]\n"
+               "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n"
+               "RULES: --ignore-first-six on|off  --koronki 0|1|2  --show-cards-at-end on|off  --first-deal K\n"
+               "--expert: the expert level (all four seats; with --duplicate, against the baseline), tuned with\n"
+               "  --expert-samples MIN,FACTOR  --expert-depth EXTRA_TRICKS,FULL_FROM  --expert-threads N  --expert-budget MS\n";
+  return false;
 }
 
 bool ParseArgs(int argc, char** argv, Settings& settings) {
@@ -98,6 +89,32 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       settings.deals = std::atoi(argv[++i]);
     } else if (arg == "--seed" && hasValue) {
       settings.seed = std::strtoull(argv[++i], nullptr, 10);
+    } else if (arg == "--threads" && hasValue) {
+      settings.threads = std::atoi(argv[++i]);
+      if (settings.threads < 1 || settings.threads > 64) return Usage();
+    } else if (arg == "--first-deal" && hasValue) {
+      settings.firstDeal = std::atoi(argv[++i]);
+      if (settings.firstDeal < 1) return Usage();
+    } else if (arg == "--ignore-first-six" && hasValue) {
+      if (!ParseSwitch(argv[++i], settings.rules.IgnoreFirstSix)) return Usage();
+    } else if (arg == "--show-cards-at-end" && hasValue) {
+      if (!ParseSwitch(argv[++i], settings.rules.ShowCardsAtEnd)) return Usage();
+    } else if (arg == "--koronki" && hasValue) {
+      const std::string mode = argv[++i];
+      if (mode != "0" && mode != "1" && mode != "2") return Usage();
+      settings.rules.KoronkiMode = mode[0] - '0';
+    } else if (arg == "--expert") {
+      settings.expert = true;
+    } else if (arg == "--expert-samples" && hasValue) {
+      if (std::sscanf(argv[++i], "%d,%d", &settings.tuning.MinSamples, &settings.tuning.SampleFactor) != 2) return Usage();
+    } else if (arg == "--expert-depth" && hasValue) {
+      if (std::sscanf(argv[++i], "%d,%d", &settings.tuning.ExtraTricksBefore8, &settings.tuning.FullDepthFrom) != 2) {
+        return Usage();
+      }
+    } else if (arg == "--expert-threads" && hasValue) {
+      settings.tuning.Threads = std::atoi(argv[++i]);
+    } else if (arg == "--expert-budget" && hasValue) {
+      settings.tuning.BudgetMs = std::atoi(argv[++i]);
     } else if (arg == "--show") {
       settings.show = true;
     } else if (arg == "--ai") {
@@ -113,22 +130,10 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       settings.duplicate = true;
       settings.baselineName = argv[++i];
     } else {
-      std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]\n"
-                   "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]\n"
-                   "       tavlo-selfplay --series [COUNT] [--seed S]\n"
-                   "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n";
-      return false;
+      return Usage();
     }
   }
   return settings.deals > 0;
-}
-
-// Processor time of this thread in milliseconds: unlike the wall clock it does not count
-// the time other programs on a busy machine take from us.
-double ThreadMilliseconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
 // Decision times in milliseconds: median, 99th percentile and maximum.
@@ -142,19 +147,115 @@ void PrintTimes(const char* label, std::vector<double> ms) {
               at(0.99), ms.back());
 }
 
+void PrintTuning(const ExpertTuning& t) {
+  std::printf("expert: samples max(%d, %d x standard), %d extra trick(s) before trick 8, to the end from trick %d, "
+              "%d thread(s), budget %d ms\n",
+              t.MinSamples, t.SampleFactor, t.ExtraTricksBefore8, t.FullDepthFrom, t.Threads, t.BudgetMs);
+}
+
 int RunDuplicate(const Settings& settings) {
-  const RuleOptions options;
-  std::vector<double> perDeal;
-  const auto start = std::chrono::steady_clock::now();
-  for (int deal = 0; deal < settings.deals; ++deal) {
-    perDeal.push_back(PlayDuplicateDeal(settings.baseline, deal, settings.seed, options).PerDeal());
+  Candidate candidate;
+  if (settings.expert) {
+    candidate.Level = ComputerLevel::Expert;
+    candidate.Tuning = settings.tuning;
+    PrintTuning(settings.tuning);
   }
+  std::vector<double> perDeal(static_cast<std::size_t>(settings.deals));
+  const auto start = std::chrono::steady_clock::now();
+  ForEachIndex(settings.deals, settings.threads, [&](int deal, int) {
+    perDeal[static_cast<std::size_t>(deal)] =
+        PlayDuplicateDeal(settings.baseline, deal, settings.seed, settings.rules, candidate).PerDeal();
+  });
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const MeanWithError m = Summarise(perDeal);
-  std::printf("%d duplicate deals against %s, seed %llu (%.1f s)\n", settings.deals, settings.baselineName.c_str(),
-              static_cast<unsigned long long>(settings.seed), seconds);
+  std::printf("%d duplicate deals against %s, seed %llu, %d thread(s) (%.1f s)\n", settings.deals,
+              settings.baselineName.c_str(), static_cast<unsigned long long>(settings.seed), settings.threads,
+              seconds);
   std::printf("computer player's mean points per deal: %+.3f  (standard error %.3f, 95%% interval %+.3f .. %+.3f)\n",
               m.Mean, m.StdError, m.Low95, m.High95);
+  return 0;
+}
+
+int RunDeals(const Settings& settings) {
+  SelfPlayOptions options;
+  options.Rules = settings.rules;
+  options.Seed = settings.seed;
+  options.FirstDeal = settings.firstDeal;
+  options.Players = settings.expert ? SelfPlayers::Expert : settings.ai ? SelfPlayers::Computer : SelfPlayers::RandomCards;
+  options.Tuning = settings.tuning;
+  options.Show = settings.show;
+
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<SelfPlayDeal> deals = PlaySelfPlayDeals(options, settings.deals, settings.threads);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  std::vector<double> times;
+  std::vector<double> cpuTimes;
+  OneBased<std::vector<double>, 13> timesByTrick;
+  OneBased<std::vector<double>, 13> cpuTimesByTrick;
+  std::string slowest;
+  double slowestMs = -1;
+  long long seriesDifference = 0;
+  long long cardsChecked = 0;
+  std::uint64_t nodes = 0;
+  int directDeals = 0;
+  int budgetStops = 0;
+  for (const SelfPlayDeal& deal : deals) {
+    if (settings.show) std::cout << deal.Shown;
+    if (!deal.Error.empty()) {
+      std::cerr << deal.Error << "\n";
+      return 1;
+    }
+    seriesDifference += deal.Difference;
+    cardsChecked += deal.CardsChecked;
+    nodes += deal.Nodes;
+    directDeals += deal.DirectDeals;
+    budgetStops += deal.BudgetStops;
+    for (const SelfPlayDecision& d : deal.Decisions) {
+      times.push_back(d.WallMs);
+      cpuTimes.push_back(d.CpuMs);
+      timesByTrick[d.TrickNo].push_back(d.WallMs);
+      cpuTimesByTrick[d.TrickNo].push_back(d.CpuMs);
+      if (d.WallMs > slowestMs) {
+        slowestMs = d.WallMs;
+        slowest = "deal " + std::to_string(deal.KonNo) + ", trick " + std::to_string(d.TrickNo) + ", place " +
+                  std::to_string(d.TrickPos) + ", seat " + kSeatNames[d.Seat];
+      }
+    }
+  }
+
+  std::printf("%d deals, %s, seed %llu, first deal %d, %d thread(s)\n", settings.deals,
+              settings.expert ? "the expert computer player at all four seats"
+              : settings.ai   ? "the computer player at all four seats"
+                              : "random legal cards",
+              static_cast<unsigned long long>(settings.seed), static_cast<int>(settings.firstDeal), settings.threads);
+  std::printf("rules: ignore the first 6 tricks %s, Koronki mode %d, show cards at end %s\n",
+              settings.rules.IgnoreFirstSix ? "on" : "off", settings.rules.KoronkiMode,
+              settings.rules.ShowCardsAtEnd ? "on" : "off");
+  std::printf("N-S minus W-E over all deals: %lld\n", seriesDifference);
+  std::printf("invariants checked after %lld cards: all held\n", cardsChecked);
+  std::printf("%.2f deals per second (%.3f s)\n", settings.deals / seconds, seconds);
+  if (settings.expert) {
+    PrintTuning(settings.tuning);
+    std::printf("choices stopped by the time budget: %d\n", budgetStops);
+  }
+  if (settings.ai || settings.expert) {
+    std::printf("searched positions: %llu\n", static_cast<unsigned long long>(nodes));
+    std::printf("samples dealt directly after %d re-deal attempts: %d\n", kMaxDealAttempts, directDeals);
+    std::printf("decision times (wall clock):\n");
+    PrintTimes("overall", times);
+    std::printf("  slowest: %s\n", slowest.c_str());
+    for (int t = 1; t <= 13; ++t) {
+      const std::string label = "trick " + std::to_string(t);
+      PrintTimes(label.c_str(), timesByTrick[t]);
+    }
+    std::printf("decision times (processor time of the deciding thread):\n");
+    PrintTimes("overall", cpuTimes);
+    for (int t = 1; t <= 13; ++t) {
+      const std::string label = "trick " + std::to_string(t);
+      PrintTimes(label.c_str(), cpuTimesByTrick[t]);
+    }
+  }
   return 0;
 }
 
@@ -166,88 +267,5 @@ int main(int argc, char** argv) {
   if (settings.duplicate) return RunDuplicate(settings);
   if (settings.series) return RunSeries(settings.seriesCount, settings.seed);
   if (settings.lanClients > 0) return RunLanGame(argc, argv, settings.lanClients, settings.recut, settings.seed);
-
-  QuietBoundary view;
-  NewPlayerRecords records;
-  Game game(view, records, settings.seed);
-  RandomCardChooser randomChooser(settings.seed ^ 0x9E3779B97F4A7C15ULL);
-  ThinkingView thinking;
-  ComputerPlayer computer(game.Options(), thinking, settings.seed);
-  CardChooser& chooser = settings.ai ? static_cast<CardChooser&>(computer) : randomChooser;
-  std::vector<double> times;
-  OneBased<std::vector<double>, 13> timesByTrick;
-  std::vector<double> cpuTimes;
-  OneBased<std::vector<double>, 13> cpuTimesByTrick;
-  std::string slowest;
-  const GameState& s = game.State();
-  long long seriesDifference = 0;
-  int cardsChecked = 0;
-
-  const auto start = std::chrono::steady_clock::now();
-  for (int deal = 0; deal < settings.deals; ++deal) {
-    game.ShuffleAndDeal(deal > 0);
-    if (settings.show) ShowDeal(s);
-    game.StartPlay();
-    while (s.Turn != turn::kDealOver) {
-      if (s.Turn == turn::kTrickComplete) {
-        if (settings.show) ShowTrick(s);
-        game.GatherTrick();
-        continue;
-      }
-      const int seat = SeatToPlay(s);
-      const auto before = std::chrono::steady_clock::now();
-      const double cpuBefore = ThreadMilliseconds();
-      const int slot = chooser.ChooseCard(s, seat);
-      const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
-      cpuTimes.push_back(ThreadMilliseconds() - cpuBefore);
-      cpuTimesByTrick[s.TrickNo].push_back(cpuTimes.back());
-      if (times.empty() || ms > *std::max_element(times.begin(), times.end())) {
-        slowest = "deal " + std::to_string(s.KonNo) + ", trick " + std::to_string(s.TrickNo) + ", place " +
-                  std::to_string(s.TrickPos) + ", seat " + kSeatNames[seat];
-      }
-      times.push_back(ms);
-      timesByTrick[s.TrickNo].push_back(ms);
-      if (!IsLegalPlay(s, seat, slot)) {
-        std::cerr << "illegal card chosen in deal " << s.KonNo << ": seat " << seat << " slot " << slot << "\n";
-        return 1;
-      }
-      game.PlayCard(seat, slot, true);
-      const std::string broken = CheckInvariants(s);
-      if (!broken.empty()) {
-        std::cerr << "invariant broken after a card of deal " << s.KonNo << ": " << broken << "\n";
-        return 1;
-      }
-      ++cardsChecked;
-    }
-    DealScore score = ScoreDeal(s.Taken[1], s.Taken[2], s.SideTricks[1], s.SideTricks[2], s.Trump, game.Options());
-    ApplyCompleteness(score, s.Taken[1], s.Taken[2], s.Trump, true);
-    seriesDifference += -score.Difference;
-    if (settings.show) ShowScore(s, score);
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-  std::printf("%d deals, %s, seed %llu\n", settings.deals,
-              settings.ai ? "the computer player at all four seats" : "random legal cards",
-              static_cast<unsigned long long>(settings.seed));
-  std::printf("N-S minus W-E over all deals: %lld\n", seriesDifference);
-  std::printf("invariants checked after %d cards: all held\n", cardsChecked);
-  std::printf("%.2f deals per second (%.3f s)\n", settings.deals / seconds, seconds);
-  if (settings.ai) {
-    std::printf("searched positions: %llu\n", static_cast<unsigned long long>(computer.Nodes()));
-    std::printf("samples dealt directly after %d re-deal attempts: %d\n", kMaxDealAttempts, computer.DirectDeals());
-    std::printf("decision times (wall clock):\n");
-    PrintTimes("overall", times);
-    std::printf("  slowest: %s\n", slowest.c_str());
-    for (int t = 1; t <= 13; ++t) {
-      const std::string label = "trick " + std::to_string(t);
-      PrintTimes(label.c_str(), timesByTrick[t]);
-    }
-    std::printf("decision times (processor time of this thread):\n");
-    PrintTimes("overall", cpuTimes);
-    for (int t = 1; t <= 13; ++t) {
-      const std::string label = "trick " + std::to_string(t);
-      PrintTimes(label.c_str(), cpuTimesByTrick[t]);
-    }
-  }
-  return 0;
+  return RunDeals(settings);
 }

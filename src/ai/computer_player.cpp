@@ -1,6 +1,9 @@
 #include "ai/computer_player.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 #include "ai/choice_limits.h"
 #include "ai/hidden_deal.h"
@@ -45,6 +48,11 @@ class ThinkingScope {
 };
 
 }  // namespace
+
+ComputerLevel LevelForTable(const TableMode& mode, bool expertChosen) {
+  const bool allowed = mode.AgainstComputer() && mode.AccountState != 3 && mode.Player != PlayerSlot::Tournament;
+  return expertChosen && allowed ? ComputerLevel::Expert : ComputerLevel::Standard;
+}
 
 int ThirdHandCover(const GameState& state, int seat) {
   if (state.TrickPos != 3) return 0;
@@ -111,7 +119,109 @@ int ComputerPlayer::ChooseCard(const GameState& state, int seat) {
     return cover;
   }
   if (state.CardsLeft[seat] <= 1) return state.CardsLeft[seat];
-  return ChooseBySampling(state, seat);
+  return level_ == ComputerLevel::Expert && !seeAll_ ? ChooseAsExpert(state, seat) : ChooseBySampling(state, seat);
+}
+
+// The expert level samples like the standard one, with more samples and a deeper search.
+// Sample k is dealt from its own seed, drawn from the player's generator once per choice,
+// so the threads may take the samples in any order and the totals stay the same; only the
+// time budget, which stops starting new samples, makes a choice depend on the machine.
+int ComputerPlayer::ChooseAsExpert(const GameState& state, int seat) {
+  const auto start = std::chrono::steady_clock::now();
+  const int known = KnownHand(seat, state.Dummy);
+  int hidden[2] = {0, 0};
+  for (int k = 1, n = 0; k <= 3; ++k) {
+    const int s = SeatAfter(seat, k);
+    if (s != known) hidden[n++] = s;
+  }
+  const int a = hidden[0];
+  const int b = hidden[1];
+  const CardPool possibleA = PossibleCards(state.Hands[seat], state.Hands[known], state.NotHeld[a]);
+  const CardPool possibleB = PossibleCards(state.Hands[seat], state.Hands[known], state.NotHeld[b]);
+  const int standard = SampleCount(state.CardsLeft[seat]);
+  const int samples = std::max(tuning_.MinSamples, tuning_.SampleFactor * standard);
+  // The standard count is always reached; the budget only trims the extra samples.
+  const int guaranteed = std::min(samples, standard);
+
+  OneBased<SearchHand, 4> visible;
+  visible[seat] = ViewOf(state, seat);
+  visible[known] = ViewOf(state, known);
+  SearchRoot base = RootForSeat(state, seat, visible);
+  const int t = state.TrickNo;
+  const int p = state.TrickPos;
+  if (t >= tuning_.FullDepthFrom) {
+    base.DepthLimit = 58 - p;
+  } else if (t <= 7) {
+    base.DepthLimit += 4 * tuning_.ExtraTricksBefore8;
+  }
+  base.CacheSwitch = base.CacheSwitch || t >= tuning_.FullDepthFrom;
+
+  const std::uint64_t choiceSeed = rng_.Next();
+  const int threads = std::clamp(tuning_.Threads, 1, 16);
+  while (static_cast<int>(expertSearchers_.size()) < threads) {
+    expertSearchers_.push_back(std::make_unique<Searcher>(options_));
+  }
+  for (auto& searcher : expertSearchers_) searcher->SetOptions(options_);
+
+  std::vector<OneBased<std::int32_t, kHandSlots>> scores(static_cast<std::size_t>(samples));
+  std::vector<char> done(static_cast<std::size_t>(samples), 0);
+  std::atomic<int> next{0};
+  std::atomic<int> progress{0};
+  std::atomic<bool> overBudget{false};
+  std::atomic<int> direct{0};
+  const auto work = [&](int worker) {
+    Searcher& searcher = *expertSearchers_[static_cast<std::size_t>(worker)];
+    for (;;) {
+      const int k = next.fetch_add(1);
+      if (k >= samples) return;
+      if (k >= 1 && stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
+      if (k >= guaranteed && tuning_.BudgetMs > 0 &&
+          std::chrono::steady_clock::now() - start > std::chrono::milliseconds(tuning_.BudgetMs)) {
+        overBudget = true;
+        return;
+      }
+      Random rng(MixSeed(choiceSeed, static_cast<std::uint64_t>(k)));
+      const HiddenHands dealt = DealHiddenHands(possibleA, state.CardsLeft[a], possibleB, state.CardsLeft[b], rng);
+      direct += dealt.Direct ? 1 : 0;
+      SearchRoot root = base;
+      const int posA = (a - seat + 4) % 4 + 1;
+      const int posB = (b - seat + 4) % 4 + 1;
+      root.Hands[posA] = Arranged(dealt.A, state.Trump);
+      root.Hands[posB] = Arranged(dealt.B, state.Trump);
+      searcher.ResetCache();
+      scores[static_cast<std::size_t>(k)] = searcher.SearchPosition(root).Scores;
+      done[static_cast<std::size_t>(k)] = 1;
+      const int finished = progress.fetch_add(1) + 1;
+      if (worker == 0) view_.ShowProgress(static_cast<int>(std::nearbyint(finished * 100.0 / samples)));
+    }
+  };
+  const std::uint64_t nodesBefore = [&] {
+    std::uint64_t n = 0;
+    for (const auto& searcher : expertSearchers_) n += searcher->Nodes();
+    return n;
+  }();
+  std::vector<std::thread> pool;
+  for (int w = 1; w < threads; ++w) pool.emplace_back(work, w);
+  work(0);
+  for (std::thread& th : pool) th.join();
+  std::uint64_t nodesAfter = 0;
+  for (const auto& searcher : expertSearchers_) nodesAfter += searcher->Nodes();
+  expertNodes_ += nodesAfter - nodesBefore;
+  directDeals_ += direct.load();
+  budgetStops_ += overBudget ? 1 : 0;
+
+  OneBased<std::int32_t, kHandSlots> totals{};
+  OneBased<bool, kHandSlots> playable{};
+  playable.fill(true);
+  for (int k = 0; k < samples; ++k) {
+    if (!done[static_cast<std::size_t>(k)]) continue;
+    const auto& sc = scores[static_cast<std::size_t>(k)];
+    for (int i = 1; i <= kHandSlots; ++i) {
+      totals[i] += sc[i];
+      playable[i] = sc[i] != kNotSearched;
+    }
+  }
+  return BestTotalSlot(totals, playable, options_.IgnoreFirstSix && state.TrickNo <= 6);
 }
 
 int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
@@ -135,6 +245,7 @@ int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
   playable.fill(true);
 
   for (int k = 1; k <= samples; ++k) {
+    if (k > 1 && stop_ != nullptr && stop_->load(std::memory_order_relaxed)) break;
     // Rounded to nearest with ties to even, as every rounding on the table.
     view_.ShowProgress(static_cast<int>(std::nearbyint(k * 100.0 / samples)));
     if (!seed_) rng_.Reseed(Random::ClockSeed());

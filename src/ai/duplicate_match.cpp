@@ -46,7 +46,7 @@ std::unique_ptr<CardChooser> MakeBaseline(Baseline baseline, const RuleOptions& 
 // Plays the deal with the computer player on `computerSide`; returns its side's points
 // minus the other side's.
 std::int32_t PlayTable(const DeckCards& deck, int dealIndex, std::uint64_t seed, Baseline baseline, int computerSide,
-                       const RuleOptions& options) {
+                       const RuleOptions& options, const Candidate& candidate) {
   QuietBoundary table;
   NewPlayerRecords records;
   ThinkingView view;
@@ -55,8 +55,14 @@ std::int32_t PlayTable(const DeckCards& deck, int dealIndex, std::uint64_t seed,
   OneBased<std::unique_ptr<CardChooser>, 4> players;
   for (int seat = 1; seat <= 4; ++seat) {
     const std::uint64_t seatSeed = SeatSeed(seed, dealIndex, seat);
-    players[seat] = SideOf(seat) == computerSide ? std::make_unique<ComputerPlayer>(options, view, seatSeed)
-                                                 : MakeBaseline(baseline, options, view, seatSeed);
+    if (SideOf(seat) == computerSide) {
+      auto player = std::make_unique<ComputerPlayer>(options, view, seatSeed);
+      player->SetLevel(candidate.Level);
+      player->SetExpertTuning(candidate.Tuning);
+      players[seat] = std::move(player);
+    } else {
+      players[seat] = MakeBaseline(baseline, options, view, seatSeed);
+    }
   }
   // The dummy follows the running deal number: both tables start from the same one.
   for (int k = 0; k <= dealIndex % 4; ++k) {
@@ -95,15 +101,16 @@ bool ParseBaseline(const std::string& name, Baseline& baseline) {
   return true;
 }
 
-DuplicateDeal PlayDuplicateDeal(Baseline baseline, int dealIndex, std::uint64_t seed, const RuleOptions& options) {
+DuplicateDeal PlayDuplicateDeal(Baseline baseline, int dealIndex, std::uint64_t seed, const RuleOptions& options,
+                                const Candidate& candidate) {
   Random shuffler(Mix(seed ^ Mix(static_cast<std::uint64_t>(dealIndex))));
   DeckCards deck;
   for (int i = 1; i <= 52; ++i) deck[i] = CardFromNumber(i);
   for (int i = 52; i > 1; --i)
     std::swap(deck[i], deck[static_cast<int>(shuffler.Below(static_cast<std::uint32_t>(i))) + 1]);
   DuplicateDeal result;
-  result.FirstTable = PlayTable(deck, dealIndex, seed, baseline, 2, options);
-  result.SecondTable = PlayTable(deck, dealIndex, seed, baseline, 1, options);
+  result.FirstTable = PlayTable(deck, dealIndex, seed, baseline, 2, options, candidate);
+  result.SecondTable = PlayTable(deck, dealIndex, seed, baseline, 1, options, candidate);
   return result;
 }
 

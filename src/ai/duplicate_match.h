@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/computer_player.h"
 #include "game/rule_options.h"
 
 namespace tavlo {
@@ -26,7 +27,14 @@ struct DuplicateDeal {
   double PerDeal() const { return (FirstTable + SecondTable) / 2.0; }
 };
 
-DuplicateDeal PlayDuplicateDeal(Baseline baseline, int dealIndex, std::uint64_t seed, const RuleOptions& options);
+// The player measured against the baseline: the computer player at a level.
+struct Candidate {
+  ComputerLevel Level = ComputerLevel::Standard;
+  ExpertTuning Tuning;
+};
+
+DuplicateDeal PlayDuplicateDeal(Baseline baseline, int dealIndex, std::uint64_t seed, const RuleOptions& options,
+                                const Candidate& candidate = {});
 
 struct MeanWithError {
   double Mean = 0;

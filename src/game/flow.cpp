@@ -54,22 +54,30 @@ bool FlowController::PlayerControls(int seat) const {
 }
 
 void FlowController::OnTimer1() {
+  if (const int seat = OnTimer1Deferred(); seat != 0) OnComputerCard(seat, computer_.ChooseCard(game_.State(), seat));
+}
+
+int FlowController::OnTimer1Deferred() {
   const GameState& s = game_.State();
-  if (!s.GameShown) return;
+  if (!s.GameShown) return 0;
   const TableControls& controls = game_.Controls();
   if (s.Turn > turn::kSeatToPlay && controls.TimerInterval != kPlayInterval) {
     game_.SetTimer1(kPlayInterval, controls.TimerRunning);
   }
-  if (ComputerMoveDue()) {
-    const int seat = SeatToPlay(s);
-    if (!game_.PlayCard(seat, computer_.ChooseCard(s, seat), true)) return;
-    if (s.TrickPos == 5) {
-      if (game_.Mode().NetGame) view_.Pause(kLanTrickPause);
-      game_.EnableStartButton(true);
-    }
-  } else if (s.Turn == turn::kDealOver) {
-    EndOfDeal();
+  if (ComputerMoveDue()) return SeatToPlay(s);
+  if (s.Turn == turn::kDealOver) EndOfDeal();
+  return 0;
+}
+
+bool FlowController::OnComputerCard(int seat, int slot) {
+  const GameState& s = game_.State();
+  if (!s.GameShown || !ComputerMoveDue() || SeatToPlay(s) != seat || !IsLegalPlay(s, seat, slot)) return false;
+  if (!game_.PlayCard(seat, slot, true)) return false;
+  if (s.TrickPos == 5) {
+    if (game_.Mode().NetGame) view_.Pause(kLanTrickPause);
+    game_.EnableStartButton(true);
   }
+  return true;
 }
 
 void FlowController::OnStartOrOk() {

@@ -18,7 +18,15 @@ class FlowController {
   // The name dialog was accepted: the first deal of a series.
   void StartSeries();
 
+  // A tick: when a computer card is due, the computer chooses it now and it is played.
   void OnTimer1();
+  // The same tick for a window whose computer thinks elsewhere: returns the seat whose
+  // card is due (0 when none is), and the card comes back through OnComputerCard.
+  int OnTimer1Deferred();
+  // The computer's card for `seat`. Refused (false, nothing changes) unless the computer
+  // is still to play that seat's card, so an answer that arrives after the table moved
+  // on (the series was left, another path played the card) is dropped.
+  bool OnComputerCard(int seat, int slot);
   void OnStartOrOk();
   void OnExitToMenu();
   // Leaving in the middle (context menu, closing the window): after the player agrees

@@ -33,4 +33,16 @@ class Random {
   std::mt19937_64 engine_;
 };
 
+// A seed for one item of a seeded run (a deal, a sample of a choice), independent of the
+// order in which the items are taken.
+constexpr std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t item) {
+  const auto mix = [](std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+  };
+  return mix(mix(seed) ^ mix(item ^ 0x5851F42D4C957F2DULL));
+}
+
 }  // namespace tavlo

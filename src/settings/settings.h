@@ -38,6 +38,9 @@ struct Settings {
   int BackSet = 0;     // 0..12
   int BackChange = 0;  // 0 change by weekday, 1 always one
   RuleOptions Rules;   // ShowCardsAtEnd, IgnoreFirstSix, KoronkiMode
+  // The expert computer player in games against the computer; stored as "1" in position 3
+  // of the game flags, which the standard player leaves "#".
+  bool ExpertComputer = false;
   std::array<std::string, kFontRoleCount> FontFace = {"Comic Sans MS", "Comic Sans MS", "FixedSys", "Courier New"};
   std::array<int, kFontRoleCount> FontScale = {100, 100, 100, 100};  // per cent, 50..150
   std::string ServerAddress = "127.0.0.1";

@@ -60,8 +60,9 @@ std::string GeneralFlags(const Settings& s) {
   return flags;
 }
 
-std::string GameFlags(const RuleOptions& rules) {
+std::string GameFlags(const RuleOptions& rules, bool expertComputer) {
   std::string flags(6, '#');
+  if (expertComputer) flags[3] = '1';
   flags[0] = Flag(rules.ShowCardsAtEnd);
   flags[1] = Flag(rules.IgnoreFirstSix);
   flags[2] = static_cast<char>('0' + (rules.KoronkiMode >= 0 && rules.KoronkiMode <= 2 ? rules.KoronkiMode : 1));
@@ -124,7 +125,7 @@ std::string FormatSettings(const Settings& s, const ServiceConfiguration& servic
   lines[5] = "<# Decks>";
   lines[6] = TwoDigits(s.BackSet) + (s.BackChange == 1 ? "1" : "0");
   lines[7] = "<# Individual>";
-  lines[8] = GameFlags(s.Rules);
+  lines[8] = GameFlags(s.Rules, s.ExpertComputer);
   lines[9] = "<# Fonts>";
   for (int role = 0; role < kFontRoleCount; ++role) {
     lines[10 + role] = ChainLine(s.FontFace[role], defaults.FontFace[role], 2);

@@ -138,6 +138,7 @@ std::optional<Stop> Reader::Cards() {
   if (game.size() > 0 && game[0] == '0') s_.Rules.ShowCardsAtEnd = false;
   if (game.size() > 1 && game[1] == '0') s_.Rules.IgnoreFirstSix = false;
   if (game.size() > 2 && game[2] >= '0' && game[2] <= '2') s_.Rules.KoronkiMode = game[2] - '0';
+  s_.ExpertComputer = game.size() > 3 && game[3] == '1';
   return std::nullopt;
 }
 

@@ -88,9 +88,13 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
   game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
-  computer_ = std::make_unique<ComputerPlayer>(settings_.Rules, *this,
+  thinker_ = std::make_unique<BackgroundThinker>(*this);
+  computer_ = std::make_unique<ComputerPlayer>(settings_.Rules, *thinker_,
                                                 seed ? std::optional<std::uint64_t>(*seed + 1) : std::nullopt);
-  flow_ = std::make_unique<FlowController>(*game_, *this, *computer_);
+  computer_->SetStopFlag(&thinker_->StopFlag());
+  thinker_->SetChooser(computer_.get());
+  connect(thinker_.get(), &BackgroundThinker::Chosen, this, &MainWindow::OnComputerChosen);
+  flow_ = std::make_unique<FlowController>(*game_, *this, *thinker_);
 
   title_ = new TitleScreen(pictures_, this);
   connect(title_, &TitleScreen::Leave, this, &MainWindow::LeaveTitle);
@@ -631,7 +635,12 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   }
   game_->SetMode(mode);
   game_->SetOptions(GameRules(settings_));
-  computer_->SetOptions(GameRules(settings_));
+  thinker_->Exclusive([this, &mode] {
+    computer_->SetOptions(GameRules(settings_));
+    computer_->SetLevel(LevelForTable(mode, settings_.ExpertComputer));
+  });
+  ++thinkSerial_;
+  pendingCard_.reset();
   menu_->Hide();
   calendar_->Hide();
   menuShown_ = false;
@@ -661,7 +670,29 @@ void MainWindow::OnTimer1() {
     return;
   }
   if (menuShown_) menu_->Animate(QDateTime::currentDateTime());
-  if (game_->State().GameShown) flow_->OnTimer1();
+  if (!game_->State().GameShown) return;
+  if (pendingCard_) {
+    const auto [seat, slot] = *pendingCard_;
+    pendingCard_.reset();
+    flow_->OnComputerCard(seat, slot);
+    return;
+  }
+  // The computer thinks on the worker; the card comes back through OnComputerChosen.
+  if (const int seat = flow_->OnTimer1Deferred(); seat != 0) {
+    BeginThinking();
+    if (!thinker_->Start(game_->State(), seat, thinkSerial_)) EndThinking();
+  }
+}
+
+void MainWindow::OnComputerChosen(std::uint64_t serial, int seat, int slot) {
+  EndThinking();
+  if (serial != thinkSerial_) return;
+  // A question or the score sheet is on the screen: the card waits for the next tick.
+  if (QApplication::activeModalWidget() != nullptr) {
+    pendingCard_ = std::make_pair(seat, slot);
+    return;
+  }
+  flow_->OnComputerCard(seat, slot);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {

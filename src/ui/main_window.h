@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ai/computer_player.h"
+#include "ui/thinking/background_thinker.h"
 #include "files/program_lock.h"
 #include "files/program_paths.h"
 #include "game/flow.h"
@@ -120,6 +121,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   GameRecorder& Recorder() { return *recorder_; }
   Game& TheGame() { return *game_; }
   FlowController& Flow() { return *flow_; }
+  // The computer's choices on the worker thread (the timer's ticks use it).
+  BackgroundThinker& Thinker() { return *thinker_; }
   PictureRegistry& Pictures() { return pictures_; }
   QMenu& ContextMenu() { return *popup_; }
   const ClubFiles& Files() const { return files_; }
@@ -224,6 +227,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
 
  private:
   void OnTimer1();
+  void OnComputerChosen(std::uint64_t serial, int seat, int slot);
   void BuildContextMenu();
   void ShowNoticeText(const QString& line1, const QString& line2 = {}, const QString& link = {});
   void ShowMissingFile(const std::optional<MissingFileNotice>& notice);
@@ -278,6 +282,11 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   QAction* hint_ = nullptr;
   QAction* turnMark_ = nullptr;  // the table's cues, on by default, for this run
   QAction* dimCards_ = nullptr;
+  // Declared after the player it runs and before the flow that asks it: destroyed first,
+  // it stops and joins its worker while the player still exists.
+  std::unique_ptr<BackgroundThinker> thinker_;
+  std::uint64_t thinkSerial_ = 0;  // answers of choices started before the series changed are dropped
+  std::optional<std::pair<int, int>> pendingCard_;  // seat and slot that came while a modal window was up
   std::unique_ptr<FlowController> flow_;
   std::unique_ptr<lan::LanSession> lan_;
   ChatPanel* chatPanel_ = nullptr;

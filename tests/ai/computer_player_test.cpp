@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/choice_limits.h"
 #include "ai/duplicate_match.h"
 #include "ai/greedy_chooser.h"
 #include "ai/hidden_deal.h"
@@ -309,6 +310,118 @@ TEST(DuplicateMatch, SummaryGivesMeanStandardErrorAndInterval) {
   EXPECT_NEAR(m.StdError, std::sqrt(5.0 / 3.0 / 4.0), 1e-12);
   EXPECT_NEAR(m.Low95, 2.5 - 1.96 * m.StdError, 1e-12);
   EXPECT_NEAR(m.High95, 2.5 + 1.96 * m.StdError, 1e-12);
+}
+
+}  // namespace
+}  // namespace tavlo
+
+namespace tavlo {
+namespace {
+
+TEST(ComputerLevel, TheExpertPlaysOnlyWhereTheTableAllowsIt) {
+  struct Case {
+    const char* name;
+    bool net, tournament;
+    int accountState;
+    PlayerSlot player;
+    bool chosen;
+    ComputerLevel level;
+  } cases[] = {
+      {"new player who chose it", false, false, 1, PlayerSlot::NewPlayer, true, ComputerLevel::Expert},
+      {"club member who chose it", false, false, 2, PlayerSlot::Member1, true, ComputerLevel::Expert},
+      {"not chosen", false, false, 1, PlayerSlot::NewPlayer, false, ComputerLevel::Standard},
+      {"LAN table", true, false, 1, PlayerSlot::Member1, true, ComputerLevel::Standard},
+      {"tournament table", false, true, 2, PlayerSlot::Tournament, true, ComputerLevel::Standard},
+      {"rated club play", false, false, 3, PlayerSlot::ClubAccount, true, ComputerLevel::Standard},
+  };
+  for (const Case& c : cases) {
+    TableMode mode;
+    mode.NetGame = c.net;
+    mode.Tournament = c.tournament;
+    mode.AccountState = c.accountState;
+    mode.Player = c.player;
+    EXPECT_EQ(LevelForTable(mode, c.chosen), c.level) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace tavlo
+
+namespace tavlo {
+namespace {
+
+ExpertTuning Tuning(int threads, int budgetMs) {
+  ExpertTuning t;
+  t.MinSamples = 12;
+  t.SampleFactor = 2;
+  t.Threads = threads;
+  t.BudgetMs = budgetMs;
+  return t;
+}
+
+// Each sample is dealt from its own seed, so the threads may share the samples in any order.
+TEST(ExpertChoice, TheSameCardForAnyNumberOfThreads) {
+  for (const int trick : {1, 5, 8, 10, 12}) {
+    for (const std::uint64_t seed : {3u, 4u}) {
+      const testing::PlayedPosition pos = testing::PlayTo(trick, 1 + trick % 4, RuleOptions{}, seed);
+      std::vector<int> slots;
+      std::vector<std::uint64_t> nodes;
+      for (const int threads : {1, 2, 3}) {
+        ThinkingView view;
+        ComputerPlayer player(RuleOptions{}, view, 99);
+        player.SetLevel(ComputerLevel::Expert);
+        player.SetExpertTuning(Tuning(threads, 0));
+        slots.push_back(player.ChooseCard(pos.state, pos.seat));
+        nodes.push_back(player.Nodes());
+        EXPECT_TRUE(IsLegalPlay(pos.state, pos.seat, slots.back())) << "trick " << trick;
+      }
+      EXPECT_EQ(slots[1], slots[0]) << "trick " << trick << " seed " << seed;
+      EXPECT_EQ(slots[2], slots[0]) << "trick " << trick << " seed " << seed;
+      EXPECT_EQ(nodes[1], nodes[0]) << "trick " << trick << " seed " << seed;
+      EXPECT_EQ(nodes[2], nodes[0]) << "trick " << trick << " seed " << seed;
+    }
+  }
+}
+
+TEST(ExpertChoice, SamplesMoreThanTheStandardLevelAndSearchesDeeper) {
+  struct Case {
+    int trick;
+    int samples;  // max(12, 2 x the standard count)
+  } cases[] = {{1, 12}, {6, 50}, {9, 16}, {11, 100}};
+  for (const Case& c : cases) {
+    const testing::PlayedPosition pos = testing::PlayTo(c.trick, 2, RuleOptions{}, 21);
+    RecordingView expertView;
+    ComputerPlayer expert(RuleOptions{}, expertView, 5);
+    expert.SetLevel(ComputerLevel::Expert);
+    expert.SetExpertTuning(Tuning(1, 0));
+    expert.ChooseCard(pos.state, pos.seat);
+    EXPECT_EQ(static_cast<int>(expertView.progress.size()), c.samples) << "trick " << c.trick;
+    EXPECT_EQ(expertView.progress.back(), 100) << "trick " << c.trick;
+    EXPECT_EQ(expertView.begun, 1);
+    EXPECT_EQ(expertView.ended, 1);
+
+    RecordingView standardView;
+    ComputerPlayer standard(RuleOptions{}, standardView, 5);
+    standard.ChooseCard(pos.state, pos.seat);
+    EXPECT_GT(expert.Nodes(), standard.Nodes()) << "trick " << c.trick;
+  }
+}
+
+// The budget only trims the extra samples: the standard count is always searched.
+TEST(ExpertChoice, TheTimeBudgetKeepsTheStandardSamples) {
+  const testing::PlayedPosition pos = testing::PlayTo(8, 1, RuleOptions{}, 13);
+  ExpertTuning tuning = Tuning(1, 1);
+  tuning.MinSamples = 400;
+  RecordingView view;
+  ComputerPlayer player(RuleOptions{}, view, 5);
+  player.SetLevel(ComputerLevel::Expert);
+  player.SetExpertTuning(tuning);
+  const int slot = player.ChooseCard(pos.state, pos.seat);
+  EXPECT_TRUE(IsLegalPlay(pos.state, pos.seat, slot));
+  const int done = static_cast<int>(view.progress.size());
+  EXPECT_GE(done, SampleCount(pos.state.CardsLeft[pos.seat]));
+  EXPECT_LE(done, 400);
+  EXPECT_EQ(player.BudgetStops(), done < 400 ? 1 : 0);
 }
 
 }  // namespace

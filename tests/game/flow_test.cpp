@@ -337,3 +337,57 @@ TEST_F(FlowTest, LeavingInTheMiddle) {
 
 }  // namespace
 }  // namespace tavlo
+
+namespace tavlo {
+namespace {
+
+// A window that thinks elsewhere: the deferred tick names the seat and plays nothing; the
+// answer is played only while that seat's card is still due.
+TEST_F(FlowTest, AComputerCardChosenElsewhereIsPlayedOnlyWhileStillDue) {
+  Start(3);  // South is the dummy: the computer plays every card
+  flow.OnStartOrOk();
+  const int seat = flow.OnTimer1Deferred();
+  ASSERT_EQ(seat, SeatToPlay(s));
+  EXPECT_EQ(s.TrickPos, 1);
+  EXPECT_EQ(game.Controls().TimerInterval, 300);
+
+  int legal = 1;
+  while (!IsLegalPlay(s, seat, legal)) ++legal;
+  EXPECT_FALSE(flow.OnComputerCard(NextSeat(seat), 1)) << "not that seat's turn";
+  EXPECT_EQ(s.TrickPos, 1);
+  EXPECT_TRUE(flow.OnComputerCard(seat, legal));
+  EXPECT_EQ(s.TrickPos, 2);
+  EXPECT_FALSE(flow.OnComputerCard(seat, legal)) << "an answer that came twice";
+  EXPECT_EQ(s.TrickPos, 2);
+
+  // The fourth card of a trick enables "Ok" as on the window's own tick.
+  while (s.Turn != turn::kTrickComplete) {
+    const int next = flow.OnTimer1Deferred();
+    ASSERT_NE(next, 0);
+    ASSERT_TRUE(flow.OnComputerCard(next, computer.ChooseCard(s, next)));
+  }
+  EXPECT_TRUE(game.Controls().StartEnabled);
+  EXPECT_EQ(flow.OnTimer1Deferred(), 0) << "nothing is due while the trick waits for Ok";
+
+  // The player's own turn and a table that was left take no computer card.
+  Start(1);
+  flow.OnStartOrOk();
+  while (!flow.PlayerControls(SeatToPlay(s))) {
+    const int next = flow.OnTimer1Deferred();
+    ASSERT_NE(next, 0);
+    ASSERT_TRUE(flow.OnComputerCard(next, computer.ChooseCard(s, next)));
+  }
+  EXPECT_EQ(flow.OnTimer1Deferred(), 0);
+  EXPECT_FALSE(flow.OnComputerCard(SeatToPlay(s), 1));
+  ASSERT_TRUE(flow.OnPlayerCard(SeatToPlay(s), player.ChooseCard(s, SeatToPlay(s))));
+  const int due = flow.OnTimer1Deferred();
+  ASSERT_NE(due, 0);
+  view.agreeToLeave = true;
+  ASSERT_TRUE(flow.OnQuit());
+  const std::uint8_t pos = s.TrickPos;
+  EXPECT_FALSE(flow.OnComputerCard(due, 1));
+  EXPECT_EQ(s.TrickPos, pos);
+}
+
+}  // namespace
+}  // namespace tavlo

@@ -174,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Change{"DialogDesignPurple", [](Settings& s) { s.DialogDesign = 3; }},
                     Change{"LastDeckAndBacks", [](Settings& s) { s.DeckNumber = 47, s.BackSet = 12; }},
                     Change{"KoronkiExpensive", [](Settings& s) { s.Rules.KoronkiMode = 2; }},
+                    Change{"ExpertComputer", [](Settings& s) { s.ExpertComputer = true; }},
                     Change{"LargestBackground", [](Settings& s) { s.BackgroundNumber = 10, s.BackgroundColour = 3; }},
                     Change{"FirstBackgroundLastColour",
                            [](Settings& s) { s.BackgroundNumber = 1, s.BackgroundColour = 6; }},

@@ -174,7 +174,19 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_FALSE(read.Rules.ShowCardsAtEnd);
                    EXPECT_TRUE(read.Rules.IgnoreFirstSix);
                    EXPECT_EQ(read.Rules.KoronkiMode, 1);
+                   EXPECT_FALSE(read.ExpertComputer);
                  },
+                 1},
+        EdgeCase{"ExpertComputerOnlyForAOneInPositionThree", [](Lines& l) { l[8] = "1121##"; }, Status::Complete,
+                 0,
+                 [](const Settings& read, const Settings&, const Settings&) {
+                   EXPECT_TRUE(read.ExpertComputer);
+                   EXPECT_EQ(read.Rules.KoronkiMode, 2);
+                 },
+                 1},
+        EdgeCase{"AnythingElseInPositionThreeIsTheStandardPlayer", [](Lines& l) { l[8] = "112E##"; },
+                 Status::Complete, 0,
+                 [](const Settings& read, const Settings&, const Settings&) { EXPECT_FALSE(read.ExpertComputer); },
                  1},
         EdgeCase{"FontFaceOfOneCharacterStops", [](Lines& l) { l[11] = "X"; }, Status::Stopped, 11,
                  [](const Settings& read, const Settings& written, const Settings& defaults) {

@@ -318,6 +318,12 @@ QWidget* TFormOptions::BuildGameTab() {
     });
   }
   main->addWidget(radioGroup4_);
+  expertBox_ = new QCheckBox(groupBox3_);
+  expertBox_->setObjectName("CheckBoxExpert");
+  main->addWidget(expertBox_);
+  connect(expertBox_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!filling_) settings_.ExpertComputer = on;
+  });
   groupBox2_ = new QGroupBox(page);
   auto* minor = new QVBoxLayout(groupBox2_);
   checkBox5_ = new QCheckBox(groupBox2_);
@@ -609,6 +615,7 @@ void TFormOptions::FillFromSettings() {
   checkBox8_->setChecked(settings_.Rules.IgnoreFirstSix);
   koronki_[std::clamp(settings_.Rules.KoronkiMode, 0, 2)]->setChecked(true);
   checkBox5_->setChecked(settings_.Rules.ShowCardsAtEnd);
+  expertBox_->setChecked(settings_.ExpertComputer);
   comboBoxBG1_->setCurrentIndex(std::clamp(settings_.BackgroundNumber, 1, 10) - 1);
   comboBoxBG2_->setCurrentIndex(std::clamp(settings_.BackgroundColour, 0, 6));
   checkBoxSG1_->setChecked(settings_.SaveGamesAsGif);
@@ -730,6 +737,7 @@ void TFormOptions::ApplyCaptions() {
   koronki_[2]->setText(T(WordId::Expensive));
   groupBox2_->setTitle(T(WordId::Minor));
   checkBox5_->setText(T(WordId::ShowCardsAtEnd));
+  expertBox_->setText(T(WordId::ExpertComputer));
   comboBoxFont_->setItemText(0, T(WordId::LargeFont));
   comboBoxFont_->setItemText(1, T(WordId::SmallFont));
   comboBoxFont_->setItemText(2, T(WordId::SpecialFont) + " 1");

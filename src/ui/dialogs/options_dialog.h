@@ -60,6 +60,8 @@ class TFormOptions : public DialogFrame {
   QCheckBox& IgnoreFirstSixBox() { return *checkBox8_; }
   QRadioButton& KoronkiChoice(int mode) { return *koronki_[mode]; }
   QCheckBox& ShowCardsAtEndBox() { return *checkBox5_; }
+  // The expert computer player for games against the computer.
+  QCheckBox& ExpertBox() { return *expertBox_; }
   QCheckBox& SoundBox() { return *checkBox1_; }
   QCheckBox& MusicBox() { return *checkBox2_; }
   QCheckBox& GifAnimationBox() { return *checkBox3_; }
@@ -145,6 +147,7 @@ class TFormOptions : public DialogFrame {
   QCheckBox* checkBox4_ = nullptr;
   QCheckBox* checkBox5_ = nullptr;
   QCheckBox* checkBox8_ = nullptr;
+  QCheckBox* expertBox_ = nullptr;
   QCheckBox* checkBoxCur_ = nullptr;
   QCheckBox* checkBoxBut_ = nullptr;
   QCheckBox* checkBoxNet_ = nullptr;
