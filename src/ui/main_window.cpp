@@ -36,6 +36,7 @@
 #include "ui/menu/title_screen.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/chat_panel.h"
+#include "ui/world/world_play.h"
 #include "ui/pictures/library_files.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
@@ -78,6 +79,14 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   account_ = std::make_unique<AccountPlay>(services_.Client(), paths_.ParentFolder, pictures_,
                                            [this]() -> DialogLook& { return Look(); }, this);
   playerRecords_.SetAccount(account_.get());
+  world_ = std::make_unique<WorldPlay>(services_, settings_, paths_.ParentFolder, pictures_,
+                                       [this]() -> DialogLook& { return Look(); }, this);
+  world_->MenuShown = [this] { return menuShown_; };
+  world_->GameRunning = [this] { return GameShown(); };
+  world_->PlayEffect = [this](const char* effect) { PlayEffect(effect); };
+  world_->Notice = [this](const QString& line) { ShowNoticeText(line); };
+  world_->OpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+  world_->GameName = [this] { return windowTitle(); };
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
   game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
@@ -203,7 +212,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::CompleteStart() {
   if (started_ || clubCheckFailed_) return;
   firstPaintDone_ = true;
-  settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
+  const SettingsLoad load = LoadSettings(SettingsPath(paths_), services_);
+  settings_ = load.Values;
+  // A missing or partly read settings file never reaches the club's configuration text; without
+  // it the world top ten and the chat would stay unavailable until the next start.
+  if (load.Status != SettingsLoadStatus::Complete) services_.FetchServiceConfiguration(settings_);
 
   // One running copy per set of files: a second one would overwrite the first one's updates.
   if (lock_.Acquire(paths_.ParentFolder) == ProgramLock::Result::HeldByAnother) {
@@ -260,6 +273,7 @@ void MainWindow::CompleteStart() {
   title_->show();
   title_->setFocus();
   started_ = true;
+  world_->WatchTimer().start();
   timer1_.start(20);
   emit StartCompleted();
 }
@@ -378,6 +392,7 @@ void MainWindow::ShowMainMenu() {
   menu_->Show(view);
   FillClubList();
   menuShown_ = true;
+  world_->PlaceIndicators(layout_);
   update();
 }
 
@@ -463,7 +478,7 @@ void MainWindow::BuildContextMenu() {
       ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8((paths_.ProgramFolder / "ZanRadio.rad").string()) + "\"!");
     }
   });
-  connect(chat_, &QAction::triggered, this, [this] { ShowNoticeText(W(WordId::ChatUnavailable)); });
+  connect(chat_, &QAction::triggered, this, [this] { world_->OpenChat(); });
   ApplyCaptions();
 }
 
@@ -563,6 +578,7 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   menu_->Hide();
   calendar_->Hide();
   menuShown_ = false;
+  world_->ShowIndicators();
   timer1_.stop();
   flow_->StartSeries();
 }

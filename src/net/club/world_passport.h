@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "net/club/club_records.h"
+#include "net/club/club_request.h"
 
 namespace tavlo {
 
 inline constexpr std::size_t kPassportNickLimit = 12;
 inline constexpr std::size_t kPassportCityLimit = 15;
 inline constexpr std::size_t kChatMessageLimit = 80;
-inline constexpr const char* kWorldVersion = "5.7f";
 
 // Both texts (UTF-8) judge as valid: the world tables and the chat accept nothing else.
 bool PassportValid(std::string_view nick, std::string_view city);

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "net/club/club_service_configuration.h"
+#include "ui/dialogs/dialog_frame.h"
+#include "ui/layout/scale.h"
+#include "ui/world/chat_window.h"
+
+namespace tavlo {
+
+struct Settings;
+
+// The club's chat and news as the main window uses them: the chat window from the menu, and the
+// one-second watch that lights the chat and news marks on the menu. The main window owns one.
+class WorldPlay : public QObject {
+  Q_OBJECT
+
+ public:
+  WorldPlay(ClubServiceConfiguration& services, Settings& settings, std::filesystem::path parentFolder,
+            PictureRegistry& pictures, std::function<DialogLook&()> look, QWidget* owner);
+
+  // What the watch asks of the main window.
+  std::function<bool()> MenuShown;
+  std::function<bool()> GameRunning;
+  std::function<void(const char* effect)> PlayEffect;
+  std::function<void(const QString&)> Notice;
+  std::function<void(const QString& url)> OpenUrl;
+  std::function<QString()> GameName;
+  // Called with the chat window before it is shown (tests drive it; it is modal).
+  std::function<void(TFormChat&)> ChatShown;
+
+  // "Chat is temporarily unavailable!" when the club pauses it; otherwise the modal window.
+  void OpenChat();
+  // The news mark's click: the number read is stored and the news page opens.
+  void OpenNews();
+
+  // One tick of the one-second watch (the timer calls it; tests may call it directly).
+  void Tick();
+  void CheckNews();
+  void CheckChat();
+  QTimer& WatchTimer() { return watch_; }
+  bool ChatIndicator() const { return chatIndicator_; }
+  bool NewsIndicator() const { return newsIndicator_; }
+  bool ChatOpen() const { return chatOpen_; }
+
+  // Places the two marks on the menu (beside its lower right corner) and shows those that are lit.
+  void PlaceIndicators(const Layout& layout);
+  void ShowIndicators();
+  QLabel& ChatMark() { return *chatMark_; }
+  QLabel& NewsMark() { return *newsMark_; }
+
+ private:
+  void Blink();
+
+  ClubServiceConfiguration& services_;
+  Settings& settings_;
+  std::filesystem::path parentFolder_;
+  PictureRegistry& pictures_;
+  std::function<DialogLook&()> look_;
+  QWidget* owner_;
+  QTimer watch_;
+  int ticks_ = 0;
+  int blink_ = 0;
+  bool chatIndicator_ = false;
+  bool newsIndicator_ = false;
+  bool chatOpen_ = false;
+  std::int64_t newsNumber_ = 0;
+  QLabel* chatMark_ = nullptr;
+  QLabel* newsMark_ = nullptr;
+};
+
+}  // namespace tavlo
