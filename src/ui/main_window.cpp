@@ -87,6 +87,12 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   world_->Notice = [this](const QString& line) { ShowNoticeText(line); };
   world_->OpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
   world_->GameName = [this] { return windowTitle(); };
+  world_->Files = files_;
+  world_->AccountNickCity = [this]() -> std::pair<std::string, std::string> {
+    const AccountSession& session = account_->Session();
+    if (!session.SignedInNow()) return {};
+    return {session.User().Nick, session.User().City};
+  };
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
   game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
@@ -521,7 +527,7 @@ void MainWindow::OnMenuIcon(int icon) {
       }
       break;
     case MenuIcon::Statistics: ShowNoticeText(W(WordId::CouldNotConnect)); break;
-    case MenuIcon::WorldTopTen: ShowNoticeText(W(WordId::WorldTopTenUnavailable)); break;
+    case MenuIcon::WorldTopTen: world_->OpenWorldTopTen(); break;
   }
 }
 

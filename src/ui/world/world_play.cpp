@@ -76,6 +76,25 @@ void WorldPlay::OpenChat() {
   chatOpen_ = false;
 }
 
+void WorldPlay::OpenWorldTopTen() {
+  if (!services_.WorldTopTenAvailable()) {
+    if (Notice) Notice(look_().Word ? look_().Word(WordId::WorldTopTenUnavailable) : QString());
+    return;
+  }
+  WorldTopTenContext context;
+  context.Client = &services_.Client();
+  context.Files = Files;
+  context.Passport = [this] {
+    return WorldPassport{settings_.WorldName, settings_.WorldCity, settings_.WorldCountry, settings_.WorldSex};
+  };
+  context.Account = AccountNickCity;
+  TFormServerRead window(pictures_, look_(), std::move(context), lastWorldTab_, owner_);
+  if (WorldTopTenShown) WorldTopTenShown(window);
+  window.exec();
+  const int tab = window.Tabs().currentIndex();
+  if (tab >= 1 && tab <= 3) lastWorldTab_ = tab;
+}
+
 void WorldPlay::OpenNews() {
   SaveNewsNumber(parentFolder_, newsNumber_);
   const std::string page = services_.Client().Addresses().News;

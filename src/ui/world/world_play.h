@@ -11,6 +11,7 @@
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/layout/scale.h"
 #include "ui/world/chat_window.h"
+#include "ui/world/world_top_ten_window.h"
 
 namespace tavlo {
 
@@ -32,8 +33,16 @@ class WorldPlay : public QObject {
   std::function<void(const QString&)> Notice;
   std::function<void(const QString& url)> OpenUrl;
   std::function<QString()> GameName;
-  // Called with the chat window before it is shown (tests drive it; it is modal).
+  // The signed-in account's nick and city (empty when signed out), and the local club files.
+  std::function<std::pair<std::string, std::string>()> AccountNickCity;
+  ClubFiles Files;
+  // Called with the chat or world top ten window before it is shown (tests drive them; they are modal).
   std::function<void(TFormChat&)> ChatShown;
+  std::function<void(TFormServerRead&)> WorldTopTenShown;
+
+  // "World Top Ten Tournament is temporarily unavailable!" when the club pauses it; otherwise the
+  // modal window on the tab last shown of the three cycle tables.
+  void OpenWorldTopTen();
 
   // "Chat is temporarily unavailable!" when the club pauses it; otherwise the modal window.
   void OpenChat();
@@ -71,6 +80,7 @@ class WorldPlay : public QObject {
   bool newsIndicator_ = false;
   bool chatOpen_ = false;
   std::int64_t newsNumber_ = 0;
+  int lastWorldTab_ = 2;  // the Windows table the first time
   QLabel* chatMark_ = nullptr;
   QLabel* newsMark_ = nullptr;
 };
