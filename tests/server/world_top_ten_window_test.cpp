@@ -7,6 +7,8 @@
 
 #include "club_server_fixture.h"
 #include "ui/main_window.h"
+#include "ui/widgets/zan_button.h"
+#include <QTest>
 #include "ui/world/world_play.h"
 
 namespace tavlo::testing {
@@ -157,6 +159,58 @@ TEST_F(WorldTopTenWindowTest, APausedWorldTopTenDoesNotOpen) {
   EXPECT_FALSE(WithWindow([](TFormServerRead&) {}));
   ASSERT_EQ(notices_.size(), 1);
   EXPECT_EQ(notices_[0], window_->W(WordId::WorldTopTenUnavailable));
+}
+
+TEST_F(WorldTopTenWindowTest, TheCycleResultIsSentOnceAndShowsItsPlace) {
+  ASSERT_TRUE(StartServer());
+  Row(kGameId, "Max", "1-026", 400);
+  StartWindow();
+  const struct {
+    const char* nick;
+    bool stopped;     // the club is gone before "Send"
+    bool sendable;
+    const char* result;
+  } cases[] = {
+      {"Eve", false, true, "2"},
+      {"E", false, false, nullptr},  // an invalid passport cannot send
+      {"Ida", true, true, "fail"},
+  };
+  for (const auto& c : cases) {
+    window_->CurrentSettings().WorldName = c.nick;
+    bool shown = false;
+    window_->World().ResultShown = [&](TFormServerWrite& w) {
+      QTimer::singleShot(0, &w, [&] {
+        shown = true;
+        EXPECT_TRUE(w.PassportText().startsWith(QString(c.nick) + ", Oslo (Norway)")) << w.PassportText().toStdString();
+        EXPECT_EQ(w.SendButton().isEnabled(), c.sendable) << c.nick;
+        if (c.stopped) StopServer();
+        if (c.sendable) QTest::mouseClick(&w.SendButton(), Qt::LeftButton);
+        if (c.result == nullptr) {
+          EXPECT_EQ(w.ResultText(), "");
+        } else if (QString(c.result) == "fail") {
+          EXPECT_EQ(w.ResultText(), window_->W(WordId::CantWriteResult));
+          EXPECT_TRUE(w.SendButton().isEnabled()) << "a failed send may be tried again";
+        } else {
+          EXPECT_EQ(w.ResultText(), window_->W(WordId::YourPlace) + ": " + c.result);
+          EXPECT_FALSE(w.SendButton().isEnabled()) << "one cycle, one row";
+        }
+        Shoot(w, QString("world-result-%1").arg(c.nick));
+        w.close();
+      });
+    };
+    window_->World().ShowCycleResult(250);
+    EXPECT_TRUE(shown) << c.nick;
+  }
+  ASSERT_TRUE(StartServer());
+  // The club's data survive the restart: exactly one row was added, in its place.
+  const WorldRows rows = Client().ReadWorldTable(kGameId);
+  ASSERT_TRUE(rows.Ok);
+  EXPECT_EQ(rows.Rows[1].Nick, "Max");
+  EXPECT_EQ(rows.Rows[2].Nick, "Eve");
+  EXPECT_EQ(rows.Rows[2].Score, 250);
+  EXPECT_EQ(rows.Rows[2].Country, "1-035");
+  EXPECT_EQ(rows.Rows[2].R07, "W");
+  EXPECT_EQ(rows.Rows[3].Nick, "#");
 }
 
 }  // namespace

@@ -95,6 +95,19 @@ void WorldPlay::OpenWorldTopTen() {
   if (tab >= 1 && tab <= 3) lastWorldTab_ = tab;
 }
 
+void WorldPlay::ShowCycleResult(std::int32_t cycleScore) {
+  // Without a club that keeps the world tables there is nothing to send the score to.
+  if (!services_.WorldTopTenAvailable()) return;
+  TFormServerWrite window(
+      pictures_, look_(), services_.Client(),
+      [this] {
+        return WorldPassport{settings_.WorldName, settings_.WorldCity, settings_.WorldCountry, settings_.WorldSex};
+      },
+      cycleScore, nullptr, owner_);
+  if (ResultShown) ResultShown(window);
+  window.exec();
+}
+
 void WorldPlay::OpenNews() {
   SaveNewsNumber(parentFolder_, newsNumber_);
   const std::string page = services_.Client().Addresses().News;

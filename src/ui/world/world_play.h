@@ -11,6 +11,7 @@
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/layout/scale.h"
 #include "ui/world/chat_window.h"
+#include "ui/world/world_result_window.h"
 #include "ui/world/world_top_ten_window.h"
 
 namespace tavlo {
@@ -43,6 +44,9 @@ class WorldPlay : public QObject {
   // "World Top Ten Tournament is temporarily unavailable!" when the club pauses it; otherwise the
   // modal window on the tab last shown of the three cycle tables.
   void OpenWorldTopTen();
+  // The result window after a cycle against the computer played without an account.
+  void ShowCycleResult(std::int32_t cycleScore);
+  std::function<void(TFormServerWrite&)> ResultShown;
 
   // "Chat is temporarily unavailable!" when the club pauses it; otherwise the modal window.
   void OpenChat();
