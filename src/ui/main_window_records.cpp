@@ -40,7 +40,7 @@ class WindowSeriesEvents : public SeriesEvents {
   void CloseLanConnection() override { window_.CloseConnections(); }
   void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
   void ShowWorldTopTenResult(std::int32_t cycleScore) override { window_.World().ShowCycleResult(cycleScore); }
-  void SubmitRatedCycle() override {}
+  void SubmitRatedCycle() override { window_.Account().Session().SubmitCompletedCycle(); }
   void ReturnToMenu(bool leaveRatedPlay) override {
     if (leaveRatedPlay) window_.Account().Session().LeaveRatedPlay();
     window_.ShowMenu();
