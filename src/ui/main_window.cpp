@@ -88,6 +88,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   world_->OpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
   world_->GameName = [this] { return windowTitle(); };
   world_->Files = files_;
+  world_->SaveSettings = [this] { SaveSettingsNow(); };
   world_->AccountNickCity = [this]() -> std::pair<std::string, std::string> {
     const AccountSession& session = account_->Session();
     if (!session.SignedInNow()) return {};
@@ -526,7 +527,7 @@ void MainWindow::OnMenuIcon(int icon) {
         ShowAccountOnMenu();
       }
       break;
-    case MenuIcon::Statistics: ShowNoticeText(W(WordId::CouldNotConnect)); break;
+    case MenuIcon::Statistics: world_->OpenStatistics(); break;
     case MenuIcon::WorldTopTen: world_->OpenWorldTopTen(); break;
   }
 }

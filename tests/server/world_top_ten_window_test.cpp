@@ -213,5 +213,59 @@ TEST_F(WorldTopTenWindowTest, TheCycleResultIsSentOnceAndShowsItsPlace) {
   EXPECT_EQ(rows.Rows[3].Nick, "#");
 }
 
+TEST_F(WorldTopTenWindowTest, ALikeAsksForANickFirstAndCancellingSendsNothing) {
+  ASSERT_TRUE(StartServer());
+  StartWindow();
+  Settings& settings = window_->CurrentSettings();
+  settings.WorldName = "Incognito";
+  settings.VoteSent = false;
+  const struct {
+    std::vector<std::optional<QString>> answers;  // the nick box's answers in turn; nothing: cancelled
+    bool sent;
+  } cases[] = {
+      {{std::nullopt}, false},
+      {{QString("A"), QString("a b"), QString("Zoe")}, true},  // asked again until the nick is valid
+  };
+  for (const auto& c : cases) {
+    std::size_t asked = 0;
+    window_->World().AskNick = [&](const QString&) -> std::optional<QString> {
+      return asked < c.answers.size() ? c.answers[asked++] : std::nullopt;
+    };
+    bool shown = false;
+    window_->World().StatisticsShown = [&](TFStat& w) {
+      QTimer::singleShot(0, &w, [&] {
+        shown = true;
+        EXPECT_EQ(w.Label(3), window_->W(WordId::Likes));
+        EXPECT_EQ(w.Value(3), "0");
+        ASSERT_TRUE(w.LikeButton().isEnabled());
+        QTest::mouseClick(&w.LikeButton(), Qt::LeftButton);
+        EXPECT_EQ(asked, c.answers.size());
+        EXPECT_EQ(w.Value(3), c.sent ? "1" : "0");
+        EXPECT_EQ(w.Value(4), c.sent ? "Zoe" : "");
+        EXPECT_EQ(w.LikeButton().isEnabled(), !c.sent);
+        Shoot(w, QString("statistics-%1").arg(c.sent ? "liked" : "cancelled"));
+        w.close();
+      });
+    };
+    window_->World().OpenStatistics();
+    EXPECT_TRUE(shown);
+    const auto stats = Client().ReadGlobalStats();
+    ASSERT_TRUE(stats.has_value());
+    EXPECT_EQ(stats->Stat3, c.sent ? 1 : 0);
+    EXPECT_EQ(settings.VoteSent, c.sent);
+    EXPECT_EQ(settings.WorldName, c.sent ? "Zoe" : "Incognito");
+  }
+
+  StopServer();
+  window_->World().StatisticsShown = [&](TFStat& w) {
+    QTimer::singleShot(0, &w, [&] {
+      EXPECT_EQ(w.Value(1), window_->W(WordId::NoConnect));
+      EXPECT_FALSE(w.LikeButton().isEnabled());
+      w.close();
+    });
+  };
+  window_->World().OpenStatistics();
+}
+
 }  // namespace
 }  // namespace tavlo::testing

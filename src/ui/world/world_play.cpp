@@ -1,5 +1,6 @@
 #include "ui/world/world_play.h"
 
+#include <QInputDialog>
 #include <QMouseEvent>
 
 #include "net/club/world_passport.h"
@@ -105,6 +106,30 @@ void WorldPlay::ShowCycleResult(std::int32_t cycleScore) {
       },
       cycleScore, nullptr, owner_);
   if (ResultShown) ResultShown(window);
+  window.exec();
+}
+
+void WorldPlay::OpenStatistics() {
+  StatisticsContext context;
+  context.Client = &services_.Client();
+  context.Nick = [this] { return settings_.WorldName.empty() ? std::string(kDefaultWorldName) : settings_.WorldName; };
+  context.SetNick = [this](const std::string& nick) { settings_.WorldName = nick; };
+  context.AskNick = AskNick;
+  if (!context.AskNick) {
+    context.AskNick = [this](const QString& current) -> std::optional<QString> {
+      const QString title = look_().Word ? look_().Word(WordId::Nick) : QString("Nick");
+      bool ok = false;
+      const QString text = QInputDialog::getText(owner_, title, title, QLineEdit::Normal, current, &ok);
+      return ok ? std::optional(text) : std::nullopt;
+    };
+  }
+  context.LikeSent = settings_.VoteSent;
+  context.Liked = [this] {
+    settings_.VoteSent = true;
+    if (SaveSettings) SaveSettings();
+  };
+  TFStat window(pictures_, look_(), std::move(context), owner_);
+  if (StatisticsShown) StatisticsShown(window);
   window.exec();
 }
 

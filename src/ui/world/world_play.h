@@ -11,6 +11,7 @@
 #include "ui/dialogs/dialog_frame.h"
 #include "ui/layout/scale.h"
 #include "ui/world/chat_window.h"
+#include "ui/world/statistics_window.h"
 #include "ui/world/world_result_window.h"
 #include "ui/world/world_top_ten_window.h"
 
@@ -47,6 +48,12 @@ class WorldPlay : public QObject {
   // The result window after a cycle against the computer played without an account.
   void ShowCycleResult(std::int32_t cycleScore);
   std::function<void(TFormServerWrite&)> ResultShown;
+  // The statistics window of the menu's icon; a like sets the flag and saves the settings.
+  void OpenStatistics();
+  std::function<void(TFStat&)> StatisticsShown;
+  std::function<void()> SaveSettings;
+  // The question for a nick before a like (an input box titled "Nick" unless a test answers).
+  std::function<std::optional<QString>(const QString& current)> AskNick;
 
   // "Chat is temporarily unavailable!" when the club pauses it; otherwise the modal window.
   void OpenChat();
