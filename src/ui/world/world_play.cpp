@@ -110,6 +110,11 @@ void WorldPlay::ShowCycleResult(std::int32_t cycleScore) {
 }
 
 void WorldPlay::OpenStatistics() {
+  // Without a club there is no statistics service to read.
+  if (services_.Client().Addresses().Statistics.empty()) {
+    if (Notice) Notice(look_().Word ? look_().Word(WordId::CouldNotConnect) : QString());
+    return;
+  }
   StatisticsContext context;
   context.Client = &services_.Client();
   context.Nick = [this] { return settings_.WorldName.empty() ? std::string(kDefaultWorldName) : settings_.WorldName; };
