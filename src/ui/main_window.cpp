@@ -43,6 +43,7 @@
 #include "ui/menu/title_screen.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/chat_panel.h"
+#include "ui/world/world_play.h"
 #include "ui/pictures/library_files.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/zan_button.h"
@@ -85,6 +86,21 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   account_ = std::make_unique<AccountPlay>(services_.Client(), paths_.ParentFolder, pictures_,
                                            [this]() -> DialogLook& { return Look(); }, this);
   playerRecords_.SetAccount(account_.get());
+  world_ = std::make_unique<WorldPlay>(services_, settings_, paths_.ParentFolder, pictures_,
+                                       [this]() -> DialogLook& { return Look(); }, this);
+  world_->MenuShown = [this] { return menuShown_; };
+  world_->GameRunning = [this] { return GameShown(); };
+  world_->PlayEffect = [this](const char* effect) { PlayEffect(effect); };
+  world_->Notice = [this](const QString& line) { ShowNoticeText(line); };
+  world_->OpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+  world_->GameName = [this] { return windowTitle(); };
+  world_->Files = files_;
+  world_->SaveSettings = [this] { SaveSettingsNow(); };
+  world_->AccountNickCity = [this]() -> std::pair<std::string, std::string> {
+    const AccountSession& session = account_->Session();
+    if (!session.SignedInNow()) return {};
+    return {session.User().Nick, session.User().City};
+  };
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
   game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
@@ -243,7 +259,11 @@ void MainWindow::CompleteStart() {
   if (started_ || clubCheckFailed_) return;
   firstPaintDone_ = true;
   const bool noSettingsYet = !std::filesystem::exists(SettingsPath(paths_));
-  settings_ = LoadSettings(SettingsPath(paths_), services_).Values;
+  const SettingsLoad load = LoadSettings(SettingsPath(paths_), services_);
+  settings_ = load.Values;
+  // A missing or partly read settings file never reaches the club's configuration text; without
+  // it the world top ten and the chat would stay unavailable until the next start.
+  if (load.Status != SettingsLoadStatus::Complete) services_.FetchServiceConfiguration(settings_);
   if (noSettingsYet && FirstStartFitsScreen) {
     // A newcomer sees the table as large as the screen allows, not the small window.
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -309,6 +329,7 @@ void MainWindow::CompleteStart() {
   title_->show();
   title_->setFocus();
   started_ = true;
+  world_->WatchTimer().start();
   timer1_.start(20);
   emit StartCompleted();
 }
@@ -434,6 +455,7 @@ void MainWindow::ShowMainMenu() {
   menu_->Show(view);
   FillClubList();
   menuShown_ = true;
+  world_->PlaceIndicators(layout_);
   update();
 }
 
@@ -534,7 +556,7 @@ void MainWindow::BuildContextMenu() {
       ShowNoticeText(W(WordId::CantFindFile) + " \"" + FromUtf8((paths_.ProgramFolder / "ZanRadio.rad").string()) + "\"!");
     }
   });
-  connect(chat_, &QAction::triggered, this, [this] { ShowNoticeText(W(WordId::ChatUnavailable)); });
+  connect(chat_, &QAction::triggered, this, [this] { world_->OpenChat(); });
   ApplyCaptions();
 }
 
@@ -581,8 +603,8 @@ void MainWindow::OnMenuIcon(int icon) {
         ShowAccountOnMenu();
       }
       break;
-    case MenuIcon::Statistics: ShowNoticeText(W(WordId::CouldNotConnect)); break;
-    case MenuIcon::WorldTopTen: ShowNoticeText(W(WordId::WorldTopTenUnavailable)); break;
+    case MenuIcon::Statistics: world_->OpenStatistics(); break;
+    case MenuIcon::WorldTopTen: world_->OpenWorldTopTen(); break;
   }
 }
 
@@ -644,6 +666,7 @@ void MainWindow::StartSeries(PlayerSlot slot, const std::string& newPlayerName) 
   menu_->Hide();
   calendar_->Hide();
   menuShown_ = false;
+  world_->ShowIndicators();
   timer1_.stop();
   flow_->StartSeries();
 }

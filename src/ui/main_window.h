@@ -68,6 +68,7 @@ class DialogPlayerRecords : public PlayerRecords {
 // are its three screens. It owns the settings, the pictures, the game and its flow, and
 // is the game's screen, speakers and records (the boundary the game core talks to).
 class LibraryDownloader;
+class WorldPlay;
 
 class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   Q_OBJECT
@@ -133,6 +134,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   PlayerAids& Aids() { return *aids_; }
   // The club account: signing in, the account window, rated games.
   AccountPlay& Account() { return *account_; }
+  // The club's chat and news: the chat window and the marks on the menu.
+  WorldPlay& World() { return *world_; }
 
   QString W(WordId word) const;
   // The look every dialog of the program wears now (design, fonts, buttons, language).
@@ -260,6 +263,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   Settings settings_;
   ClubServiceConfiguration services_;  // the club: TAVLO_CLUB, or none
   std::unique_ptr<AccountPlay> account_;
+  std::unique_ptr<WorldPlay> world_;
   PictureRegistry pictures_;
   FontRoles fonts_;
   DialogLook look_;

@@ -10,6 +10,7 @@
 #include "records/history_clock.h"
 #include "records/member_line.h"
 #include "records/records_notice.h"
+#include "ui/world/world_play.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/dialogs/wait_window.h"
@@ -39,8 +40,8 @@ class WindowSeriesEvents : public SeriesEvents {
   }
   void CloseLanConnection() override { window_.CloseConnections(); }
   void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
-  void ShowWorldTopTenResult(std::int32_t) override {}
-  void SubmitRatedCycle() override {}
+  void ShowWorldTopTenResult(std::int32_t cycleScore) override { window_.World().ShowCycleResult(cycleScore); }
+  void SubmitRatedCycle() override { window_.Account().Session().SubmitCompletedCycle(); }
   void ReturnToMenu(bool leaveRatedPlay) override {
     if (leaveRatedPlay) window_.Account().Session().LeaveRatedPlay();
     window_.ShowMenu();

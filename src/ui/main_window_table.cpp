@@ -19,6 +19,7 @@
 #include "ui/menu/main_menu.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/table/chat_panel.h"
+#include "ui/world/world_play.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/table_screen.h"
 #include "ui/widgets/click_effect.h"
@@ -37,6 +38,7 @@ void MainWindow::PrepareTable() {
   menu_->Hide();
   calendar_->Hide();
   menuShown_ = false;
+  world_->ShowIndicators();
   title_->hide();
   table_->ShowGameTable();
   table_->ExitButton().setText(W(WordId::ExitToMenu));

@@ -182,6 +182,58 @@ TEST_F(AccountSessionTest, TheTenthGameOfACycleCountsTheCycle) {
   EXPECT_NEAR(after->Rating, AccountRating(SummedResult(before) + 20, 40), 1e-9);
 }
 
+TEST_F(AccountSessionTest, ACompletedCycleGoesToTheAccountTableWithItsBonus) {
+  // Three accounts finish their cycles in turn: first place, second place, and one that the club
+  // refuses until it comes back.
+  const struct {
+    const char* nick;
+    std::int32_t score;
+    std::int64_t place;  // 0: not written
+    int bonus;
+  } cases[] = {{"Ann", 300, 1, 25}, {"Bob", 120, 2, 10}};
+  for (const auto& c : cases) {
+    auto session = SignedIn(c.nick);
+    TZanGame before;
+    before.Kon = 36;
+    before.KonL = 36;
+    ASSERT_TRUE(Client().SaveGameRecord(c.nick, "pass1", before));
+    const std::int64_t balance = *Client().ReadBalance(c.nick);
+    EXPECT_FALSE(session->SubmitCompletedCycle()) << "no cycle completed yet";
+    session->SetRatedPlay(true);
+    ASSERT_TRUE(session->RegisterRatedGame());
+    session->SettleRatedGame(10, c.score);
+    EXPECT_EQ(session->SubmitCompletedCycle(), c.place) << c.nick;
+    EXPECT_EQ(session->LastWorldBonus(), c.bonus) << c.nick;
+    EXPECT_EQ(session->Balance(), balance + c.bonus) << "the balance is read back";
+    EXPECT_EQ(*Client().ReadBalance(c.nick), balance + c.bonus);
+    EXPECT_FALSE(session->SubmitCompletedCycle()) << "a cycle is sent once";
+  }
+  const WorldRows rows = Client().ReadWorldTable(kWorldTableAccounts);
+  ASSERT_TRUE(rows.Ok);
+  EXPECT_EQ(rows.Rows[1].Nick, "Ann");
+  EXPECT_EQ(rows.Rows[1].Score, 300);
+  EXPECT_EQ(rows.Rows[1].Country, "Russia");
+  EXPECT_EQ(rows.Rows[1].R07, "W");
+  EXPECT_EQ(rows.Rows[2].Nick, "Bob");
+
+  // A game that does not complete the cycle sends nothing; a failed write is asked about.
+  auto session = SignedIn("Cid");
+  TZanGame before;
+  before.Kon = 36;
+  before.KonL = 36;
+  ASSERT_TRUE(Client().SaveGameRecord("Cid", "pass1", before));
+  session->SetRatedPlay(true);
+  ASSERT_TRUE(session->RegisterRatedGame());
+  session->SettleRatedGame(10, 50);
+  StopServer();
+  answer_ = false;
+  questions_.clear();
+  EXPECT_FALSE(session->SubmitCompletedCycle());
+  ASSERT_EQ(questions_.size(), 1u);
+  EXPECT_EQ(questions_[0], W(WordId::CantWriteResult) + "\n\r" + W(WordId::Repeat));
+  EXPECT_EQ(session->LastWorldBonus(), 0);
+}
+
 TEST_F(AccountSessionTest, AnAbandonedRatedGameStaysPledged) {
   auto session = SignedIn("Ann");
   session->SetRatedPlay(true);

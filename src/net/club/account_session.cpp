@@ -5,6 +5,7 @@
 
 #include "net/club/account_rating.h"
 #include "net/club/user_file.h"
+#include "net/club/world_passport.h"
 
 namespace tavlo {
 namespace {
@@ -219,6 +220,7 @@ double AccountSession::SettleRatedGame(std::int32_t seriesResult, std::int32_t t
       if (client_.SaveGameRecord(user_.Nick, user_.Pw, settled)) {
         game_ = settled;
         gameRead_ = true;
+        if (settled.KonL == 0) completedCycleScore_ = totalScore;
         break;
       }
     }
@@ -228,6 +230,35 @@ double AccountSession::SettleRatedGame(std::int32_t seriesResult, std::int32_t t
   ratedGameOpen_ = false;
   return game_.Rating;
 }
+
+std::optional<std::int64_t> AccountSession::SubmitCompletedCycle() {
+  if (!completedCycleScore_ || state_ < SignedIn) return std::nullopt;
+  TZanRecord row;
+  row.GID = kWorldTableAccounts;
+  row.Nick = user_.Nick;
+  row.City = user_.City;
+  row.Country = user_.Country1;
+  row.Score = *completedCycleScore_;
+  row.R07 = user_.Sex == 'W' ? "W" : "M";
+  row.R08 = kWorldVersion;
+  row.R09 = "#";
+  row.R10 = "#";
+  completedCycleScore_.reset();
+  lastWorldPlace_ = 0;
+  for (;;) {
+    const NumberResult place = client_.SubmitWorldRow(row, user_.Pw);
+    if (place.Ok && place.Value >= 1) {
+      lastWorldPlace_ = place.Value;
+      ReadBalance();
+      return place.Value;
+    }
+    const QString question =
+        Word ? Word(WordId::CantWriteResult) + "\n\r" + Word(WordId::Repeat) : QString("Repeat?");
+    if (!AskYesNo || !AskYesNo(question)) return std::nullopt;
+  }
+}
+
+int AccountSession::LastWorldBonus() const { return WorldTopTenBonus(lastWorldPlace_); }
 
 void AccountSession::LeaveRatedPlay() {
   if (state_ == RatedPlay) state_ = SignedIn;

@@ -86,6 +86,14 @@ class AccountSession {
   double SettleRatedGame(std::int32_t seriesResult, std::int32_t totalScore);
   // The series of a rated game is over (or was quit): back to signed in.
   void LeaveRatedPlay();
+  // After a rated game that completed the account's cycle of deals: the cycle's score goes into the
+  // account table, where the club credits the Zans of a top-ten place, and the balance is read
+  // back. A failure asks whether to try again. Returns the place; nothing when no cycle was
+  // completed or the row could not be written.
+  std::optional<std::int64_t> SubmitCompletedCycle();
+  // The place and the Zans the last submitted cycle earned (0 when none).
+  std::int64_t LastWorldPlace() const { return lastWorldPlace_; }
+  int LastWorldBonus() const;
 
   // Zans: the whole transfer with its checks and question; true when it went through.
   bool TransferEnabled(std::int64_t amount, const std::string& recipient) const;
@@ -117,6 +125,8 @@ class AccountSession {
   bool balanceRead_ = false;
   bool userFileSaved_ = false;
   bool ratedGameOpen_ = false;
+  std::optional<std::int32_t> completedCycleScore_;  // set by a settlement that completed the cycle
+  std::int64_t lastWorldPlace_ = 0;
 };
 
 // A photo the club accepts: a JPEG of exactly 200 x 250 pixels.

@@ -56,6 +56,8 @@ int JudgeAccountText(std::string_view text, AccountTextKind kind) {
   return result;
 }
 
+bool IsWorldTextCharacter(unsigned char c) { return IsCyrillic(c) || IsAllowed(c); }
+
 int JudgeWorldText(std::string_view text, std::size_t limit) {
   if (text.size() < 2 || text.size() > limit) return 1;
   return JudgeCharacters(text);

@@ -13,6 +13,9 @@ enum class AccountTextKind { Character = 0, Nick = 1, City = 2, Password = 3, EM
 // Cyrillic letters; an e-mail needs an '@' that is neither its first nor its last character.
 int JudgeAccountText(std::string_view text, AccountTextKind kind);
 
+// One Windows-1251 byte of a passport text, chat message or nick: a letter, digit or allowed sign.
+bool IsWorldTextCharacter(unsigned char c);
+
 // The passport's nick (limit 12) and city (limit 15): Cyrillic allowed in both.
 int JudgeWorldText(std::string_view text, std::size_t limit);
 

@@ -24,7 +24,8 @@ void ClubServiceConfiguration::FetchServiceConfiguration(Settings& settings) {
   if (config->WorldTopTenAvailable) settings.WorldTopTenAddress = config->WorldTopTenAddress;
   if (!config->StatisticsAddress.empty()) settings.StatisticsAddress = config->StatisticsAddress;
   if (!config->AccountAddress.empty()) client_->SetAccountAddress(config->AccountAddress);
-  client_->SetWorldTopTenAddress(settings.WorldTopTenAddress);
+  // The chat shares the world top ten script: a paused top ten must not take its address away.
+  if (!settings.WorldTopTenAddress.empty()) client_->SetWorldTopTenAddress(settings.WorldTopTenAddress);
   client_->SetStatisticsAddress(settings.StatisticsAddress);
 }
 

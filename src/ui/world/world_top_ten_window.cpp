@@ -1,0 +1,306 @@
+#include "ui/world/world_top_ten_window.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "net/club/countries.h"
+#include "records/club_file.h"
+#include "records/member_line.h"
+#include "ui/account/country_flags.h"
+#include "ui/widgets/zan_button.h"
+
+namespace tavlo {
+namespace {
+
+constexpr int kWidth = 620;
+constexpr int kPageHeight = 470;
+
+// The table titles as the club's pages name them.
+constexpr const char* kHeadings[TFormServerRead::kTabs] = {
+    "ACCOUNT. RATING. ALL GAMES",     "ACCOUNT. SCORE. GAMES IN CYCLE", "WINDOWS. SCORE. GAMES IN CYCLE",
+    "ANDROID. SCORE. GAMES IN CYCLE", "WINDOWS. ONLINE TOURNAMENT",     "WINDOWS. LOCAL GAMES WITH PC",
+    "WINDOWS. NET GAMES",
+};
+constexpr char kMeasures[3] = {'s', 'r', 'k'};
+
+DialogPictures WorldPictures() {
+  DialogPictures p;
+  p.ConciseCaption = "TopTen";
+  p.Strip = "GCap550";
+  p.Ribbon = "GLenta380x120";
+  p.CardBackground = "GFormTopTen";
+  p.IconStrip = "GIcon48WT";
+  p.IconAt = QPoint(34, 20);
+  p.IconFrames = 20;
+  p.IconInterval = 60;
+  p.Title = WordId::WorldTopTen;
+  return p;
+}
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Shown(const std::string& text) { return text == "#" ? QString() : FromUtf8(text).replace('_', ' '); }
+
+// A passport code ("1-035") or a country's short or full name, as the tables hold them.
+QPixmap FlagFor(const std::string& country) {
+  const Country* c = nullptr;
+  if (const auto code = ParseCountryCode(country)) {
+    c = &CountriesOf(code->first)[static_cast<std::size_t>(code->second)];
+  } else {
+    c = CountryNamed(country);
+  }
+  if (c == nullptr) return {};
+  const QImage flag = CountryFlag(QString::fromLatin1(c->Iso));
+  return flag.isNull() ? QPixmap() : QPixmap::fromImage(flag);
+}
+
+QPixmap FaceFor(const std::string& sex) {
+  if (sex.empty()) return {};
+  QImage image(14, 14, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(60, 40, 20), 1));
+  p.setBrush(sex == "W" ? QColor(0xF4, 0xA0, 0xC0) : QColor(0x90, 0xB8, 0xF0));
+  p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
+  p.setBrush(QColor(40, 30, 20));
+  p.drawEllipse(QRectF(4, 4.5, 2, 2));
+  p.drawEllipse(QRectF(8, 4.5, 2, 2));
+  return QPixmap::fromImage(image);
+}
+
+WorldTopTenRow RowOf(const TZanRecord& r) {
+  return {QString::number(r.Place), Shown(r.Nick), Shown(r.City), QString::number(r.Score), r.Country, r.R07};
+}
+
+QTableWidget* NewTable(QWidget* parent, int rows) {
+  auto* table = new QTableWidget(rows, 6, parent);
+  table->horizontalHeader()->hide();
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->setShowGrid(false);
+  const int widths[6] = {44, 22, 22, 170, 170, 90};
+  for (int c = 0; c < 6; ++c) table->setColumnWidth(c, widths[c]);
+  for (int r = 0; r < rows; ++r) table->setRowHeight(r, 22);
+  table->setFixedHeight(rows * 22 + 4);
+  table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return table;
+}
+
+}  // namespace
+
+TFormServerRead::TFormServerRead(PictureRegistry& pictures, DialogLook& look, WorldTopTenContext context, int firstTab,
+                                 QWidget* parent)
+    : DialogFrame(pictures, look, WorldPictures(), parent), context_(std::move(context)) {
+  setObjectName("FormServerRead");
+  auto word = [&look](WordId w) { return look.Word ? look.Word(w) : QString(); };
+  setWindowTitle(word(WordId::WorldTopTen));
+  const int top = CardStyle() ? 90 : HeaderHeight() + 8;
+  tabs_ = new QTabWidget(this);
+  tabs_->setGeometry(6, top, kWidth - 12, kPageHeight);
+  const QFont headingFont = look.Fonts.Font(FontRole::Serif, 15, true);
+  for (int t = 0; t < kTabs; ++t) {
+    Page& page = pages_[static_cast<std::size_t>(t)];
+    auto* widget = new QWidget;
+    auto* box = new QVBoxLayout(widget);
+    box->setContentsMargins(6, 6, 6, 6);
+    box->setSpacing(4);
+    page.Heading = new QLabel(FromUtf8(kHeadings[t]), widget);
+    page.Heading->setFont(headingFont);
+    page.Heading->setAlignment(Qt::AlignCenter);
+    page.Heading->setStyleSheet("color: #000080");
+    box->addWidget(page.Heading);
+    if (t == 4) {
+      measure_ = new QComboBox(widget);
+      measure_->addItems({word(WordId::TournamentScore), word(WordId::TournamentRating), word(WordId::TournamentGames)});
+      connect(measure_, &QComboBox::currentIndexChanged, this, [this] { ReadTab(4); });
+      box->addWidget(measure_);
+    }
+    page.NoConnect = new QLabel(word(WordId::NoConnect), widget);
+    page.NoConnect->setStyleSheet("color: #C00000");
+    page.NoConnect->setAlignment(Qt::AlignCenter);
+    page.NoConnect->hide();
+    box->addWidget(page.NoConnect);
+    page.Top = NewTable(widget, 10);
+    box->addWidget(page.Top);
+    if (t >= 1 && t <= 4) {
+      page.Around = NewTable(widget, t == 4 ? 1 : 5);
+      box->addWidget(page.Around);
+    }
+    if (t >= 1 && t <= 3) {
+      page.Count = new QLabel(widget);
+      box->addWidget(page.Count);
+    }
+    box->addStretch(1);
+    tabs_->addTab(widget, QString::number(t + 1));
+    tabs_->setTabToolTip(t, FromUtf8(kHeadings[t]));
+  }
+  const int y = top + kPageHeight + 8;
+  passport_ = new TZanCardsButton(pictures, this);
+  passport_->setObjectName("WorldPassport");
+  StyleButton(*passport_);
+  passport_->SetHeightSB(THeightSB::D30);
+  passport_->setText(word(WordId::Passport));
+  passport_->setGeometry(8, y, 200, 30);
+  passport_->setVisible(static_cast<bool>(context_.OpenPassport));
+  connect(passport_, &QAbstractButton::clicked, this, [this] {
+    if (context_.OpenPassport) context_.OpenPassport();
+    ReadTab(tabs_->currentIndex());
+  });
+  OkButton().SetHeightSB(THeightSB::D30);
+  OkButton().setGeometry(kWidth - 208, y, 200, 30);
+  setFixedSize(kWidth, y + 38);
+
+  tabs_->setCurrentIndex(std::clamp(firstTab, 0, kTabs - 1));
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { ReadTab(tab); });
+  ReadTab(tabs_->currentIndex());
+  timer_.setInterval(10000);
+  connect(&timer_, &QTimer::timeout, this, [this] { ReadTab(tabs_->currentIndex()); });
+  timer_.start();
+}
+
+void TFormServerRead::ReadTab(int tab) {
+  if (tab < 0 || tab >= kTabs) return;
+  Page& page = pages_[static_cast<std::size_t>(tab)];
+  page.TopRows.clear();
+  page.AroundRows.clear();
+  ClubClient* client = context_.Client;
+  const WorldPassport passport = context_.Passport ? context_.Passport() : WorldPassport{};
+  const auto account = context_.Account ? context_.Account() : std::pair<std::string, std::string>{};
+  bool ok = client != nullptr;
+  switch (tab) {
+    case 0: {
+      const ClubTopTen top = ok ? client->ReadClubTopTen() : ClubTopTen{};
+      ok = top.Ok;
+      for (int i = 1; ok && i <= 10; ++i) {
+        const TZanTop10& r = top.Rows[i];
+        if (r.Nick.empty() || r.Nick == "#") continue;
+        page.TopRows.push_back({QString::number(i), Shown(r.Nick), Shown(r.City), QString::number(r.Rating, 'f', 2),
+                                r.Country, std::string(1, r.Sex)});
+      }
+      break;
+    }
+    case 1:
+      if (ok) ReadWorld(page, kWorldTableAccounts, account);
+      return;
+    case 2:
+      if (ok) ReadWorld(page, kGameId, {passport.Nick, passport.City});
+      return;
+    case 3:
+      if (ok) ReadWorld(page, kWorldTableAndroid, {passport.Nick, passport.City});
+      return;
+    case 4: {
+      const char measure = kMeasures[std::clamp(measure_->currentIndex(), 0, 2)];
+      const TourTopTen top = ok ? client->ReadTourTopTen(measure) : TourTopTen{};
+      ok = top.Ok;
+      for (int i = 1; ok && i <= 10; ++i) {
+        const TourTopRow& r = top.Rows[i];
+        if (r.Nick == "#") continue;
+        page.TopRows.push_back({QString::number(r.Place > 0 ? r.Place : i), Shown(r.Nick), Shown(r.City),
+                                QString::number(r.Score), r.Country, r.R07});
+      }
+      if (ok && !account.first.empty()) {
+        const TourRating mine = client->ReadTourRating(account.first);
+        if (mine.Ok && mine.Score >= 0) {
+          const std::int32_t value = measure == 'r' ? mine.Rating : measure == 'k' ? mine.Kon : mine.Score;
+          const NumberResult place = client->ReadTourPlace(measure, value);
+          if (place.Ok) {
+            page.AroundRows.push_back({QString::number(place.Value), FromUtf8(account.first),
+                                       FromUtf8(account.second), QString::number(value), {}, {}});
+          }
+        }
+      }
+      break;
+    }
+    default: {
+      const ClubFileContents club = ReadClubFile(tab == 5 ? context_.Files.Local : context_.Files.Network);
+      ok = club.Status == ClubRead::Read;
+      for (int n = 1; ok && n <= 10; ++n) {
+        const std::string& line = club.Lines[n + 5];
+        const QString name = QString::fromStdString(line.empty() ? std::string() : TopTenNameOf(line)).trimmed();
+        if (name.isEmpty() || name.startsWith('#')) continue;
+        const QString score = line.size() >= kTopTenLineLength
+                                  ? QString::fromLatin1(line.substr(20, 6).c_str()).trimmed()
+                                  : QString();
+        page.TopRows.push_back({QString::number(n), name, {}, score, {}, {}});
+      }
+      break;
+    }
+  }
+  ShowNoConnect(page, !ok);
+  Fill(*page.Top, page.TopRows);
+  if (page.Around) Fill(*page.Around, page.AroundRows);
+}
+
+void TFormServerRead::ReadWorld(Page& page, int gid, const std::pair<std::string, std::string>& nickCity) {
+  ClubClient& client = *context_.Client;
+  const WorldRows top = client.ReadWorldTable(gid);
+  for (int i = 1; top.Ok && i <= 10; ++i) {
+    if (top.Rows[i].Nick != "#") page.TopRows.push_back(RowOf(top.Rows[i]));
+  }
+  if (top.Ok && !nickCity.first.empty()) {
+    const WorldRows around = client.ReadWorldAround(gid, nickCity.first, nickCity.second);
+    for (int i = 1; around.Ok && i <= 10 && page.AroundRows.size() < 5; ++i) {
+      if (around.Rows[i].Nick != "#") page.AroundRows.push_back(RowOf(around.Rows[i]));
+    }
+  }
+  const NumberResult count = top.Ok ? client.ReadWorldCount(gid) : NumberResult{};
+  const QString label = Look().Word ? Look().Word(WordId::NumberOfGames) : QString("Number of games");
+  page.Count->setText(count.Ok ? label + ": " + QString::number(count.Value) : QString());
+  ShowNoConnect(page, !top.Ok);
+  Fill(*page.Top, page.TopRows);
+  Fill(*page.Around, page.AroundRows);
+}
+
+void TFormServerRead::Fill(QTableWidget& table, const std::vector<WorldTopTenRow>& rows) {
+  table.clearContents();
+  for (std::size_t i = 0; i < rows.size() && static_cast<int>(i) < table.rowCount(); ++i) {
+    const WorldTopTenRow& r = rows[i];
+    const int row = static_cast<int>(i);
+    const QColor colour = r.Place.toInt() >= 1 && r.Place.toInt() <= 3 ? QColor(0xFF, 0, 0) : QColor(0, 0, 0x80);
+    auto text = [&](int column, const QString& s, Qt::Alignment align) {
+      auto* item = new QTableWidgetItem(s);
+      item->setForeground(colour);
+      item->setTextAlignment(align | Qt::AlignVCenter);
+      table.setItem(row, column, item);
+    };
+    text(0, r.Place + ".", Qt::AlignRight);
+    auto* flag = new QTableWidgetItem;
+    flag->setData(Qt::DecorationRole, FlagFor(r.Country));
+    table.setItem(row, 1, flag);
+    auto* face = new QTableWidgetItem;
+    face->setData(Qt::DecorationRole, FaceFor(r.Sex));
+    table.setItem(row, 2, face);
+    text(3, r.Nick, Qt::AlignLeft);
+    text(4, r.City, Qt::AlignLeft);
+    text(5, r.Score, Qt::AlignRight);
+  }
+}
+
+void TFormServerRead::ShowNoConnect(Page& page, bool shown) {
+  page.NoConnect->setVisible(shown);
+  if (shown && page.Count) page.Count->clear();
+}
+
+QString TFormServerRead::Heading(int tab) const { return pages_.at(static_cast<std::size_t>(tab)).Heading->text(); }
+std::vector<WorldTopTenRow> TFormServerRead::TopRows(int tab) const {
+  return pages_.at(static_cast<std::size_t>(tab)).TopRows;
+}
+std::vector<WorldTopTenRow> TFormServerRead::AroundRows(int tab) const {
+  return pages_.at(static_cast<std::size_t>(tab)).AroundRows;
+}
+QString TFormServerRead::CountText(int tab) const {
+  const Page& page = pages_.at(static_cast<std::size_t>(tab));
+  return page.Count ? page.Count->text() : QString();
+}
+bool TFormServerRead::NoConnectShown(int tab) const {
+  return !pages_.at(static_cast<std::size_t>(tab)).NoConnect->isHidden();
+}
+
+}  // namespace tavlo
