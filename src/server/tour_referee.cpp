@@ -28,9 +28,9 @@ DeckCards TourDeck(Random& rng) {
 
 TourReferee::TourReferee() : records_("Table"), game_(quiet_, records_, 1) {
   TableMode mode;
-  mode.NetGame = true;
+  mode.Tournament = true;
+  mode.TournamentFirstPlace = true;
   mode.NetRole = 1;
-  mode.LastClient = 2;
   game_.SetMode(mode);
   game_.SetOptions(TournamentRules());
 }
@@ -47,17 +47,8 @@ int TourReferee::PlaceAtSeat(int seat) {
   return 0;
 }
 
-DeckCards TourReferee::PacketOrder(const DeckCards& deck) {
-  // The core deals packet k to place k; on the wire place p holds block 5 - p.
-  DeckCards packets;
-  for (int packet = 1; packet <= 4; ++packet) {
-    for (int k = 1; k <= kHandSlots; ++k) packets[(packet - 1) * kHandSlots + k] = deck[(4 - packet) * kHandSlots + k];
-  }
-  return packets;
-}
-
 void TourReferee::Deal(const DeckCards& deck) {
-  game_.SetNextDeck(PacketOrder(deck));
+  game_.SetNextDeck(deck);
   game_.ShuffleAndDeal(dealsPlayed_ > 0);
   ++dealsPlayed_;
   nextDealAsked_ = false;

@@ -10,13 +10,12 @@
 namespace tavlo {
 
 // The game of one tournament table as the server keeps it, so that only moves that fit the
-// game reach the other three places. It runs the game core on the table as place 1 sees it,
-// and every frame is checked by the core's own rules before it is passed on.
+// game reach the other three places. It runs the game core on the table as place 1's program
+// does, and every frame is checked by the core's own rules before it is passed on.
 //
-// Places sit as LAN seats do (place 1 South, 2 North, 3 West, 4 East in place 1's view); place
-// p holds block 5 - p of the deck. Every program and the server number the deals of the game
-// 1..4 themselves, and the dummy turns with that number, so all four agree on it whatever the
-// players' own tournament counts are.
+// Places sit as LAN seats do (place 1 South, 2 North, 3 West, 4 East in place 1's view). Every
+// program and the server number the deals of the game 1..4 themselves, and the dummy turns with
+// that number, so all four agree on it whatever the players' own tournament counts are.
 class TourReferee {
  public:
   static constexpr int kDealsPerGame = 4;
@@ -47,8 +46,6 @@ class TourReferee {
   // The seat of a place in place 1's view, and back.
   static int SeatOfPlace(int place);
   static int PlaceAtSeat(int seat);
-  // The deck as the game core deals it: the blocks in the order of its packets.
-  static DeckCards PacketOrder(const DeckCards& deck);
 
  private:
   QuietBoundary quiet_;

@@ -30,9 +30,9 @@ PlayerFrameData NextDeal() {
 struct PlaceCopy {
   explicit PlaceCopy(int place) : records("P"), game(quiet, records, 1) {
     TableMode mode;
-    mode.NetGame = true;
+    mode.Tournament = true;
+    mode.TournamentFirstPlace = place == 1;
     mode.NetRole = place;
-    mode.LastClient = 2;
     game.SetMode(mode);
     game.SetOptions(TournamentRules());
   }
@@ -59,7 +59,7 @@ class TourRefereeTest : public ::testing::Test {
     decks.push_back(deck);
     referee.Deal(deck);
     for (auto& p : places) {
-      p->game.SetNextDeck(TourReferee::PacketOrder(deck));
+      p->game.SetNextDeck(deck);
       p->game.ShuffleAndDeal(referee.DealsPlayed() > 1);
     }
   }

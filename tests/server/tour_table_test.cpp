@@ -20,9 +20,9 @@ class TestPlace {
  public:
   TestPlace(int place, std::uint64_t seed) : place_(place), rng_(seed), records_("P"), game_(quiet_, records_, 1) {
     TableMode mode;
-    mode.NetGame = true;
+    mode.Tournament = true;
+    mode.TournamentFirstPlace = place == 1;
     mode.NetRole = place;
-    mode.LastClient = 2;
     game_.SetMode(mode);
     game_.SetOptions(TournamentRules());
   }
@@ -51,7 +51,7 @@ class TestPlace {
       Received.push_back(*data);
       if (data->Is == ServerFrameData::Deal) {
         ++deals_;
-        game_.SetNextDeck(TourReferee::PacketOrder(data->Deck));
+        game_.SetNextDeck(data->Deck);
         game_.ShuffleAndDeal(deals_ > 1);
       } else if (data->Is == ServerFrameData::Move) {
         Apply(data->Moved);
