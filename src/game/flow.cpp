@@ -87,6 +87,8 @@ void FlowController::OnStartOrOk() {
     view_.RestoreArrowCursor();
   } else if (s.Turn == turn::kDealScored) {
     if (game_.Mode().Tournament) {
+      // The server deals once per request: a second press before the deal would be refused.
+      game_.EnableStartButton(false);
       view_.SendFrame("bnext");
     } else {
       game_.SetTimer1(controls.TimerInterval, false);

@@ -8,14 +8,6 @@
 
 namespace tavlo {
 
-RuleOptions TournamentRules() {
-  RuleOptions rules;
-  rules.KoronkiMode = 1;
-  rules.IgnoreFirstSix = false;
-  rules.ShowCardsAtEnd = false;
-  return rules;
-}
-
 DeckCards TourDeck(Random& rng) {
   // Fisher-Yates over card numbers: every order of the deck equally likely.
   std::array<int, 52> numbers{};

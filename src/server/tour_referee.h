@@ -58,7 +58,4 @@ class TourReferee {
 // A uniformly shuffled deck for the next deal.
 DeckCards TourDeck(Random& rng);
 
-// The rules of every tournament game: Koronki "Cheap", every trick counted.
-RuleOptions TournamentRules();
-
 }  // namespace tavlo
