@@ -3,11 +3,13 @@
 //                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]
 //                  tavlo-selfplay --series [COUNT] [--seed S]
 //                  tavlo-selfplay --lan 1|3 [--recut] [--seed S]
+//                  tavlo-selfplay --tournament [--seed S]
 // --ai seats the computer player at all four seats and prints its decision times;
 // --duplicate plays every deal at two tables with the sides swapped, the computer
 // player against the baseline, and prints the computer player's mean points per deal;
 // --series plays whole 40-deal series through the game's flow, as the window does;
-// --lan plays a four-deal LAN game of headless programs over loopback sockets.
+// --lan plays a four-deal LAN game of headless programs over loopback sockets;
+// --tournament plays one tournament game of four headless players at a private tavlo-club.
 #include <time.h>
 
 #include <algorithm>
@@ -33,6 +35,9 @@
 #include "game/trick.h"
 #include "lan_play.h"
 #include "series_play.h"
+#ifdef TAVLO_SELFPLAY_TOURNAMENT
+#include "tour_play.h"
+#endif
 
 namespace {
 
@@ -48,6 +53,7 @@ struct Settings {
   int seriesCount = 1;
   int lanClients = 0;       // --lan: 1 or 3 clients
   bool recut = false;
+  bool tournament = false;  // --tournament
   Baseline baseline = Baseline::Random;
   std::string baselineName;
 };
@@ -107,6 +113,8 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       if (hasValue && std::isdigit(static_cast<unsigned char>(argv[i + 1][0]))) settings.seriesCount = std::atoi(argv[++i]);
     } else if (arg == "--lan" && hasValue && (std::string(argv[i + 1]) == "1" || std::string(argv[i + 1]) == "3")) {
       settings.lanClients = std::atoi(argv[++i]);
+    } else if (arg == "--tournament") {
+      settings.tournament = true;
     } else if (arg == "--recut") {
       settings.recut = true;
     } else if (arg == "--duplicate" && hasValue && ParseBaseline(argv[i + 1], settings.baseline)) {
@@ -116,7 +124,8 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       std::cerr << "usage: tavlo-selfplay [--deals N] [--seed S] [--show] [--ai]\n"
                    "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S]\n"
                    "       tavlo-selfplay --series [COUNT] [--seed S]\n"
-                   "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n";
+                   "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n"
+                   "       tavlo-selfplay --tournament [--seed S]\n";
       return false;
     }
   }
@@ -166,6 +175,14 @@ int main(int argc, char** argv) {
   if (settings.duplicate) return RunDuplicate(settings);
   if (settings.series) return RunSeries(settings.seriesCount, settings.seed);
   if (settings.lanClients > 0) return RunLanGame(argc, argv, settings.lanClients, settings.recut, settings.seed);
+  if (settings.tournament) {
+#ifdef TAVLO_SELFPLAY_TOURNAMENT
+    return RunTournamentGame(argc, argv, settings.seed);
+#else
+    std::cerr << "this tavlo-selfplay was built without the club service\n";
+    return 2;
+#endif
+  }
 
   QuietBoundary view;
   NewPlayerRecords records;
