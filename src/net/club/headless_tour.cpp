@@ -31,7 +31,7 @@ HeadlessTourPlayer::HeadlessTourPlayer(std::string nick, std::int32_t tourGames,
   connect(&connection_, &TourConnection::ConnectionLost, this, [this] { ended_ = true; });
 }
 
-bool HeadlessTourPlayer::TakeSeat(ClubClient& club, int table, int seat) {
+bool HeadlessTourPlayer::TakeSeat(ClubClient& club, int table, int seat, quint16 viaPort) {
   const TourTables tables = club.ReadTables();
   if (!tables.Ok || tables.Rows[table].Port <= 1) return false;
   const TZanClient me{nick_, 0, 0, 0, "Russia", "Moscow", 'M', "127.0.0.1"};
@@ -44,7 +44,12 @@ bool HeadlessTourPlayer::TakeSeat(ClubClient& club, int table, int seat) {
   game_.SetMode(mode);
   game_.SetOptions(TournamentRules());
   player_ = std::make_unique<ComputerPlayer>(game_.Options(), quiet_, seed_ * 13 + static_cast<std::uint64_t>(seat));
-  connection_.Open(QString::fromStdString(tables.Rows[table].IP), static_cast<quint16>(tables.Rows[table].Port), seat);
+  if (viaPort != 0) {
+    connection_.Open("127.0.0.1", viaPort, seat);
+  } else {
+    connection_.Open(QString::fromStdString(tables.Rows[table].IP), static_cast<quint16>(tables.Rows[table].Port),
+                     seat);
+  }
   return true;
 }
 

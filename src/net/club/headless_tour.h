@@ -23,9 +23,9 @@ class HeadlessTourPlayer : public QObject, public QuietBoundary {
   // `tourGames`: the player's tournament game count, where its running deal number starts.
   HeadlessTourPlayer(std::string nick, std::int32_t tourGames, std::uint64_t seed);
 
-  // Takes seat `seat` of `table` in the lobby and connects to the table; false when the lobby
-  // refused the seat or has no table address.
-  bool TakeSeat(ClubClient& club, int table, int seat);
+  // Takes seat `seat` of `table` in the lobby and connects to the table (or to `viaPort` on
+  // 127.0.0.1, a relay in front of it); false when the lobby refused the seat or has no table address.
+  bool TakeSeat(ClubClient& club, int table, int seat, quint16 viaPort = 0);
   // Takes the one step that is due (a card, a button, a tick); false when nothing is.
   bool Step();
 
