@@ -16,9 +16,10 @@ namespace tavlo {
 namespace {
 
 // Starts tavlo-club with a fresh data folder; the port of its scripts, 0 when it did not start.
-int StartClub(QProcess& club, const QString& data) {
+int StartClub(QProcess& club, const QString& data, std::uint64_t seed) {
   club.start(TAVLO_CLUB_BINARY, {"--listen", "127.0.0.1:0", "--data", data, "--threads", "1", "--tour-tables",
-                                 "--tour-host", "127.0.0.1", "--tour-base-port", "0"});
+                                 "--tour-host", "127.0.0.1", "--tour-base-port", "0", "--tour-seed",
+                                 QString::number(seed)});
   if (!club.waitForStarted(10000)) return 0;
   QByteArray out;
   QDeadlineTimer deadline(20000);
@@ -37,7 +38,7 @@ int RunTournamentGame(int argc, char** argv, std::uint64_t seed) {
   QCoreApplication app(argc, argv);
   QTemporaryDir data;
   QProcess club;
-  const int port = data.isValid() ? StartClub(club, data.path()) : 0;
+  const int port = data.isValid() ? StartClub(club, data.path(), seed) : 0;
   if (port == 0) {
     std::printf("tavlo-club did not start\n");
     return 1;

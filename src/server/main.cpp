@@ -115,6 +115,8 @@ int main(int argc, char** argv) {
   parser.addOption({"tour-base-port", "Table k of the tournament is served on this port + k.", "port", "0"});
   parser.addOption({"tour-tables",
                     "Serve the ten tournament tables in this process (with --tour-base-port 0: ten free ports in a row)."});
+  parser.addOption({"tour-seed", "Shuffle the tournament decks from this seed (tests and tools; default: the clock).",
+                    "n", "0"});
   parser.addOption({"tour-move-seconds", "Seconds the tables wait for a move (1..600).", "s", "32"});
   parser.addOption({"pause-chat", "Tell the programs that the chat is paused."});
   parser.addOption({"pause-world", "Tell the programs that the world top ten is paused."});
@@ -183,6 +185,9 @@ int main(int argc, char** argv) {
     if (!secondsOk || tourOptions.MoveSeconds < 1 || tourOptions.MoveSeconds > 600) {
       return Fail("--tour-move-seconds needs a number from 1 to 600");
     }
+    bool seedOk = false;
+    tourOptions.Seed = parser.value("tour-seed").toULongLong(&seedOk);
+    if (!seedOk) return Fail("--tour-seed needs a whole number");
     const QHostAddress tourHost(options.TourHost);
     if (tourHost.isNull()) return Fail("--tour-host needs a numeric address to serve the tables on");
     if (!tourStore.Open(storeOptions, &error)) return Fail("cannot open the club database: " + error);

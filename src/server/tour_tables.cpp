@@ -202,6 +202,8 @@ void TourTable::HandleFrame(int place, const std::string& frame) {
         const std::int32_t result = referee_->PlaceOneResult();
         store_.RecordTourGame(table_, players_, result);
         for (int k = 1; k <= 4; ++k) SendTo(k, tour::EndFrame());
+        // Nothing is owed after the end; the table is free for the next four at once.
+        DropAll();
         emit GameRecorded(table_, result);
         return;
       }
