@@ -3,6 +3,7 @@
 //                  tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S] [--threads N] [RULES]
 //                  tavlo-selfplay --series [COUNT] [--seed S]
 //                  tavlo-selfplay --lan 1|3 [--recut] [--seed S]
+//                  tavlo-selfplay --tournament [--seed S]
 // --ai seats the computer player at all four seats and prints its decision times;
 // --duplicate plays every deal at two tables with the sides swapped, the computer
 // player against the baseline, and prints the computer player's mean points per deal;
@@ -12,6 +13,7 @@
 // from seeds of (seed, deal) alone, so everything but the times is the same for any N.
 // RULES: --ignore-first-six on|off, --koronki 0|1|2, --show-cards-at-end on|off and
 // --first-deal K (the running deal number of the first deal, which fixes the dummy).
+// --tournament plays one tournament game of four headless players at a private tavlo-club.
 #include <time.h>
 
 #include <algorithm>
@@ -38,6 +40,9 @@
 #include "game/trick.h"
 #include "lan_play.h"
 #include "series_play.h"
+#ifdef TAVLO_SELFPLAY_TOURNAMENT
+#include "tour_play.h"
+#endif
 
 namespace {
 
@@ -55,6 +60,7 @@ struct Settings {
   int seriesCount = 1;
   int lanClients = 0;       // --lan: 1 or 3 clients
   bool recut = false;
+  bool tournament = false;  // --tournament
   Baseline baseline = Baseline::Random;
   std::string baselineName;
   int threads = 1;
@@ -75,6 +81,7 @@ bool Usage() {
                "       tavlo-selfplay --duplicate random|greedy|seeall|self [--deals N] [--seed S] [--threads N] [RULES]\n"
                "       tavlo-selfplay --series [COUNT] [--seed S]\n"
                "       tavlo-selfplay --lan 1|3 [--recut] [--seed S]\n"
+               "       tavlo-selfplay --tournament [--seed S]\n"
                "RULES: --ignore-first-six on|off  --koronki 0|1|2  --show-cards-at-end on|off  --first-deal K\n"
                "--expert: the expert level (all four seats; with --duplicate, against the baseline), tuned with\n"
                "  --expert-samples MIN,FACTOR  --expert-depth EXTRA_TRICKS,FULL_FROM  --expert-threads N  --expert-budget MS\n";
@@ -124,6 +131,8 @@ bool ParseArgs(int argc, char** argv, Settings& settings) {
       if (hasValue && std::isdigit(static_cast<unsigned char>(argv[i + 1][0]))) settings.seriesCount = std::atoi(argv[++i]);
     } else if (arg == "--lan" && hasValue && (std::string(argv[i + 1]) == "1" || std::string(argv[i + 1]) == "3")) {
       settings.lanClients = std::atoi(argv[++i]);
+    } else if (arg == "--tournament") {
+      settings.tournament = true;
     } else if (arg == "--recut") {
       settings.recut = true;
     } else if (arg == "--duplicate" && hasValue && ParseBaseline(argv[i + 1], settings.baseline)) {
@@ -267,5 +276,13 @@ int main(int argc, char** argv) {
   if (settings.duplicate) return RunDuplicate(settings);
   if (settings.series) return RunSeries(settings.seriesCount, settings.seed);
   if (settings.lanClients > 0) return RunLanGame(argc, argv, settings.lanClients, settings.recut, settings.seed);
+  if (settings.tournament) {
+#ifdef TAVLO_SELFPLAY_TOURNAMENT
+    return RunTournamentGame(argc, argv, settings.seed);
+#else
+    std::cerr << "this tavlo-selfplay was built without the club service\n";
+    return 2;
+#endif
+  }
   return RunDeals(settings);
 }

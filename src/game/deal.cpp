@@ -16,6 +16,9 @@ std::string TrimRight(std::string text) {
 
 // Local seats that receive the server's packets 1..4 (South, North, West, East).
 constexpr int kPacketServerSeats[4] = {kSouth, kNorth, kWest, kEast};
+// At a tournament table place p holds block 5 - p of the deck; places sit as LAN seats do
+// (place 1 South, 2 North, 3 West, 4 East as place 1 sees the table).
+constexpr int kTourPacketSeats[4] = {kEast, kWest, kNorth, kSouth};
 
 }  // namespace
 
@@ -63,7 +66,8 @@ void Game::LoadRunningValues() {
 
 void Game::DealPackets() {
   for (int packet = 0; packet < 4; ++packet) {
-    const int seat = ServerSeatToLocal(kPacketServerSeats[packet], mode_.NetRole);
+    const int seat =
+        ServerSeatToLocal((mode_.Tournament ? kTourPacketSeats : kPacketServerSeats)[packet], mode_.NetRole);
     for (int k = 1; k <= kHandSlots; ++k) {
       state_.Hands[seat][k] = state_.Deck[packet * kHandSlots + k];
       state_.HandRanks[seat][k] = state_.DeckRanks[packet * kHandSlots + k];
@@ -98,9 +102,10 @@ void Game::ShuffleAndDeal(bool continueSeries) {
   }
   if (mode_.Tournament) EnableStartButton(false);
 
+  // A tournament table deals the deck the game server sent (SetNextDeck).
   const bool dealsItself = mode_.AgainstComputer() || (mode_.NetGame && mode_.NetRole == 1) ||
-                           (mode_.NetGame && mode_.NetRole >= 2 && mode_.AwaitingDeal);
-  if (!mode_.Tournament && dealsItself) {
+                           (mode_.NetGame && mode_.NetRole >= 2 && mode_.AwaitingDeal) || mode_.Tournament;
+  if (dealsItself) {
     if (deckPreset_) {
       deckPreset_ = false;
     } else {
@@ -149,7 +154,7 @@ void Game::ShuffleAndDeal(bool continueSeries) {
     return;
   }
 
-  if (!mode_.Tournament) DealPackets();
+  DealPackets();
   // The trump card is the dummy's last dealt card, taken before the hand is sorted.
   s.TrumpCard = s.Hands[s.Turn][kHandSlots];
   s.Trump = s.TrumpCard.suit;

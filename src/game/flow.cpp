@@ -95,6 +95,8 @@ void FlowController::OnStartOrOk() {
     view_.RestoreArrowCursor();
   } else if (s.Turn == turn::kDealScored) {
     if (game_.Mode().Tournament) {
+      // The server deals once per request: a second press before the deal would be refused.
+      game_.EnableStartButton(false);
       view_.SendFrame("bnext");
     } else {
       game_.SetTimer1(controls.TimerInterval, false);
@@ -198,6 +200,20 @@ bool FlowController::OnRemoteDeal(const DeckCards& deck) {
   return true;
 }
 
+bool FlowController::OnTourDeal(const DeckCards& deck) {
+  const GameState& s = game_.State();
+  if (!game_.Mode().Tournament) return false;
+  const bool first = !s.GameShown;
+  if (!first) {
+    if (s.Turn == turn::kDealOver) EndOfDeal();
+    if (s.Turn != turn::kDealScored || GameOver()) return false;
+  }
+  game_.SetNextDeck(deck);
+  game_.SetTimer1(game_.Controls().TimerInterval, false);
+  game_.ShuffleAndDeal(!first);
+  return true;
+}
+
 bool FlowController::OnRemoteStart() {
   const GameState& s = game_.State();
   if (!s.GameShown || s.DealPhase != 1 || !game_.StartPlay()) return false;
@@ -220,7 +236,7 @@ bool FlowController::OnRemoteCard(int slot) {
   if (!s.GameShown || seat == 0 || !IsLegalPlay(s, seat, slot)) return false;
   if (!game_.PlayCard(seat, slot, false)) return false;
   const TableMode& mode = game_.Mode();
-  if (mode.NetGame && mode.NetRole == 1) {
+  if ((mode.NetGame && mode.NetRole == 1) || (mode.Tournament && mode.TournamentFirstPlace)) {
     game_.SetTimer1(game_.Controls().TimerInterval, true);
     if (s.Turn == turn::kTrickComplete) {
       view_.Pause(kLanTrickPause);

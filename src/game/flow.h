@@ -41,6 +41,8 @@ class FlowController {
   // the table as it stands.
   // The server's deck reached a client: its next deal (the first one is not counted again).
   bool OnRemoteDeal(const DeckCards& deck);
+  // A tournament table's deal from the game server: the first one opens the table.
+  bool OnTourDeal(const DeckCards& deck);
   // "hshow": play begins.
   bool OnRemoteStart();
   // "hslit": the complete trick is gathered.

@@ -116,11 +116,11 @@ constexpr int DummyForDeal(std::int32_t konNo) {
   return static_cast<int>(((konNo % 4) + 4) % 4) + 1;
 }
 
-// The deal number that turns the dummy and ends a session of four. A LAN table counts its
-// own deals, which every program of the table agrees on, whatever each player's running
-// deal number is; elsewhere it is the player's running deal number.
+// The deal number that turns the dummy and ends a session of four. A LAN or tournament table
+// counts its own deals, which every program of the table agrees on, whatever each player's
+// running deal number is; elsewhere it is the player's running deal number.
 inline std::int32_t SessionDeal(const GameState& s, const TableMode& mode) {
-  return mode.NetGame ? static_cast<std::int32_t>(s.SeriesKon) : s.KonNo;
+  return mode.NetGame || mode.Tournament ? static_cast<std::int32_t>(s.SeriesKon) : s.KonNo;
 }
 
 }  // namespace tavlo

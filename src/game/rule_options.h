@@ -11,6 +11,15 @@ struct RuleOptions {
   friend bool operator==(const RuleOptions&, const RuleOptions&) = default;
 };
 
+// The rules of every online tournament game: Koronki "Cheap", every trick counted.
+constexpr RuleOptions TournamentRules() {
+  RuleOptions rules;
+  rules.IgnoreFirstSix = false;
+  rules.KoronkiMode = 1;
+  rules.ShowCardsAtEnd = false;
+  return rules;
+}
+
 // The koronka base value of a Koronki mode: 0, 1 or 5.
 constexpr int KoronkaBase(int koronkiMode) { return koronkiMode == 2 ? 5 : koronkiMode == 1 ? 1 : 0; }
 

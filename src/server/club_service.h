@@ -31,6 +31,7 @@ struct ServiceOptions {
   QString FilesFolder;           // static files: GET /<path> serves <FilesFolder>/<path>
   QString TourHost = "0.0.0.0";  // where the tournament tables are served; table k on TourBasePort + k
   int TourBasePort = 0;
+  bool TourTablesRunning = false;  // this process serves the tables
   bool ChatPaused = false;
   bool WorldPaused = false;
   int IdleSeconds = 60;  // a connection silent this long is closed

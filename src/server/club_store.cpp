@@ -706,4 +706,42 @@ std::optional<std::int64_t> ClubStore::TourPlace(char measure, std::int64_t valu
   return q.value(0).toLongLong() + 1;
 }
 
+bool ClubStore::RecordTourGame(int table, const std::array<TZanClient, 4>& byPlace, std::int32_t placeOneResult) {
+  Transaction transaction(db_, writeGate_);
+  QSqlQuery q(db_);
+  for (std::size_t k = 0; k < byPlace.size(); ++k) {
+    const TZanClient& p = byPlace[k];
+    const qint64 result = k < 2 ? placeOneResult : -static_cast<qint64>(placeOneResult);
+    // A player's first game starts from zero, whatever a lobby row showed before it.
+    if (!Run(q,
+             "INSERT INTO tour_players (nick, score, kon, rating, country, city, sex) VALUES (?, 0, 0, 0, ?, ?, ?)"
+             " ON CONFLICT (nick) DO UPDATE SET country = excluded.country, city = excluded.city,"
+             " sex = excluded.sex",
+             {Q(p.Nick), Q(p.Country), Q(p.City), QString(QChar(p.Sex))}) ||
+        !Run(q, "UPDATE tour_players SET score = score + ?, kon = kon + 1 WHERE nick = ?", {result, Q(p.Nick)}) ||
+        !Run(q,
+             "UPDATE tour_players SET rating = CASE WHEN score >= 0 THEN (2 * score + kon) / (2 * kon)"
+             " ELSE -((-2 * score + kon) / (2 * kon)) END WHERE nick = ?",
+             {Q(p.Nick)})) {
+      return false;
+    }
+  }
+  if (!Run(q,
+           "UPDATE tour_seats SET nick = 'X', score = 0, kon = 0, rating = 0, country = 'X', city = 'X', sex = 'X',"
+           " ip = 'X' WHERE tbl = ?",
+           {table})) {
+    return false;
+  }
+  return transaction.Commit();
+}
+
+bool ClubStore::FreeTable(int table) {
+  const WriteTurn writing(writeGate_);
+  QSqlQuery q(db_);
+  return Run(q,
+             "UPDATE tour_seats SET nick = 'X', score = 0, kon = 0, rating = 0, country = 'X', city = 'X', sex = 'X',"
+             " ip = 'X' WHERE tbl = ?",
+             {table});
+}
+
 }  // namespace tavlo

@@ -107,6 +107,12 @@ class ClubStore {
   std::optional<TZanClient> TourPlayer(const std::string& nick);
   std::optional<std::vector<TZanClient>> TourTop(char measure);
   std::optional<std::int64_t> TourPlace(char measure, std::int64_t value);
+  // A finished tournament game, all or nothing: each player's score grows by the result of its
+  // side (places 1 and 2 get `placeOneResult`, places 3 and 4 its negation), games by one, and
+  // the rating becomes the rounded average result per game. The table's four seats are freed.
+  bool RecordTourGame(int table, const std::array<TZanClient, 4>& byPlace, std::int32_t placeOneResult);
+  // Frees all four seats of a table (a game that ended early).
+  bool FreeTable(int table);
 
  private:
   bool Migrate(QString* error);

@@ -25,6 +25,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <csignal>
+#include <memory>
 #include <cstdio>
 
 #include "net/club/account_text.h"
@@ -32,6 +33,7 @@
 #include "server/club_store.h"
 #include "server/password_hash.h"
 #include "server/serving_threads.h"
+#include "server/tour_tables.h"
 
 namespace {
 
@@ -111,6 +113,11 @@ int main(int argc, char** argv) {
   parser.addOption({"public-url", "The address players reach this club at (default: http://<listen>).", "url"});
   parser.addOption({"tour-host", "Host of the tournament tables in the lobby.", "host", "0.0.0.0"});
   parser.addOption({"tour-base-port", "Table k of the tournament is served on this port + k.", "port", "0"});
+  parser.addOption({"tour-tables",
+                    "Serve the ten tournament tables in this process (with --tour-base-port 0: ten free ports in a row)."});
+  parser.addOption({"tour-seed", "Shuffle the tournament decks from this seed (tests and tools; default: the clock).",
+                    "n", "0"});
+  parser.addOption({"tour-move-seconds", "Seconds the tables wait for a move (1..600).", "s", "32"});
   parser.addOption({"pause-chat", "Tell the programs that the chat is paused."});
   parser.addOption({"pause-world", "Tell the programs that the world top ten is paused."});
   parser.addOption({"idle-seconds", "Close a connection silent this long (1..3600).", "s", "60"});
@@ -168,6 +175,27 @@ int main(int argc, char** argv) {
       !options.PaymentPage.startsWith("https://")) {
     return Fail("--payment-page needs an http:// or https:// address");
   }
+  // The tournament tables run on this thread with their own database connection.
+  tavlo::ClubStore tourStore;
+  std::unique_ptr<tavlo::TourTables> tourTables;
+  if (parser.isSet("tour-tables")) {
+    bool secondsOk = false;
+    tavlo::TourTableOptions tourOptions;
+    tourOptions.MoveSeconds = parser.value("tour-move-seconds").toInt(&secondsOk);
+    if (!secondsOk || tourOptions.MoveSeconds < 1 || tourOptions.MoveSeconds > 600) {
+      return Fail("--tour-move-seconds needs a number from 1 to 600");
+    }
+    bool seedOk = false;
+    tourOptions.Seed = parser.value("tour-seed").toULongLong(&seedOk);
+    if (!seedOk) return Fail("--tour-seed needs a whole number");
+    const QHostAddress tourHost(options.TourHost);
+    if (tourHost.isNull()) return Fail("--tour-host needs a numeric address to serve the tables on");
+    if (!tourStore.Open(storeOptions, &error)) return Fail("cannot open the club database: " + error);
+    tourTables = std::make_unique<tavlo::TourTables>(tourStore, tourOptions);
+    if (!tourTables->Listen(tourHost, options.TourBasePort)) return Fail("cannot listen for the tournament tables");
+    options.TourBasePort = tourTables->BasePort();
+    options.TourTablesRunning = true;
+  }
   tavlo::ClubListener listener(storeOptions, threads);
   listener.setListenBacklogSize(1024);
   if (!listener.listen(host, static_cast<quint16>(port))) return Fail("cannot listen on " + listen);
@@ -185,7 +213,10 @@ int main(int argc, char** argv) {
   std::signal(SIGTERM, OnSignal);
   std::signal(SIGINT, OnSignal);
   // Told once the event loop runs, so whoever reads the line may send requests and signals at once.
-  QTimer::singleShot(0, &app, [where] { QTextStream(stdout) << "listening on " << where << Qt::endl; });
+  QTimer::singleShot(0, &app, [where, base = options.TourBasePort, tables = options.TourTablesRunning] {
+    QTextStream(stdout) << "listening on " << where << Qt::endl;
+    if (tables) QTextStream(stdout) << "tournament tables on base port " << base << Qt::endl;
+  });
   const int status = app.exec();
   listener.StopThreads();
   return status;

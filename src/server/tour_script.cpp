@@ -42,7 +42,7 @@ QByteArray ClubService::Tournament(const ScriptForm& form) {
     return Answer(text);
   }
   if (form.Has("serverinforead")) {
-    // The lobby is served here; the tournament game server is a program of its own.
+    if (options_.TourTablesRunning) return "$Y Welcome_to_the_World_Online_Tournament!$";
     return "$X The_tournament_game_server_is_not_running$";
   }
   if (const FormField* set = form.Prefixed("client4on")) {

@@ -216,8 +216,8 @@ TEST_F(FlowTest, EndOfDealButtonsByKindOfGame) {
       {"computer, deal 41 goes on", 41, false, false, false, false, false, true, true, true, 0},
       {"rated play inside a session", 6, false, false, true, false, false, true, false, true, 0},
       {"rated play at a session's end", 8, false, false, true, false, false, false, true, true, 0},
-      // A LAN game counts its own deals: konNo is the deal of the game here, and the players'
-      // running deal numbers are elsewhere.
+      // LAN and tournament games count their own deals: konNo is the deal of the game here,
+      // and the players' running deal numbers are elsewhere.
       {"LAN server inside a session", 2, true, true, false, false, false, true, false, false, 5000},
       {"LAN client inside a session", 3, true, false, false, false, false, false, false, false, 0},
       {"LAN at a session's end", 4, true, true, false, false, false, false, true, true, 0},
@@ -235,8 +235,9 @@ TEST_F(FlowTest, EndOfDealButtonsByKindOfGame) {
     mode.AccountState = c.rated ? 3 : 2;
     mode.Tournament = c.tournament;
     mode.TournamentFirstPlace = c.firstPlace;
-    Start(c.lan ? 7 : c.konNo, mode);
-    for (int deal = 1; c.lan && deal < c.konNo; ++deal) {
+    const bool ownCount = c.lan || c.tournament;
+    Start(ownCount ? 7 : c.konNo, mode);
+    for (int deal = 1; ownCount && deal < c.konNo; ++deal) {
       PlayOut();
       flow.OnTimer1();
       game.ShuffleAndDeal(true);
