@@ -9,6 +9,7 @@
 #include "ui/account/country_flags.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/world_dialog.h"
 
 namespace tavlo {
 namespace {
@@ -16,19 +17,7 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kSlotHeight = 40;
 
-DialogPictures ChatPictures() {
-  DialogPictures p;
-  p.ConciseCaption = "Chat";
-  p.Strip = "GCap550";
-  p.Ribbon = "GLenta380x120";
-  p.CardBackground = "GFormTopTen";
-  p.IconStrip = "GIcon48WT";
-  p.IconAt = QPoint(34, 20);
-  p.IconFrames = 20;
-  p.IconInterval = 60;
-  p.Title = WordId::ZanGamesChat;
-  return p;
-}
+DialogPictures ChatPictures() { return WorldDialogPictures("Chat", "GCap550", WordId::ZanGamesChat); }
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

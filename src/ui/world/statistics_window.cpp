@@ -5,6 +5,7 @@
 #include "net/club/world_passport.h"
 #include "settings/settings.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/world_dialog.h"
 
 namespace tavlo {
 namespace {
@@ -12,19 +13,7 @@ namespace {
 constexpr int kWidth = 460;
 constexpr int kRowHeight = 26;
 
-DialogPictures StatisticsPictures() {
-  DialogPictures p;
-  p.ConciseCaption = "Statistics";
-  p.Strip = "GCap430";
-  p.Ribbon = "GLenta380x120";
-  p.CardBackground = "GFormTopTen";
-  p.IconStrip = "GIcon48WT";
-  p.IconAt = QPoint(34, 20);
-  p.IconFrames = 20;
-  p.IconInterval = 60;
-  p.Title = WordId::Statistics;
-  return p;
-}
+DialogPictures StatisticsPictures() { return WorldDialogPictures("Statistics", "GCap430", WordId::Statistics); }
 
 constexpr WordId kLabels[TFStat::kRows] = {
     WordId::NumberOfStarts, WordId::NumberOfUniqueStarts, WordId::Likes,        WordId::LastLike,

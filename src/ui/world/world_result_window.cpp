@@ -4,25 +4,14 @@
 #include "net/club/world_passport.h"
 #include "ui/account/country_flags.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/world_dialog.h"
 
 namespace tavlo {
 namespace {
 
 constexpr int kWidth = 460;
 
-DialogPictures ResultPictures() {
-  DialogPictures p;
-  p.ConciseCaption = "TopTen";
-  p.Strip = "GCap430";
-  p.Ribbon = "GLenta380x120";
-  p.CardBackground = "GFormTopTen";
-  p.IconStrip = "GIcon48WT";
-  p.IconAt = QPoint(34, 20);
-  p.IconFrames = 20;
-  p.IconInterval = 60;
-  p.Title = WordId::WorldTopTen;
-  return p;
-}
+DialogPictures ResultPictures() { return WorldDialogPictures("TopTen", "GCap430", WordId::WorldTopTen); }
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -9,6 +9,7 @@
 #include "records/member_line.h"
 #include "ui/account/country_flags.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/world_dialog.h"
 
 namespace tavlo {
 namespace {
@@ -24,19 +25,7 @@ constexpr const char* kHeadings[TFormServerRead::kTabs] = {
 };
 constexpr char kMeasures[3] = {'s', 'r', 'k'};
 
-DialogPictures WorldPictures() {
-  DialogPictures p;
-  p.ConciseCaption = "TopTen";
-  p.Strip = "GCap550";
-  p.Ribbon = "GLenta380x120";
-  p.CardBackground = "GFormTopTen";
-  p.IconStrip = "GIcon48WT";
-  p.IconAt = QPoint(34, 20);
-  p.IconFrames = 20;
-  p.IconInterval = 60;
-  p.Title = WordId::WorldTopTen;
-  return p;
-}
+DialogPictures WorldPictures() { return WorldDialogPictures("TopTen", "GCap550", WordId::WorldTopTen); }
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
