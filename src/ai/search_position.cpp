@@ -46,6 +46,73 @@ constexpr int SideIndex(int label) { return label % 2 == 1 ? 0 : 1; }
 
 using SuitRanks = std::array<Bits, 4>;
 
+// What playing one suit out gives in the quick estimate: cards and tricks of the pair of
+// hands 0 and 2 (by root order) and of the pair 1 and 3. It depends on the four holdings
+// of that suit and on whether it is the trump suit, nothing else.
+struct SuitPlayout {
+  Bits wonEven = 0;
+  Bits wonOdd = 0;
+  std::uint8_t tricksEven = 0;
+  std::uint8_t tricksOdd = 0;
+};
+
+SuitPlayout PlaySuitOut(std::array<Bits, 4> h, bool isTrump) {
+  SuitPlayout out;
+  for (;;) {
+    const int holders = (h[0] != 0) + (h[1] != 0) + (h[2] != 0) + (h[3] != 0);
+    if (isTrump ? holders == 0 : holders < 4) break;
+    // Within one suit the highest cards of different hands differ: one hand wins.
+    std::size_t winner = 0;
+    for (std::size_t k = 1; k < 4; ++k) {
+      if (Highest(h[k]) > Highest(h[winner])) winner = k;
+    }
+    Bits given = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (h[k] == 0) continue;
+      const Bits card = Bit(k == winner ? Highest(h[k]) : Lowest(h[k]));
+      h[k] = static_cast<Bits>(h[k] & ~card);
+      given = static_cast<Bits>(given | card);
+    }
+    if (winner % 2 == 0) {
+      out.wonEven = static_cast<Bits>(out.wonEven | given);
+      ++out.tricksEven;
+    } else {
+      out.wonOdd = static_cast<Bits>(out.wonOdd | given);
+      ++out.tricksOdd;
+    }
+  }
+  return out;
+}
+
+// Play-outs already worked out, by the four holdings and the trump flag. The search
+// meets the same suit holdings at leaf after leaf, since a trick or two change only
+// one or two suits; a miss costs one play-out and nothing is ever out of date.
+class PlayoutMemo {
+ public:
+  PlayoutMemo() { entries_.fill(Entry{kEmpty, {}}); }
+
+  SuitPlayout Get(const std::array<Bits, 4>& h, bool isTrump) {
+    const std::uint64_t key = static_cast<std::uint64_t>(h[0]) | static_cast<std::uint64_t>(h[1]) << 14 |
+                              static_cast<std::uint64_t>(h[2]) << 28 | static_cast<std::uint64_t>(h[3]) << 42 |
+                              static_cast<std::uint64_t>(isTrump) << 56;
+    Entry& e = entries_[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - kBits))];
+    if (e.key != key) {
+      e.key = key;
+      e.value = PlaySuitOut(h, isTrump);
+    }
+    return e.value;
+  }
+
+ private:
+  static constexpr int kBits = 11;
+  static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
+  struct Entry {
+    std::uint64_t key;
+    SuitPlayout value;
+  };
+  std::array<Entry, std::size_t{1} << kBits> entries_;
+};
+
 // Card characters to suit index and rank value by table: the won lists of every root
 // are read card by card.
 struct CharTables {
@@ -69,6 +136,7 @@ struct Searcher::Impl {
   RuleOptions options;
   int koronkaBase;
   PositionCache cache;
+  PlayoutMemo playouts;
   std::uint64_t nodes = 0;
 
   // --- the sampled deal, changed and restored in place; hands by root order 0..3 ---
@@ -88,8 +156,8 @@ struct Searcher::Impl {
 
   int Score(const SuitRanks& wonA, const SuitRanks& wonB, int tricksA, int tricksB) const;
   int ScoreSide(const SuitRanks& w, int t, int honours, int otherHonours) const;
-  int Estimate(int mover, int label) const;
-  Bits Equivalent(int mover, int p) const;
+  int Estimate(int mover, int label);
+  Bits Equivalent(int mover, int p, Bits candidates) const;
   std::int32_t Search(int mover, int label, int p, int d);
   std::int32_t LastTrick(int mover, int label);
   int TrickWinner() const;
@@ -158,41 +226,34 @@ int Searcher::Impl::Score(const SuitRanks& wonA, const SuitRanks& wonB, int tric
   return ScoreSide(wonA, tricksA, hA, hB) - ScoreSide(wonB, tricksB, hB, hA);
 }
 
-int Searcher::Impl::Estimate(int mover, int label) const {
+int Searcher::Impl::Estimate(int mover, int label) {
   const int ms = SideIndex(label);
-  std::array<SuitRanks, 4> h;
-  for (int k = 0; k < 4; ++k) h[static_cast<std::size_t>(k)] = ranks[static_cast<std::size_t>((mover + k) & 3)];
   std::array<SuitRanks, 2> w = {won[static_cast<std::size_t>(ms)], won[static_cast<std::size_t>(1 - ms)]};
-  std::array<int, 2> taken = {tricks[static_cast<std::size_t>(ms)], tricks[static_cast<std::size_t>(1 - ms)]};
-  for (const int s : {3, 2, 1, 0}) {
-    const auto su = static_cast<std::size_t>(s);
-    for (;;) {
-      const int holders = (h[0][su] != 0) + (h[1][su] != 0) + (h[2][su] != 0) + (h[3][su] != 0);
-      if (s == trump ? holders == 0 : holders < 4) break;
-      int winner = 0;
-      for (int k = 1; k < 4; ++k) {
-        if (Highest(h[static_cast<std::size_t>(k)][su]) > Highest(h[static_cast<std::size_t>(winner)][su])) winner = k;
-      }
-      Bits given = 0;
-      for (int k = 0; k < 4; ++k) {
-        Bits& held = h[static_cast<std::size_t>(k)][su];
-        if (held == 0) continue;
-        const Bits card = Bit(k == winner ? Highest(held) : Lowest(held));
-        held = static_cast<Bits>(held & ~card);
-        given = static_cast<Bits>(given | card);
-      }
-      const std::size_t side = winner % 2 == 0 ? 0 : 1;  // hands 1 and 3 are the mover's side
-      w[side][su] = static_cast<Bits>(w[side][su] | given);
-      ++taken[side];
+  int c = tricks[static_cast<std::size_t>(ms)];
+  int b = tricks[static_cast<std::size_t>(1 - ms)];
+  // The mover's side is the pair of even hands when the mover's root index is even.
+  const bool moverEven = mover % 2 == 0;
+  for (std::size_t s = 0; s < 4; ++s) {
+    const std::array<Bits, 4> held = {ranks[0][s], ranks[1][s], ranks[2][s], ranks[3][s]};
+    const bool isTrump = static_cast<int>(s) == trump;
+    // A plain suit that some hand lacks is not played out, nor a trump suit nobody holds.
+    if (isTrump ? (held[0] | held[1] | held[2] | held[3]) == 0
+                : held[0] == 0 || held[1] == 0 || held[2] == 0 || held[3] == 0) {
+      continue;
     }
+    const SuitPlayout out = playouts.Get(held, isTrump);
+    w[0][s] = static_cast<Bits>(w[0][s] | (moverEven ? out.wonEven : out.wonOdd));
+    w[1][s] = static_cast<Bits>(w[1][s] | (moverEven ? out.wonOdd : out.wonEven));
+    c += moverEven ? out.tricksEven : out.tricksOdd;
+    b += moverEven ? out.tricksOdd : out.tricksEven;
   }
-  int c = taken[0];
-  int b = taken[1];
   ProjectTrickCounts(c, b, options.IgnoreFirstSix);
   return Score(w[0], w[1], c, b);
 }
 
-Bits Searcher::Impl::Equivalent(int mover, int p) const {
+// Marks, among `candidates`, the slots whose card is no better than the previous card
+// of the same suit in the hand: no outstanding rank lies between the two.
+Bits Searcher::Impl::Equivalent(int mover, int p, Bits candidates) const {
   if (options.KoronkiMode != 0) return 0;
   SuitRanks out{};
   for (int k = 1; k < 4; ++k) {
@@ -205,16 +266,18 @@ Bits Searcher::Impl::Equivalent(int mover, int p) const {
         static_cast<Bits>(out[static_cast<std::size_t>(SuitOf(c))] | Bit(RankOf(c)));
   }
   const auto& cards = slotCard[static_cast<std::size_t>(mover)];
+  const Bits held = slots[static_cast<std::size_t>(mover)];
   Bits marked = 0;
-  CardId previous = kNoId;
-  for (Bits rest = slots[static_cast<std::size_t>(mover)]; rest != 0; rest = static_cast<Bits>(rest & (rest - 1))) {
+  for (Bits rest = static_cast<Bits>(candidates & held); rest != 0; rest = static_cast<Bits>(rest & (rest - 1))) {
     const int i = std::countr_zero(static_cast<unsigned>(rest));
+    const Bits below = static_cast<Bits>(held & (Bit(i) - 1));
+    if (below == 0) continue;  // the first card of the hand
     const CardId c = cards[static_cast<std::size_t>(i)];
-    if (previous != kNoId && SuitOf(c) == SuitOf(previous) &&
+    const CardId previous = cards[static_cast<std::size_t>(Highest(below))];
+    if (SuitOf(c) == SuitOf(previous) &&
         (out[static_cast<std::size_t>(SuitOf(c))] & Between(RankOf(previous), RankOf(c))) == 0) {
       marked = static_cast<Bits>(marked | Bit(i));
     }
-    previous = c;
   }
   return marked;
 }
@@ -241,9 +304,22 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
     return LastTrick(mover, label);
   }
 
-  const Bits equivalent = Equivalent(mover, p);
-  const auto& cards = slotCard[h1];
   const Bits held = slots[h1];
+  // Only positions that went on to their children are stored, and a position whose
+  // cards allow a claim never does, so the lookup may come before the rules.
+  const int n = Count(held);
+  const bool cached = cacheSwitch && p == 1 && !root && n >= PositionCache::kMinCards && n <= PositionCache::kMaxCards;
+  THash key;
+  if (cached) {
+    key.St1 = PlayedSlotKey(static_cast<unsigned>(~slots[h1] & kAllSlots) >> 1);
+    key.St2 = PlayedSlotKey(static_cast<unsigned>(~slots[h2] & kAllSlots) >> 1);
+    key.St3 = PlayedSlotKey(static_cast<unsigned>(~slots[h3] & kAllSlots) >> 1);
+    key.St4 = PlayedSlotKey(static_cast<unsigned>(~slots[h4] & kAllSlots) >> 1);
+    key.St5 = static_cast<std::uint8_t>(label);
+    if (const THash* hit = cache.Find(n, key)) return hit->VzGlav;
+  }
+
+  const auto& cards = slotCard[h1];
   const SuitRanks& my = ranks[h1];
   Bits allowed = kAllSlots;
 
@@ -330,7 +406,9 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
     }
   }
 
-  if (ruleSwitch && p == 1 && !root) {
+  const bool leadRules = ruleSwitch && p == 1 && !root;
+  Bits equivalent = 0;
+  if (leadRules) {
     const int myTrumps = trump < 0 ? 0 : Count(my[static_cast<std::size_t>(trump)]);
     bool trumpControl = trump < 0;
     if (!trumpControl) {
@@ -364,6 +442,7 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
       return odd ? diff : -diff;
     }
     // Leads: in each suit the lowest card and the highest card not marked equivalent.
+    equivalent = Equivalent(mover, p, held);
     Bits leads = 0;
     for (std::size_t s = 0; s < 4; ++s) {
       if (suitSlots[s] == 0) continue;
@@ -383,6 +462,8 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
   }
 
   const Bits legal = hasLed ? suitSlots[ls] : held;
+  // Elsewhere only the slots that may be tried or folded need the marks.
+  if (!leadRules) equivalent = Equivalent(mover, p, root ? legal : static_cast<Bits>(legal & allowed));
   if (root) {
     const Bits distinct = static_cast<Bits>(legal & ~equivalent);
     if (Count(distinct) == 1) {
@@ -390,18 +471,6 @@ std::int32_t Searcher::Impl::Search(int mover, int label, int p, int d) {
       (*rootScores)[std::countr_zero(static_cast<unsigned>(distinct))] = kOnlyCard;
       return kNotSearched;
     }
-  }
-
-  const int n = Count(held);
-  const bool cached = cacheSwitch && p == 1 && !root && n >= PositionCache::kMinCards && n <= PositionCache::kMaxCards;
-  THash key;
-  if (cached) {
-    key.St1 = PlayedSlotKey(static_cast<unsigned>(~slots[h1] & kAllSlots) >> 1);
-    key.St2 = PlayedSlotKey(static_cast<unsigned>(~slots[h2] & kAllSlots) >> 1);
-    key.St3 = PlayedSlotKey(static_cast<unsigned>(~slots[h3] & kAllSlots) >> 1);
-    key.St4 = PlayedSlotKey(static_cast<unsigned>(~slots[h4] & kAllSlots) >> 1);
-    key.St5 = static_cast<std::uint8_t>(label);
-    if (const THash* hit = cache.Find(n, key)) return hit->VzGlav;
   }
 
   // Children. `best` is the value from the mover's side's point of view.
