@@ -189,22 +189,4 @@ std::int32_t EstimateDeal(const OneBased<SearchHand, 4>& hands, char trump, int 
   return score.Difference;
 }
 
-void ProjectTrickCounts(int& c, int& b, bool ignoreFirstSix) {
-  if (c + b < 13) {
-    const int rest = 13 - c - b;
-    c += rest / 2 + rest % 2;
-    b += rest / 2;
-  }
-  if (ignoreFirstSix) {
-    // Six tricks were never counted: up to three come off the mover's side, the rest off the other.
-    if (c >= 3) {
-      c -= 3;
-      b -= 3;
-    } else {
-      b -= 6 - c;
-      c = 0;
-    }
-  }
-}
-
 }  // namespace tavlo

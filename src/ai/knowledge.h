@@ -62,7 +62,23 @@ SlotSet EquivalentCards(const SearchHand& mover, const SearchHand& hand2, const 
 
 // The trick counts an estimate scores with: the tricks nobody has yet are shared out, the
 // mover's side taking the odd one, and under IgnoreFirstSix the six uncounted tricks come off.
-void ProjectTrickCounts(int& moverTricks, int& otherTricks, bool ignoreFirstSix);
+inline void ProjectTrickCounts(int& moverTricks, int& otherTricks, bool ignoreFirstSix) {
+  if (moverTricks + otherTricks < 13) {
+    const int rest = 13 - moverTricks - otherTricks;
+    moverTricks += rest / 2 + rest % 2;
+    otherTricks += rest / 2;
+  }
+  if (ignoreFirstSix) {
+    // Six tricks were never counted: up to three come off the mover's side, the rest off the other.
+    if (moverTricks >= 3) {
+      moverTricks -= 3;
+      otherTricks -= 3;
+    } else {
+      otherTricks -= 6 - moverTricks;
+      moverTricks = 0;
+    }
+  }
+}
 
 // Static value of a position at the start of a trick: every suit is played out top
 // down while it can be, the remaining tricks are shared, and the result is scored.

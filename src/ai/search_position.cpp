@@ -163,43 +163,45 @@ struct Searcher::Impl {
   int TrickWinner() const;
 };
 
-int Searcher::Impl::TrickWinner() const {
-  int winPos = 0;
-  int winRank = 0;
-  for (const int suit : {trump, SuitOf(trick[1])}) {
-    if (suit < 0) continue;
-    for (int k = 1; k <= 4; ++k) {
-      const CardId c = trick[static_cast<std::size_t>(k)];
-      if (SuitOf(c) == suit && RankOf(c) > winRank) {
-        winRank = RankOf(c);
-        winPos = k;
-      }
+// Play position 1..4 of the card that takes the trick `cards` (positions 1..4): the
+// highest trump if any, else the highest card of the led suit. A card's strength puts
+// trumps above led cards above the rest; ranks break ties, and no two cards are equal.
+int TrickWinnerOf(const std::array<CardId, 5>& cards, int trump) {
+  const int led = SuitOf(cards[1]);
+  int winPos = 1;
+  int best = 0;
+  for (std::size_t k = 1; k <= 4; ++k) {
+    const CardId c = cards[k];
+    const int strength = (SuitOf(c) == trump ? 32 : 0) + (SuitOf(c) == led ? 16 : 0) + RankOf(c);
+    if (strength > best) {
+      best = strength;
+      winPos = static_cast<int>(k);
     }
-    if (winPos != 0) break;
   }
   return winPos;
 }
 
+int Searcher::Impl::TrickWinner() const { return TrickWinnerOf(trick, trump); }
+
 std::int32_t Searcher::Impl::LastTrick(int mover, int label) {
   nodes += 4;
-  const std::array<CardId, 5> saved = trick;
+  std::array<CardId, 5> last{};
   for (int k = 0; k < 4; ++k) {
     const auto h = static_cast<std::size_t>((mover + k) & 3);
-    trick[static_cast<std::size_t>(k + 1)] =
+    last[static_cast<std::size_t>(k + 1)] =
         slotCard[h][static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(slots[h])))];
   }
-  const int winPos = TrickWinner();
+  const int winPos = TrickWinnerOf(last, trump);
   // Positions 1 and 3 are the leader's side.
   const int ms = SideIndex(label);
   const auto ws = static_cast<std::size_t>(winPos % 2 == 1 ? ms : 1 - ms);
   SuitRanks w = won[ws];
-  for (int k = 1; k <= 4; ++k) {
-    const CardId c = trick[static_cast<std::size_t>(k)];
+  for (std::size_t k = 1; k <= 4; ++k) {
+    const CardId c = last[k];
     w[static_cast<std::size_t>(SuitOf(c))] = static_cast<Bits>(w[static_cast<std::size_t>(SuitOf(c))] | Bit(RankOf(c)));
   }
   std::array<int, 2> t = tricks;
   if (!options.IgnoreFirstSix || rootTrickNo > 6) ++t[ws];
-  trick = saved;
   const int side1 = ws == 0 ? Score(w, won[1], t[0], t[1]) : Score(won[0], w, t[0], t[1]);
   return side1;
 }
@@ -210,6 +212,9 @@ int Searcher::Impl::ScoreSide(const SuitRanks& w, int t, int honours, int otherH
   points += honours > otherHonours ? honours : 0;
   if (koronkaBase != 0) {
     for (int s = 0; s < 4; ++s) {
+      // A run needs the ace, king and queen.
+      constexpr Bits kTopThree = 0x3800;
+      if ((w[static_cast<std::size_t>(s)] & kTopThree) != kTopThree) continue;
       // Length of the run of top cards from the ace down.
       const int length = std::countl_one(static_cast<unsigned>(w[static_cast<std::size_t>(s)]) << 18);
       if (length < 3) continue;
