@@ -243,26 +243,52 @@ int ComputerPlayer::ChooseBySampling(const GameState& state, int seat) {
   OneBased<std::int32_t, kHandSlots> totals{};
   OneBased<bool, kHandSlots> playable{};
   playable.fill(true);
+  // Late in a deal few splits of the hidden cards remain and samples repeat; a repeated
+  // split is not searched again. The cache is emptied before every search, so a search
+  // depends on its deal alone and the reused scores are the ones it would give.
+  struct SearchedSplit {
+    CardList13 A;
+    CardList13 B;
+    OneBased<std::int32_t, kHandSlots> Scores;
+  };
+  std::vector<SearchedSplit> searched;
 
   for (int k = 1; k <= samples; ++k) {
     if (k > 1 && stop_ != nullptr && stop_->load(std::memory_order_relaxed)) break;
     // Rounded to nearest with ties to even, as every rounding on the table.
     view_.ShowProgress(static_cast<int>(std::nearbyint(k * 100.0 / samples)));
     if (!seed_) rng_.Reseed(Random::ClockSeed());
+    const OneBased<std::int32_t, kHandSlots>* scores = nullptr;
     if (seeAll_) {
       hands[a] = ViewOf(state, a);
       hands[b] = ViewOf(state, b);
     } else {
       const HiddenHands dealt = DealHiddenHands(possibleA, state.CardsLeft[a], possibleB, state.CardsLeft[b], rng_);
       directDeals_ += dealt.Direct ? 1 : 0;
-      hands[a] = Arranged(dealt.A, state.Trump);
-      hands[b] = Arranged(dealt.B, state.Trump);
+      for (const SearchedSplit& split : searched) {
+        if (split.A == dealt.A && split.B == dealt.B) {
+          scores = &split.Scores;
+          ++repeatedSamples_;
+          break;
+        }
+      }
+      if (scores == nullptr) {
+        hands[a] = Arranged(dealt.A, state.Trump);
+        hands[b] = Arranged(dealt.B, state.Trump);
+        searcher_.ResetCache();
+        searched.push_back({dealt.A, dealt.B, searcher_.SearchPosition(RootForSeat(state, seat, hands)).Scores});
+        scores = &searched.back().Scores;
+      }
     }
-    searcher_.ResetCache();
-    const SearchScores scores = searcher_.SearchPosition(RootForSeat(state, seat, hands));
+    OneBased<std::int32_t, kHandSlots> seen{};
+    if (scores == nullptr) {
+      searcher_.ResetCache();
+      seen = searcher_.SearchPosition(RootForSeat(state, seat, hands)).Scores;
+      scores = &seen;
+    }
     for (int i = 1; i <= kHandSlots; ++i) {
-      totals[i] += scores.Scores[i];
-      playable[i] = scores.Scores[i] != kNotSearched;
+      totals[i] += (*scores)[i];
+      playable[i] = (*scores)[i] != kNotSearched;
     }
   }
 

@@ -64,6 +64,9 @@ class ComputerPlayer : public CardChooser {
   std::uint64_t Nodes() const { return searcher_.Nodes() + expertNodes_; }
   // Samples whose hidden hands had to be dealt directly because re-dealing hit its bound.
   int DirectDeals() const { return directDeals_; }
+  // Samples of the standard level that repeated an earlier split of the same choice and
+  // took its scores instead of being searched again.
+  int RepeatedSamples() const { return repeatedSamples_; }
 
  private:
   int ChooseBySampling(const GameState& state, int seat);
@@ -76,6 +79,7 @@ class ComputerPlayer : public CardChooser {
   Searcher searcher_;
   bool seeAll_ = false;
   int directDeals_ = 0;
+  int repeatedSamples_ = 0;
   const std::atomic<bool>* stop_ = nullptr;
   ComputerLevel level_ = ComputerLevel::Standard;
   ExpertTuning tuning_;

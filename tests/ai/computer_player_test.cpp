@@ -118,6 +118,64 @@ TEST(ChooseCard, WrongKnowledgeOfAHiddenSeatStillEndsInALegalCard) {
   EXPECT_EQ(player.DirectDeals(), static_cast<int>(view.progress.size()));
 }
 
+// The choice as it is specified: every sample dealt and searched on its own, nothing reused.
+int ChoiceSearchingEverySample(const GameState& state, int seat, std::uint64_t seed) {
+  Random rng(seed);
+  Searcher searcher{RuleOptions{}};
+  const int known = KnownHand(seat, state.Dummy);
+  std::vector<int> hidden;
+  for (int k = 1; k <= 3; ++k) {
+    if (SeatAfter(seat, k) != known) hidden.push_back(SeatAfter(seat, k));
+  }
+  const int a = hidden[0];
+  const int b = hidden[1];
+  const CardPool possibleA = PossibleCards(state.Hands[seat], state.Hands[known], state.NotHeld[a]);
+  const CardPool possibleB = PossibleCards(state.Hands[seat], state.Hands[known], state.NotHeld[b]);
+  OneBased<SearchHand, 4> hands;
+  for (const int s : {seat, known}) {
+    hands[s].Cards = state.Hands[s];
+    hands[s].Ranks = state.HandRanks[s];
+  }
+  OneBased<std::int32_t, kHandSlots> totals{};
+  OneBased<bool, kHandSlots> playable{};
+  for (int k = 1; k <= SampleCount(state.CardsLeft[seat]); ++k) {
+    const HiddenHands dealt = DealHiddenHands(possibleA, state.CardsLeft[a], possibleB, state.CardsLeft[b], rng);
+    for (const auto& [s, cards] : {std::pair{a, dealt.A}, std::pair{b, dealt.B}}) {
+      hands[s].Cards = cards;
+      for (int i = 1; i <= kHandSlots; ++i) hands[s].Ranks[i] = cards[i].IsEmpty() ? kNoRank : RankValueOf(cards[i]);
+      ArrangeCards(hands[s].Cards, hands[s].Ranks, state.Trump);
+    }
+    searcher.ResetCache();
+    const SearchScores scores = searcher.SearchPosition(RootForSeat(state, seat, hands));
+    for (int i = 1; i <= kHandSlots; ++i) {
+      totals[i] += scores.Scores[i];
+      playable[i] = scores.Scores[i] != kNotSearched;
+    }
+  }
+  return BestTotalSlot(totals, playable, false);
+}
+
+// Late in a deal samples repeat a split of the hidden cards and take the scores of its
+// first search; the card chosen is the one searching every sample gives.
+TEST(ChooseCard, RepeatedSamplesChooseAsSearchingEverySample) {
+  int repeated = 0;
+  for (const int trick : {9, 10, 11, 12}) {
+    for (int p = 1; p <= 4; ++p) {
+      for (const std::uint64_t seed : {31u, 32u, 33u}) {
+        const testing::PlayedPosition pos = testing::PlayTo(trick, p, RuleOptions{}, seed * 7 + static_cast<std::uint64_t>(p));
+        if (ThirdHandCover(pos.state, pos.seat) != 0) continue;
+        ThinkingView view;
+        ComputerPlayer player(RuleOptions{}, view, seed);
+        EXPECT_EQ(player.ChooseCard(pos.state, pos.seat), ChoiceSearchingEverySample(pos.state, pos.seat, seed))
+            << "trick " << trick << " place " << p << " seed " << seed;
+        repeated += player.RepeatedSamples();
+      }
+    }
+  }
+  // Tricks 11 and 12 take 50 and 100 samples of a few possible splits.
+  EXPECT_GT(repeated, 100);
+}
+
 TEST(BestTotalSlot, TiesGoToTheLastSlotOrToTheFirstInTheUncountedTricks) {
   OneBased<std::int32_t, kHandSlots> totals{};
   OneBased<bool, kHandSlots> playable{};
