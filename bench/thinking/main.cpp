@@ -2,7 +2,8 @@
 // player and measures how long the window's thread goes without handling an event while the
 // computer thinks. A 10 ms timer asks for a repaint of the table at every tick; the gaps between
 // its ticks are the frame stalls. The same deals are then played with the computer choosing on
-// the window's thread, as a table without the worker would, for comparison.
+// the window's thread, as a table without the worker would, for comparison. Gaps above 50 ms
+// are split into the window thread's own running time, its wait for a processor and the rest.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -19,11 +20,37 @@
 namespace tavlo {
 namespace {
 
+// Where the window's thread was during one gap between probe ticks, from the kernel's
+// scheduler statistics of the thread: running, runnable but waiting for a processor (the
+// machine's load), or neither (asleep in the event loop, or blocked).
+struct GapParts {
+  double gap = 0;
+  double running = 0;
+  double waiting = 0;
+  double Blocked() const { return std::max(0.0, gap - running - waiting); }
+};
+
 struct Stalls {
   std::vector<double> idle;  // milliseconds between the probe timer's ticks before the game starts
   std::vector<double> gaps;  // ... while the computer thinks (on the worker: while the thinker is busy)
+  std::vector<GapParts> longGaps;  // the gaps above 50 ms while thinking, split up
   std::vector<double> decisions;
 };
+
+// The running and the waiting nanoseconds of the calling thread, from
+// /proc/thread-self/schedstat ("<running> <waiting> <slices>"); false when it cannot be read.
+bool ReadSchedStat(double& runningMs, double& waitingMs) {
+  std::FILE* f = std::fopen("/proc/thread-self/schedstat", "r");
+  if (f == nullptr) return false;
+  unsigned long long running = 0;
+  unsigned long long waiting = 0;
+  const int read = std::fscanf(f, "%llu %llu", &running, &waiting);
+  std::fclose(f);
+  if (read != 2) return false;
+  runningMs = static_cast<double>(running) / 1e6;
+  waitingMs = static_cast<double>(waiting) / 1e6;
+  return true;
+}
 
 void Print(const char* what, Stalls st) {
   const auto show = [](const char* label, std::vector<double> v) {
@@ -38,6 +65,14 @@ void Print(const char* what, Stalls st) {
   show("idle frame gaps", st.idle);
   show("frame gaps thinking", st.gaps);
   show("computer decisions", st.decisions);
+  if (st.longGaps.empty()) return;
+  std::printf("    gaps above 50 ms while thinking: %zu; per gap, the window's thread was\n", st.longGaps.size());
+  std::sort(st.longGaps.begin(), st.longGaps.end(), [](const GapParts& a, const GapParts& b) { return a.gap > b.gap; });
+  for (std::size_t i = 0; i < st.longGaps.size() && i < 12; ++i) {
+    const GapParts& g = st.longGaps[i];
+    std::printf("      gap %6.1f ms: running %6.1f ms, waiting for a processor %6.1f ms, asleep or blocked %6.1f ms\n",
+                g.gap, g.running, g.waiting, g.Blocked());
+  }
 }
 
 // Plays `deals` deals; the player's own cards are its first legal card. With `onWorker` the
@@ -63,9 +98,24 @@ Stalls Play(const ProgramPaths& paths, int deals, bool onWorker) {
   bool idle = true;
   QTimer probe;
   probe.setInterval(10);
+  double lastRunning = 0;
+  double lastWaiting = 0;
+  const bool schedStat = ReadSchedStat(lastRunning, lastWaiting);
   QObject::connect(&probe, &QTimer::timeout, [&] {
     const double gap = static_cast<double>(sinceTick.nsecsElapsed()) / 1e6;
-    if (measuring && (!onWorker || window.Thinker().Busy())) st.gaps.push_back(gap);
+    GapParts parts{gap, 0, 0};
+    double running = 0;
+    double waiting = 0;
+    if (schedStat && ReadSchedStat(running, waiting)) {
+      parts.running = running - lastRunning;
+      parts.waiting = waiting - lastWaiting;
+      lastRunning = running;
+      lastWaiting = waiting;
+    }
+    if (measuring && (!onWorker || window.Thinker().Busy())) {
+      st.gaps.push_back(gap);
+      if (gap > 50 && schedStat) st.longGaps.push_back(parts);
+    }
     if (idle) st.idle.push_back(gap);
     sinceTick.restart();
     window.update();
