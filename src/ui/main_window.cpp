@@ -229,6 +229,7 @@ DialogLook& MainWindow::Look() {
   look_.OwnCursor = settings_.OwnCursor;
   look_.Fonts = fonts_;
   look_.LanguageSuffix = FromUtf8(Language(settings_.LanguageIndex).PictureSuffix);
+  look_.LanguageIndex = settings_.LanguageIndex;
   look_.CardStyleUnavailable = [this] { settings_.DialogDesign = 0; };
   look_.DesignLibraryMissing = [this] {
     settings_.DialogDesign = 0;

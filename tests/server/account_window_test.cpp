@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QMenu>
 #include <QTest>
@@ -522,6 +524,53 @@ TEST_F(AccountWindowTest, AStoppedClubShowsNoConnect) {
     EXPECT_EQ(w.ResultValue(8), W(WordId::NoConnect));
     Shoot(w, "account-no-connect");
   });
+}
+
+// In every language: the country lists speak Russian only in the Russian interface (the record keeps
+// the English short name), every country shows its flag and fits the choice, and the profile rows
+// carry their icons with captions that fit.
+TEST_F(AccountWindowTest, CountryListsAndProfileRowsInEveryLanguage) {
+  StartWindow();
+  for (int language = 0; language < 10; ++language) {
+    window->CurrentSettings().LanguageIndex = language;
+    WithAccountWindow([&](TFAcc1& w) {
+      const bool russian = language == 1;
+      QComboBox& countries = w.CountryChoice();
+      EXPECT_EQ(countries.itemText(1), russian ? QString("Россия") : QString("Russia")) << language;
+      EXPECT_EQ(countries.itemText(25), russian ? QString("Джерси") : QString("Jersey")) << language;
+      for (int region = 0; region < 6; ++region) {
+        w.RegionChoice().setCurrentIndex(region);
+        emit w.RegionChoice().activated(region);
+        for (int k = 1; k < countries.count(); ++k) {
+          EXPECT_FALSE(countries.itemIcon(k).isNull()) << region + 1 << "-" << k;
+          const int need = countries.fontMetrics().horizontalAdvance(countries.itemText(k)) + 14 + 36;
+          EXPECT_LE(need, countries.width()) << countries.itemText(k).toStdString() << " in language " << language;
+        }
+      }
+      if (russian) {
+        w.RegionChoice().setCurrentIndex(0);
+        emit w.RegionChoice().activated(0);
+        countries.setCurrentIndex(23);
+        emit countries.activated(23);
+        EXPECT_EQ(w.CountryBox().text(), "Isle_of_Man");
+        EXPECT_EQ(Session().User().Country1, "Isle_of_Man");
+        EXPECT_EQ(Session().User().Country2, "1-023");
+      }
+      w.Tabs().setCurrentIndex(4);
+      for (int k = 0; k < 14; ++k) {
+        const auto* icon = w.findChild<QLabel*>(QString("ProfileIcon%1").arg(k));
+        ASSERT_NE(icon, nullptr) << k;
+        EXPECT_FALSE(icon->pixmap().isNull()) << k;
+        const auto* caption = w.findChild<QLabel*>(QString("ProfileCaption%1").arg(k));
+        ASSERT_NE(caption, nullptr) << k;
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->width())
+            << caption->text().toStdString() << " in language " << language;
+      }
+      if (language == 1) Shoot(w, "account-about-russian");
+      w.Tabs().setCurrentIndex(0);
+      if (language == 1) Shoot(w, "account-russian");
+    });
+  }
 }
 
 // Every dialog design: the tabs stand below the header and everything lies inside the window.

@@ -14,7 +14,11 @@ struct Country {
   const char* Name;
   const char* Short;  // the form kept in records where space is tight ("Bosnia_Herz.")
   const char* Iso;    // the two-letter code naming its flag picture; empty for "Unknown"
+  const char* Russian;  // the name shown in the lists when the interface speaks Russian (UTF-8)
 };
+
+// The name a country list shows in the given interface language.
+const char* ShownCountryName(const Country& country, int languageIndex);
 
 // The country of a short name (or full name) in any region, for drawing its flag.
 const Country* CountryNamed(std::string_view name);

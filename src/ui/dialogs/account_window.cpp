@@ -12,6 +12,7 @@
 #include "net/club/account_text.h"
 #include "net/club/countries.h"
 #include "ui/account/country_flags.h"
+#include "ui/account/profile_icons.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/text_helpers.h"
@@ -339,7 +340,13 @@ QWidget* TFAcc1::BuildAboutTab() {
                              WordId::YourInstagram, WordId::YourYouTube};
   for (std::size_t k = 0; k < profileValues_.size(); ++k) {
     const int y = 10 + static_cast<int>(k) * 28;
-    MakeLabel(page, W(labels[k]) + ":", 10)->setGeometry(185, y, 200, 24);
+    auto* icon = new QLabel(page);
+    icon->setObjectName(QString("ProfileIcon%1").arg(k));
+    icon->setPixmap(QPixmap::fromImage(ProfileIcon(static_cast<int>(k))));
+    icon->setGeometry(180, y + 2, 20, 20);
+    QLabel* caption = MakeLabel(page, W(labels[k]) + ":", 10);
+    caption->setObjectName(QString("ProfileCaption%1").arg(k));
+    caption->setGeometry(205, y, 183, 24);
     profileValues_[k] = MakeLabel(page, QString(), 10, true);
     profileValues_[k]->setGeometry(390, y, 300, 24);
   }
@@ -393,7 +400,8 @@ void TFAcc1::FillCountries() {
   region_->setCurrentIndex(region - 1);
   countryChoice_->clear();
   for (const Country& c : CountriesOf(region)) {
-    countryChoice_->addItem(QPixmap::fromImage(CountryFlag(c.Iso)), c.Name);
+    countryChoice_->addItem(QPixmap::fromImage(CountryFlag(c.Iso)),
+                           QString::fromUtf8(ShownCountryName(c, Look().LanguageIndex)));
   }
   countryChoice_->setCurrentIndex(index);
 }

@@ -25,6 +25,7 @@ struct DialogLook {
   bool OwnCursor = true;
   FontRoles Fonts;
   QString LanguageSuffix = "Eng";
+  int LanguageIndex = 0;  // the interface language, for lists that carry their own translations
   QColor DesignFontColour = QColor(0xC8, 0xAF, 0x32);   // 0x32AFC8
   QColor DesignEditColour = QColor(0x88, 0x00, 0xE2);   // 0xE20088
   std::function<QString(WordId)> Word;

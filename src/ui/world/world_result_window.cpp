@@ -82,7 +82,7 @@ void TFormServerWrite::ShowPassport() {
   flag_->clear();
   if (const auto code = ParseCountryCode(p.Country)) {
     const Country& c = CountriesOf(code->first)[static_cast<std::size_t>(code->second)];
-    country = QString::fromLatin1(c.Name);
+    country = QString::fromUtf8(ShownCountryName(c, Look().LanguageIndex));
     const QImage flag = CountryFlag(QString::fromLatin1(c.Iso));
     if (!flag.isNull()) flag_->setPixmap(QPixmap::fromImage(flag));
   }

@@ -46,5 +46,45 @@ TEST(Countries, NamesFindTheirCountryAndEveryCountryHasItsOwnFlagCode) {
   }
 }
 
+TEST(Countries, RussianInterfaceShowsRussianNames) {
+  const struct {
+    int region, index, language;
+    const char* shown;
+  } cases[] = {
+      {1, 1, 1, "Россия"},
+      {1, 1, 0, "Russia"},
+      {1, 0, 1, "Неизвестно"},
+      {1, 19, 1, "Гернси"},
+      {1, 23, 1, "Остров Мэн"},
+      {1, 25, 1, "Джерси"},
+      {1, 48, 1, "Великобритания"},
+      {2, 48, 1, "Объединённые Арабские Эмираты"},
+      {3, 34, 1, "США"},
+      {6, 24, 1, "Кот-д’Ивуар"},
+      {6, 24, 0, "Ivory Coast (Cote Divoire)"},
+      {3, 34, 2, "USA"},   // German has no names of its own: English
+      {3, 34, 15, "USA"},  // a language number this program lacks: English
+  };
+  for (const auto& c : cases) {
+    const Country& country = CountriesOf(c.region)[static_cast<std::size_t>(c.index)];
+    EXPECT_STREQ(ShownCountryName(country, c.language), c.shown) << c.region << "-" << c.index << " " << c.language;
+  }
+}
+
+TEST(Countries, EveryCountryHasItsOwnRussianName) {
+  for (int region = 1; region <= 6; ++region) {
+    std::set<std::string> names;
+    for (const Country& c : CountriesOf(region)) {
+      ASSERT_NE(c.Russian, nullptr) << c.Name;
+      const std::string name = c.Russian;
+      // Every Russian name is spelled in Cyrillic: its first letter is a two-byte UTF-8 sequence
+      // starting 0xD0 or 0xD1.
+      ASSERT_GE(name.size(), 2u) << c.Name;
+      EXPECT_TRUE(name[0] == '\xD0' || name[0] == '\xD1') << c.Name << " -> " << name;
+      EXPECT_TRUE(names.insert(name).second) << "two countries of region " << region << " are both " << name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tavlo
