@@ -1,5 +1,7 @@
 #include "records/finish_series.h"
 
+#include <algorithm>
+
 #include "records/club_members.h"
 #include "records/fixed_fields.h"
 #include "records/member_line.h"
@@ -34,6 +36,19 @@ SeriesFinish SeriesFinishOf(const GameState& state, const TableMode& mode) {
   s.MemberKon = state.KonNo - state.SeriesKon;
   s.SeatNames = state.SeatNames;
   return s;
+}
+
+GameStats GameStatsOf(const SeriesFinish& s) {
+  GameStats stats{};
+  if (!s.NetGame && !s.Tournament) {
+    stats[0] = s.Deals;
+    stats[1] = s.KonNo % kCycle == 0 ? 1 : 0;
+    stats[2] = std::max(s.Result, 0);
+    stats[3] = s.Result < 0 ? -s.Result : 0;
+  }
+  if (s.NetGame && !s.Tournament && s.NetRole == 1) stats[4] = 4;
+  if (s.Tournament && s.TournamentPlace == 1) stats[5] = 1;
+  return stats;
 }
 
 std::string HistoryPlayerName(const SeriesFinish& s) {
@@ -76,7 +91,7 @@ SeriesRecord FinishSeries(const SeriesFinish& s, const ClubFiles& files, const H
   if (!record.HistoryFile.Saved) {
     events.ShowNotice(RecordsNotice::HistoryNotSaved, files.History);
   }
-  events.SendGameStats(record.History);
+  events.SendGameStats(record.History, GameStatsOf(s));
 
   if (!cycleComplete && s.Result != 0) events.PlayEffect(s.Result > 0 ? "WKoGood" : "WKoBads");
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -52,6 +53,12 @@ struct SeriesRecord {
   HistoryWrite HistoryFile;
 };
 
+// The twelve figures (R1..R12) a finished game adds to the club's statistics: deals against the
+// computer, a completed cycle, the won or lost points against the computer, the deals of a LAN
+// game (sent by its server only) and a tournament table (sent by place 1 only).
+using GameStats = std::array<std::int32_t, 12>;
+GameStats GameStatsOf(const SeriesFinish& s);
+
 // The steps of the end of a series that belong to the windows, the club account, the statistics and
 // the LAN; later parts of the program fill them in.
 class SeriesEvents {
@@ -63,7 +70,7 @@ class SeriesEvents {
   // rating, which becomes the new rating.
   virtual double SettleRatedGame(std::int32_t result, std::int32_t totalScore) = 0;
   virtual void HideWaitBar() = 0;
-  virtual void SendGameStats(const HisStr& record) = 0;
+  virtual void SendGameStats(const HisStr& record, const GameStats& stats) = 0;
   virtual void PlayEffect(std::string_view name) = 0;
   virtual void ShowNotice(RecordsNotice notice, const std::filesystem::path& path) = 0;
   virtual void CloseLanConnection() = 0;

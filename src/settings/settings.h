@@ -24,8 +24,9 @@ struct Settings {
   bool OwnCursor = true;
   int FlySpeed = 4;        // 1..6
   int WindowSizeMode = 1;  // 1..5
-  bool StartCounted = true;
-  bool VoteSent = true;
+  // A fresh installation has neither reported its first start nor sent a like.
+  bool StartCounted = false;
+  bool VoteSent = false;
   bool RadioListFromServer = true;
   int CaptionVariant = 1;  // 1..7
   bool NewButtons = false;

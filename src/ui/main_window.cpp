@@ -115,6 +115,12 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   title_ = new TitleScreen(pictures_, this);
   connect(title_, &TitleScreen::Leave, this, &MainWindow::LeaveTitle);
   menu_ = new MainMenu(this, pictures_, fonts_, [this](WordId w) { return W(w); });
+  // The menu's statistics display reads its figures from the club in the background.
+  menu_->StatisticsFigureWanted = [this](int page) {
+    world_->ReadStatisticsFigure(page, [this, page](std::optional<std::int64_t> figure) {
+      menu_->ShowStatisticsFigure(page, figure);
+    });
+  };
   calendar_ = new DeskCalendar(this, LibraryFolders(paths_));
   calendar_->MenuShown = [this] { return menuShown_; };
   table_ = new TableScreen(this, pictures_, game_->State(), fonts_, [this](WordId w) { return W(w); });
@@ -319,6 +325,9 @@ void MainWindow::CompleteStart() {
     clubNoWrite_ = clubNoWrite_ || check.ClubNoWrite;
   }
 
+  // The maker's own test installations are not counted.
+  if (installationLabel_ != "idd") world_->CountStart();
+
   // The club account signs in from the user file, once the club's addresses are settled.
   account_->Session().PaymentPage = QString::fromStdString(services_.PaymentPage());
   account_->Session().AutoSignIn();
@@ -456,7 +465,7 @@ void MainWindow::ShowMainMenu() {
   menu_->Show(view);
   FillClubList();
   menuShown_ = true;
-  world_->PlaceIndicators(layout_);
+  world_->PlaceIndicators(layout_, menu_->NewPlayerButton().geometry(), menu_->IndicatorShelf());
   update();
 }
 

@@ -127,6 +127,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   PictureRegistry& Pictures() { return pictures_; }
   QMenu& ContextMenu() { return *popup_; }
   const ClubFiles& Files() const { return files_; }
+  ClubServiceConfiguration& Services() { return services_; }
   QTimer& Timer1() { return timer1_; }
   lan::LanSession& Lan() { return *lan_; }
   ChatPanel& Chat() { return *chatPanel_; }

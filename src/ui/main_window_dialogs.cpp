@@ -22,6 +22,7 @@
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/speed_dialog.h"
 #include "ui/dialogs/top_ten_window.h"
+#include "ui/world/world_play.h"
 #include "ui/main_window.h"
 #include "ui/widgets/program_cursors.h"
 #include "ui/menu/main_menu.h"
@@ -38,6 +39,10 @@ void ShowEndOfCycleWindow(MainWindow& window, const SeriesRecord& record) {
   result.NetworkClub = mode.NetGame;
   result.AccountSignedIn = mode.AccountState >= 2;
   result.RatedPlay = mode.AccountState == 3;
+  ShowEndGameWindow(window, result);
+}
+
+void ShowEndGameWindow(MainWindow& window, const EndGameResult& result) {
   TFormEndGame dialog(
       window.Pictures(), window.Look(), result, [&window](std::string_view name) { window.PlayEffect(name); }, &window);
   dialog.exec();
@@ -89,7 +94,7 @@ void MainWindow::ConnectDialogs() {
     };
     effects.OpenPassport = [this] {
       PlayEffect("WOpenFo");
-      ShowNoticeText(W(WordId::WorldTopTenUnavailable));
+      world_->OpenPassport();
     };
     effects.Notice = [this](const QString& text) { ShowNoticeText(text); };
     effects.MenuShown = [this] { return menuShown_; };

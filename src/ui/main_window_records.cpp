@@ -33,7 +33,7 @@ class WindowSeriesEvents : public SeriesEvents {
     return window_.Account().Session().SettleRatedGame(result, totalScore);
   }
   void HideWaitBar() override {}
-  void SendGameStats(const HisStr&) override {}
+  void SendGameStats(const HisStr&, const GameStats& stats) override { window_.World().SendGameStats(stats); }
   void PlayEffect(std::string_view name) override { window_.PlayEffect(name); }
   void ShowNotice(RecordsNotice notice, const std::filesystem::path& path) override {
     notice_(QString::fromStdString(RecordsNoticeText(notice, path, language_)));
@@ -41,7 +41,21 @@ class WindowSeriesEvents : public SeriesEvents {
   void CloseLanConnection() override { window_.CloseConnections(); }
   void ShowEndOfCycle(const SeriesRecord& record) override { ShowEndOfCycleWindow(window_, record); }
   void ShowWorldTopTenResult(std::int32_t cycleScore) override { window_.World().ShowCycleResult(cycleScore); }
-  void SubmitRatedCycle() override { window_.Account().Session().SubmitCompletedCycle(); }
+  // A completed account cycle goes to the world table first; the end-of-cycle window then shows
+  // the world place and the Zans it earned.
+  void SubmitRatedCycle() override {
+    AccountSession& session = window_.Account().Session();
+    const std::int32_t score = session.CompletedCycleScore().value_or(0);
+    const auto place = session.SubmitCompletedCycle();
+    if (!place) return;
+    EndGameResult result;
+    result.Place = static_cast<int>(*place);
+    result.Score = score;
+    result.AccountSignedIn = true;
+    result.RatedPlay = true;
+    result.Bonus = session.LastWorldBonus();
+    ShowEndGameWindow(window_, result);
+  }
   void ReturnToMenu(bool leaveRatedPlay) override {
     if (leaveRatedPlay) window_.Account().Session().LeaveRatedPlay();
     window_.ShowMenu();

@@ -105,7 +105,7 @@ TEST_F(ClubPlayerRecordsTest, AWholeSeriesEndsInTheClubFile) {
     void LeaveTable() override {}
     double SettleRatedGame(std::int32_t, std::int32_t) override { return 0; }
     void HideWaitBar() override {}
-    void SendGameStats(const HisStr&) override {}
+    void SendGameStats(const HisStr&, const GameStats&) override {}
     void PlayEffect(std::string_view) override {}
     void ShowNotice(RecordsNotice, const std::filesystem::path&) override {}
     void CloseLanConnection() override {}

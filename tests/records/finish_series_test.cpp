@@ -33,7 +33,11 @@ class RecordingEvents : public SeriesEvents {
     return AccountRating;
   }
   void HideWaitBar() override { Calls.push_back("HideWaitBar"); }
-  void SendGameStats(const HisStr& record) override { Calls.push_back("Stats " + record.HName); }
+  void SendGameStats(const HisStr& record, const GameStats& stats) override {
+    Calls.push_back("Stats " + record.HName);
+    Stats = stats;
+  }
+  GameStats Stats{};
   void PlayEffect(std::string_view name) override { Calls.push_back("Effect " + std::string(name)); }
   void ShowNotice(RecordsNotice notice, const std::filesystem::path&) override {
     Calls.push_back("Notice " + std::to_string(static_cast<int>(notice)));
@@ -297,6 +301,48 @@ TEST(HistoryPlayerNameTest, SeatsFromTheOwnSeatDown) {
     (c.tournament ? s.TournamentPlace : s.NetRole) = c.seat;
     EXPECT_EQ(HistoryPlayerName(s), c.name) << c.tournament << " " << c.seat;
   }
+}
+
+
+struct StatsCase {
+  const char* what;
+  std::int32_t result;
+  int deals;
+  std::int32_t konNo;
+  bool netGame;
+  int netRole;
+  bool tournament;
+  int place;
+  GameStats expected;
+};
+
+TEST(GameStatsTest, EachKindOfGameFillsItsOwnFigures) {
+  const StatsCase cases[] = {
+      {"won against the computer", 30, 5, 17, false, 0, false, 1, {5, 0, 30, 0}},
+      {"lost, cycle completed", -12, 3, 80, false, 0, false, 1, {3, 1, 0, 12}},
+      {"drawn", 0, 2, 2, false, 0, false, 1, {2, 0, 0, 0}},
+      {"LAN server", 40, 4, 40, true, 1, false, 1, {0, 0, 0, 0, 4}},
+      {"LAN client", 40, 4, 40, true, 3, false, 1, {}},
+      {"tournament, place 1", 16, 4, 40, true, 1, true, 1, {0, 0, 0, 0, 0, 1}},
+      {"tournament, place 3", 16, 4, 40, true, 3, true, 3, {}},
+  };
+  for (const StatsCase& c : cases) {
+    SeriesFinish s;
+    s.Result = c.result;
+    s.Deals = c.deals;
+    s.KonNo = c.konNo;
+    s.NetGame = c.netGame;
+    s.NetRole = c.netRole;
+    s.Tournament = c.tournament;
+    s.TournamentPlace = c.place;
+    EXPECT_EQ(GameStatsOf(s), c.expected) << c.what;
+  }
+}
+
+TEST_F(FinishSeriesTest, TheGameStatisticsAreSentWithTheSeriesFigures) {
+  const SeriesFinish s = MemberSeries(3, 4, 100);  // the deal that completes the cycle
+  FinishSeries(s, files_, clock_, events_);
+  EXPECT_EQ(events_.Stats, (GameStats{4, 1, 100, 0})) << "deals, cycle, won points";
 }
 
 }  // namespace

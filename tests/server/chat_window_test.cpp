@@ -12,6 +12,7 @@
 #include "club_server_fixture.h"
 #include "net/club/chat_news_files.h"
 #include "ui/main_window.h"
+#include "ui/window_waits.h"
 #include "ui/world/world_play.h"
 
 namespace tavlo::testing {
@@ -101,6 +102,12 @@ class ChatWindowTest : public ClubServerTest {
     ASSERT_TRUE(Client().SubmitWorldRow(row).Ok);
   }
 
+  // One poll of the watch, waited for: it answers in the background.
+  static void Poll(WorldPlay& world, void (WorldPlay::*check)()) {
+    (world.*check)();
+    EXPECT_TRUE(WaitUntil([&] { return !world.PollsPending(); }));
+  }
+
   Player ann_, bob_;
 };
 
@@ -129,9 +136,9 @@ TEST_F(ChatWindowTest, TwoWindowsChatThroughTheClubAndTheOtherOneIsTold) {
   EXPECT_EQ(ReadAll(annChat), "2\r\n0\r\n0\r\n");
 
   // The sender's own watch stays dark; the other window's lights up on its menu.
-  ann_.Window->World().CheckChat();
+  Poll(ann_.Window->World(), &WorldPlay::CheckChat);
   EXPECT_FALSE(ann_.Window->World().ChatIndicator());
-  bob_.Window->World().CheckChat();
+  Poll(bob_.Window->World(), &WorldPlay::CheckChat);
   EXPECT_TRUE(bob_.Window->World().ChatIndicator());
   EXPECT_TRUE(bob_.Window->World().ChatMark().isVisible());
 
@@ -182,7 +189,7 @@ TEST_F(ChatWindowTest, APausedChatDoesNotOpenAndAStoppedClubShowsNoConnect) {
     EXPECT_EQ(w.MessageBox().text(), "anyone?") << "an unsent message stays in the box";
   }));
   EXPECT_EQ(bob_.Notices.value(0), bob_.Window->W(WordId::CantSendMessage));
-  bob_.Window->World().CheckChat();
+  Poll(bob_.Window->World(), &WorldPlay::CheckChat);
   EXPECT_FALSE(bob_.Window->World().ChatIndicator());
 }
 
@@ -199,11 +206,11 @@ TEST_F(ChatWindowTest, TheNewsMarkLightsOnlyForAHigherNumber) {
   world.OpenUrl = [&](const QString& url) { opened = url; };
 
   ASSERT_FALSE(SaveNewsNumber(ann_.Parent(), 7));
-  world.CheckNews();
+  Poll(world, &WorldPlay::CheckNews);
   EXPECT_FALSE(world.NewsIndicator()) << "the number read already";
 
   ASSERT_FALSE(SaveNewsNumber(ann_.Parent(), 6));
-  world.CheckNews();
+  Poll(world, &WorldPlay::CheckNews);
   EXPECT_TRUE(world.NewsIndicator());
   EXPECT_TRUE(world.NewsMark().isVisible());
   Shoot(*ann_.Window, "menu-news-mark");

@@ -91,6 +91,8 @@ class AccountSession {
   // back. A failure asks whether to try again. Returns the place; nothing when no cycle was
   // completed or the row could not be written.
   std::optional<std::int64_t> SubmitCompletedCycle();
+  // The score of the cycle the last settlement completed, while it waits to be submitted.
+  std::optional<std::int32_t> CompletedCycleScore() const { return completedCycleScore_; }
   // The place and the Zans the last submitted cycle earned (0 when none).
   std::int64_t LastWorldPlace() const { return lastWorldPlace_; }
   int LastWorldBonus() const;

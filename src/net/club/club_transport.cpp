@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QNetworkReply>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -22,10 +23,13 @@ std::optional<QUrl> ClubUrl(const std::string& address) {
   return url;
 }
 
-// The busy cursor while a request waits, where there is a screen.
+// The busy cursor while a request of the window's own thread waits, where there is a screen.
+// Requests of the background polls leave the cursor alone.
 class BusyCursor {
  public:
-  BusyCursor() : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+  BusyCursor()
+      : shown_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr &&
+               QThread::currentThread() == QCoreApplication::instance()->thread()) {
     if (shown_) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
   }
   ~BusyCursor() {

@@ -1,5 +1,8 @@
 #include "ui/menu/main_menu.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -87,6 +90,7 @@ MainMenu::MainMenu(QWidget* form, PictureRegistry& pictures, const FontRoles& fo
   AttachHint(icons_[3], hint_, [] { return std::pair{QString("World Top 10"), QString("Windows / Android / Account")}; });
   AttachHint(icons_[4], hint_,
              [this] { return std::pair{word_(WordId::Statistics), "World-" + word_(WordId::Statistics)}; });
+  AttachHint(clocks_[1], hint_, [this] { return StatisticsHint(); });
 }
 
 TZanCardsButton* MainMenu::MakeButton() {
@@ -225,7 +229,7 @@ void MainMenu::Show(const MenuView& view) {
   if (clocks) {
     const QDateTime now = QDateTime::currentDateTime();
     DrawClock(now);
-    DrawStatisticsPage(now.time().minute() % 7 + 1);
+    ShowStatisticsPage(now.time().minute() % 7 + 1);
   }
   emit ShownChanged(true);
 }
@@ -325,15 +329,71 @@ void MainMenu::DrawClock(const QDateTime& now) {
   box->Refresh();
 }
 
-void MainMenu::DrawStatisticsPage(int page) {
-  static const char* const kSets[7] = {"GRClock", "GAClock", "GGClock", "GYClock", "GVClock", "GLClock", "GNClock"};
+std::optional<QRect> MainMenu::IndicatorShelf() const {
+  if (view_.layout.Scale < 1.6) return std::nullopt;
+  const double a = newPlayer_->geometry().right() + 1;
+  const double b = gifs_[1]->geometry().left();
+  const double c = rows_[4]->geometry().bottom() + 1;
+  const double d = view_.layout.Height;
+  return QRect(static_cast<int>(std::lround((a + b) / 2 - 110)), static_cast<int>(std::lround((c + d) / 2 - 62.5)), 220,
+               125);
+}
+
+WordId MainMenu::StatisticsPageWord(int page) {
+  static constexpr WordId kWords[kStatisticsPages] = {WordId::NumberOfStarts, WordId::NumberOfUniqueStarts,
+                                                      WordId::Likes,          WordId::GamesWithPc,
+                                                      WordId::CyclesWithPc,   WordId::GamesNet,
+                                                      WordId::GamesOnline};
+  return kWords[(std::clamp(page, 1, kStatisticsPages) - 1)];
+}
+
+std::pair<QString, QString> MainMenu::StatisticsHint() const {
+  if (statisticsPage_ == 0) return {word_(WordId::Statistics), QString()};
+  QString title = word_(StatisticsPageWord(statisticsPage_));
+  if (statisticsNoConnect_) title += ": NO CONNECT";
+  return {title, statisticsFigure_};
+}
+
+void MainMenu::ShowStatisticsPage(int page) {
+  statisticsPage_ = std::clamp(page, 1, kStatisticsPages);
+  statisticsFigure_.clear();
+  statisticsNoConnect_ = false;
+  ShowStatisticsFigure(statisticsPage_, std::nullopt);
+  statisticsNoConnect_ = false;
+  if (StatisticsFigureWanted) StatisticsFigureWanted(statisticsPage_);
+}
+
+void MainMenu::ShowStatisticsFigure(int page, std::optional<std::int64_t> figure) {
+  // An answer for a page that is no longer shown is of no use.
+  if (page != statisticsPage_) return;
+  static const char* const kSets[kStatisticsPages] = {"GRClock", "GAClock", "GGClock", "GYClock",
+                                                      "GVClock", "GLClock", "GNClock"};
+  const QString set = kSets[page - 1];
+  statisticsFigure_ = figure ? QString::number(*figure) : QString();
+  statisticsNoConnect_ = !figure;
   PictureBox* box = clocks_[1];
   box->PaintBackground(view_.background ? *view_.background : QImage());
   QPainter p(&box->Canvas());
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawImage(0, 0, pictures_.Picture("GClockBG", QSize(115, 64)));
-  // Without the club's statistics service the page shows its mark and dashes for the value.
-  const QString set = kSets[(page - 1) % 7];
   p.drawImage(8, 20, pictures_.Picture(set + "M"));
+  // The figure's digits in the page's colour, right-aligned; long figures are drawn narrower so
+  // that every digit stays on the display.
+  if (figure) {
+    const QString digits = QString::number(std::max<std::int64_t>(*figure, 0));
+    constexpr int kRight = 104;
+    constexpr int kRoom = 70;
+    const int step = std::min(20, kRoom / static_cast<int>(digits.size()));
+    for (int i = 0; i < digits.size(); ++i) {
+      const QImage digit = pictures_.Picture(set + digits[i]);
+      const int x = kRight - step * static_cast<int>(digits.size() - i);
+      if (step >= 20) {
+        p.drawImage(x, 15, digit);
+      } else {
+        p.drawImage(QRect(x, 15, step, digit.height()), digit);
+      }
+    }
+  }
   p.end();
   box->Refresh();
 }
@@ -356,7 +416,7 @@ void MainMenu::Animate(const QDateTime& now) {
     const int second = now.time().second();
     const int minute = now.time().minute();
     if (second == 1 && statisticsMinuteShown_ != minute) {
-      DrawStatisticsPage(minute % 7 + 1);
+      ShowStatisticsPage(minute % 7 + 1);
       statisticsMinuteShown_ = minute;
     } else if (second != 1) {
       statisticsMinuteShown_ = -1;

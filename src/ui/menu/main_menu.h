@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "lang/word_ids.h"
@@ -82,6 +84,25 @@ class MainMenu : public QObject {
   const FontRoles& Fonts() const { return fonts_; }
   bool ClocksShown() const;
 
+  // The statistics display of large screens: seven pages, one club figure each. Showing a page
+  // asks for its figure (the main window reads the club in the background and answers with
+  // ShowStatisticsFigure; nothing, when the club did not answer).
+  static constexpr int kStatisticsPages = 7;
+  static WordId StatisticsPageWord(int page);
+  std::function<void(int page)> StatisticsFigureWanted;
+  // Shows a page (the menu's tick turns them once a minute) and asks for its figure.
+  void ShowStatisticsPage(int page);
+  void ShowStatisticsFigure(int page, std::optional<std::int64_t> figure);
+  int StatisticsPage() const { return statisticsPage_; }
+  // The page's figure as drawn, and its hint; "" while unknown.
+  QString StatisticsFigureText() const { return statisticsFigure_; }
+  std::pair<QString, QString> StatisticsHint() const;
+  PictureBox& StatisticsDisplay() { return *clocks_[1]; }
+  // Where the news and chat marks stand: on large screens (scale 1.6 and more) a 220 x 125 shelf
+  // centred between "New Player" and the right animation and between the last club row and the
+  // bottom; below that, nothing (the marks stand beside "New Player").
+  std::optional<QRect> IndicatorShelf() const;
+
  signals:
   void ClubRowClicked(int row);
   void NewPlayerClicked();
@@ -102,7 +123,6 @@ class MainMenu : public QObject {
   void DrawCaptionPictures();
   void DrawFlames();
   void DrawClock(const QDateTime& now);
-  void DrawStatisticsPage(int page);
   void DrawGif(int index);
 
   QWidget* form_;
@@ -133,6 +153,9 @@ class MainMenu : public QObject {
   std::array<int, 2> gifFrame_{};
   std::array<qint64, 2> gifNextAt_{};
   int statisticsMinuteShown_ = -1;
+  int statisticsPage_ = 0;
+  QString statisticsFigure_;
+  bool statisticsNoConnect_ = false;
   QImage accountIcon_;
 };
 

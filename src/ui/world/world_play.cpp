@@ -43,6 +43,9 @@ WorldPlay::WorldPlay(ClubServiceConfiguration& services, Settings& settings, std
   chatMark_->setObjectName("ChatMark");
   newsMark_ = new MarkLabel(owner, [this] { OpenNews(); });
   newsMark_->setObjectName("NewsMark");
+  shelf_ = new QLabel(owner);
+  shelf_->setObjectName("MarkShelf");
+  shelf_->hide();
   for (QLabel* mark : {chatMark_, newsMark_}) {
     mark->resize(kMarkSize, kMarkSize);
     mark->setCursor(Qt::PointingHandCursor);
@@ -65,6 +68,7 @@ void WorldPlay::OpenChat() {
     return WorldPassport{settings_.WorldName, settings_.WorldCity, settings_.WorldCountry, settings_.WorldSex};
   };
   context.GameName = GameName ? GameName() : QString("Tavlo");
+  context.OpenPassport = [this] { OpenPassport(); };
   context.Notice = Notice;
   // Opening the chat shows the newest messages, so its mark goes out.
   chatIndicator_ = false;
@@ -89,6 +93,7 @@ void WorldPlay::OpenWorldTopTen() {
     return WorldPassport{settings_.WorldName, settings_.WorldCity, settings_.WorldCountry, settings_.WorldSex};
   };
   context.Account = AccountNickCity;
+  context.OpenPassport = [this] { OpenPassport(); };
   TFormServerRead window(pictures_, look_(), std::move(context), lastWorldTab_, owner_);
   if (WorldTopTenShown) WorldTopTenShown(window);
   window.exec();
@@ -104,7 +109,7 @@ void WorldPlay::ShowCycleResult(std::int32_t cycleScore) {
       [this] {
         return WorldPassport{settings_.WorldName, settings_.WorldCity, settings_.WorldCountry, settings_.WorldSex};
       },
-      cycleScore, nullptr, owner_);
+      cycleScore, [this] { OpenPassport(); }, owner_);
   if (ResultShown) ResultShown(window);
   window.exec();
 }
@@ -138,6 +143,65 @@ void WorldPlay::OpenStatistics() {
   window.exec();
 }
 
+std::int64_t StatisticsFigure(const TZanStat& stat, int page) {
+  switch (page) {
+    case 1: return stat.Stat1;
+    case 2: return stat.Stat2;
+    case 3: return stat.Stat3;
+    case 4: return stat.StatX[1];
+    case 5: return stat.StatX[2];
+    case 6: return stat.StatX[5];
+    case 7: return stat.StatX[6];
+    default: return 0;
+  }
+}
+
+void WorldPlay::ReadStatisticsFigure(int page, std::function<void(std::optional<std::int64_t>)> done) {
+  if (services_.Client().Addresses().Statistics.empty()) {
+    done(std::nullopt);
+    return;
+  }
+  polls_.Run<std::optional<TZanStat>>(
+      services_.Client().Addresses(), [](ClubClient& client) { return client.ReadGlobalStats(); }, this,
+      [page, done = std::move(done)](std::optional<TZanStat> stat) {
+        done(stat ? std::optional(StatisticsFigure(*stat, page)) : std::nullopt);
+      });
+}
+
+void WorldPlay::OpenPassport() {
+  WorldPassport passport{settings_.WorldName, settings_.WorldCity, settings_.WorldCountry, settings_.WorldSex};
+  if (passport.Nick.empty()) passport.Nick = kDefaultWorldName;
+  if (passport.Country.empty()) passport.Country = kDefaultWorldCountry;
+  if (passport.Sex.empty()) passport.Sex = kDefaultWorldSex;
+  TFormServerInfo window(pictures_, look_(), passport, owner_);
+  if (PassportShown) PassportShown(window);
+  if (window.exec() != QDialog::Accepted) return;
+  const WorldPassport edited = window.Passport();
+  settings_.WorldName = edited.Nick;
+  settings_.WorldCity = edited.City;
+  settings_.WorldCountry = edited.Country;
+  settings_.WorldSex = edited.Sex;
+  if (SaveSettings) SaveSettings();
+}
+
+void WorldPlay::CountStart() {
+  if (services_.Client().Addresses().Statistics.empty()) return;
+  const bool first = !settings_.StartCounted;
+  polls_.Run<bool>(
+      services_.Client().Addresses(), [first](ClubClient& client) { return client.CountStart(first); }, this,
+      [this, first](bool counted) {
+        if (first) settings_.StartCounted = counted;
+        if (SaveSettings) SaveSettings();
+      });
+}
+
+void WorldPlay::SendGameStats(const std::array<std::int32_t, 12>& stats) {
+  if (services_.Client().Addresses().Statistics.empty()) return;
+  polls_.Run<bool>(
+      services_.Client().Addresses(), [stats](ClubClient& client) { return client.SendGameStats(stats); }, this,
+      [](bool) {});
+}
+
 void WorldPlay::OpenNews() {
   SaveNewsNumber(parentFolder_, newsNumber_);
   const std::string page = services_.Client().Addresses().News;
@@ -154,9 +218,18 @@ void WorldPlay::Tick() {
 }
 
 void WorldPlay::CheckNews() {
-  if (newsIndicator_ || (MenuShown && !MenuShown())) return;
+  if (newsPending_ || newsIndicator_ || (MenuShown && !MenuShown())) return;
   if (services_.Client().Addresses().News.empty()) return;
-  const std::int64_t served = services_.Client().ReadNewsNumber();
+  newsPending_ = true;
+  polls_.Run<int>(
+      services_.Client().Addresses(), [](ClubClient& client) { return client.ReadNewsNumber(); }, this,
+      [this](int served) { NewsRead(served); });
+}
+
+void WorldPlay::NewsRead(int served) {
+  newsPending_ = false;
+  // The player may have left the menu while the club answered; the next poll asks again.
+  if (newsIndicator_ || (MenuShown && !MenuShown())) return;
   if (served > LoadNewsNumber(parentFolder_)) {
     newsNumber_ = served;
     newsIndicator_ = true;
@@ -165,25 +238,50 @@ void WorldPlay::CheckNews() {
 }
 
 void WorldPlay::CheckChat() {
-  if (chatIndicator_ || !services_.ChatAvailable()) return;
+  if (chatPending_ || chatIndicator_ || !services_.ChatAvailable()) return;
+  chatPending_ = true;
+  polls_.Run<WorldRows>(
+      services_.Client().Addresses(), [](ClubClient& client) { return client.ReadWorldTable(kChatTable); }, this,
+      [this](WorldRows table) { ChatRead(table); });
+}
+
+void WorldPlay::ChatRead(const WorldRows& table) {
+  chatPending_ = false;
+  if (chatIndicator_ || chatOpen_ || !table.Ok) return;
+  // The file is read when the answer is there: a chat window opened meanwhile has stored what it saw.
   const ChatState state = LoadChatState(parentFolder_);
-  const WorldRows table = services_.Client().ReadWorldTable(kChatTable);
-  if (!table.Ok || NewestChatNumber(table.Rows) <= state.LastSeen) return;
+  if (NewestChatNumber(table.Rows) <= state.LastSeen) return;
   chatIndicator_ = true;
   ShowIndicators();
   if (PlayEffect) PlayEffect("WToMenK");
   if (GameRunning && GameRunning() && state.OpenOnNew && !chatOpen_) OpenChat();
 }
 
-void WorldPlay::PlaceIndicators(const Layout& layout) {
-  const int size = layout.ScaleLen(kMarkSize);
-  newsMark_->setGeometry(layout.PlaceX(726, kMarkSize), layout.PlaceY(420, kMarkSize), size, size);
-  chatMark_->setGeometry(layout.PlaceX(726, kMarkSize), layout.PlaceY(458, kMarkSize), size, size);
+void WorldPlay::PlaceIndicators(const Layout&, QRect newPlayer, std::optional<QRect> shelf) {
+  onShelf_ = shelf.has_value();
+  if (shelf) {
+    // The board lies along the bottom of the shelf; the two marks stand on it.
+    constexpr int kBoard = 54;
+    constexpr int kLarge = 64;
+    const QRect board(shelf->left(), shelf->bottom() + 1 - kBoard, shelf->width(), kBoard);
+    shelf_->setGeometry(board);
+    shelf_->setPixmap(QPixmap::fromImage(pictures_.Picture("GPolkaNw", board.size())));
+    const int top = board.top() + 12 - kLarge;
+    const int half = shelf->width() / 2;
+    newsMark_->setGeometry(shelf->left() + (half - kLarge) / 2, top, kLarge, kLarge);
+    chatMark_->setGeometry(shelf->left() + half + (half - kLarge) / 2, top, kLarge, kLarge);
+  } else {
+    const int top = newPlayer.top() + (newPlayer.height() - kMarkSize) / 2;
+    newsMark_->setGeometry(newPlayer.right() + 9, top, kMarkSize, kMarkSize);
+    chatMark_->setGeometry(newPlayer.right() + 9 + kMarkSize + 6, top, kMarkSize, kMarkSize);
+  }
   ShowIndicators();
 }
 
 void WorldPlay::ShowIndicators() {
   const bool menu = !MenuShown || MenuShown();
+  shelf_->setVisible(menu && onShelf_);
+  if (menu && onShelf_) shelf_->raise();
   chatMark_->setVisible(menu && chatIndicator_);
   newsMark_->setVisible(menu && newsIndicator_);
   if (menu) {

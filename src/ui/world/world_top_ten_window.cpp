@@ -150,101 +150,149 @@ TFormServerRead::TFormServerRead(PictureRegistry& pictures, DialogLook& look, Wo
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { ReadTab(tab); });
   ReadTab(tabs_->currentIndex());
   timer_.setInterval(10000);
-  connect(&timer_, &QTimer::timeout, this, [this] { ReadTab(tabs_->currentIndex()); });
+  connect(&timer_, &QTimer::timeout, this, &TFormServerRead::RefreshShownTab);
   timer_.start();
 }
 
-void TFormServerRead::ReadTab(int tab) {
-  if (tab < 0 || tab >= kTabs) return;
-  Page& page = pages_[static_cast<std::size_t>(tab)];
-  page.TopRows.clear();
-  page.AroundRows.clear();
-  ClubClient* client = context_.Client;
-  const WorldPassport passport = context_.Passport ? context_.Passport() : WorldPassport{};
-  const auto account = context_.Account ? context_.Account() : std::pair<std::string, std::string>{};
-  bool ok = client != nullptr;
+namespace {
+
+// Tabs 1 to 5 as the club sends them. Runs on the window's thread or on a poll's thread: it
+// touches nothing but the client and its arguments.
+WorldTopTenTab FetchClubTab(ClubClient& client, int tab, char measure, const WorldPassport& passport,
+                            const std::pair<std::string, std::string>& account) {
+  WorldTopTenTab data;
+  auto world = [&](int gid, const std::pair<std::string, std::string>& nickCity) {
+    const WorldRows top = client.ReadWorldTable(gid);
+    data.Ok = top.Ok;
+    if (!top.Ok) return;
+    for (int i = 1; i <= 10; ++i) {
+      if (top.Rows[i].Nick != "#") data.Top.push_back(RowOf(top.Rows[i]));
+    }
+    if (!nickCity.first.empty()) {
+      const WorldRows around = client.ReadWorldAround(gid, nickCity.first, nickCity.second);
+      for (int i = 1; around.Ok && i <= 10 && data.Around.size() < 5; ++i) {
+        if (around.Rows[i].Nick != "#") data.Around.push_back(RowOf(around.Rows[i]));
+      }
+    }
+    const NumberResult count = client.ReadWorldCount(gid);
+    if (count.Ok) data.Count = count.Value;
+  };
   switch (tab) {
     case 0: {
-      const ClubTopTen top = ok ? client->ReadClubTopTen() : ClubTopTen{};
-      ok = top.Ok;
-      for (int i = 1; ok && i <= 10; ++i) {
+      const ClubTopTen top = client.ReadClubTopTen();
+      data.Ok = top.Ok;
+      for (int i = 1; data.Ok && i <= 10; ++i) {
         const TZanTop10& r = top.Rows[i];
         if (r.Nick.empty() || r.Nick == "#") continue;
-        page.TopRows.push_back({QString::number(i), Shown(r.Nick), Shown(r.City), QString::number(r.Rating, 'f', 2),
-                                r.Country, std::string(1, r.Sex)});
+        data.Top.push_back({QString::number(i), Shown(r.Nick), Shown(r.City), QString::number(r.Rating, 'f', 2),
+                            r.Country, std::string(1, r.Sex)});
       }
       break;
     }
     case 1:
-      if (ok) ReadWorld(page, kWorldTableAccounts, account);
-      return;
+      world(kWorldTableAccounts, account);
+      break;
     case 2:
-      if (ok) ReadWorld(page, kGameId, {passport.Nick, passport.City});
-      return;
+      world(kGameId, {passport.Nick, passport.City});
+      break;
     case 3:
-      if (ok) ReadWorld(page, kWorldTableAndroid, {passport.Nick, passport.City});
-      return;
+      world(kWorldTableAndroid, {passport.Nick, passport.City});
+      break;
     case 4: {
-      const char measure = kMeasures[std::clamp(measure_->currentIndex(), 0, 2)];
-      const TourTopTen top = ok ? client->ReadTourTopTen(measure) : TourTopTen{};
-      ok = top.Ok;
-      for (int i = 1; ok && i <= 10; ++i) {
+      const TourTopTen top = client.ReadTourTopTen(measure);
+      data.Ok = top.Ok;
+      for (int i = 1; data.Ok && i <= 10; ++i) {
         const TourTopRow& r = top.Rows[i];
         if (r.Nick == "#") continue;
-        page.TopRows.push_back({QString::number(r.Place > 0 ? r.Place : i), Shown(r.Nick), Shown(r.City),
-                                QString::number(r.Score), r.Country, r.R07});
+        data.Top.push_back({QString::number(r.Place > 0 ? r.Place : i), Shown(r.Nick), Shown(r.City),
+                            QString::number(r.Score), r.Country, r.R07});
       }
-      if (ok && !account.first.empty()) {
-        const TourRating mine = client->ReadTourRating(account.first);
+      if (data.Ok && !account.first.empty()) {
+        const TourRating mine = client.ReadTourRating(account.first);
         if (mine.Ok && mine.Score >= 0) {
           const std::int32_t value = measure == 'r' ? mine.Rating : measure == 'k' ? mine.Kon : mine.Score;
-          const NumberResult place = client->ReadTourPlace(measure, value);
+          const NumberResult place = client.ReadTourPlace(measure, value);
           if (place.Ok) {
-            page.AroundRows.push_back({QString::number(place.Value), FromUtf8(account.first),
-                                       FromUtf8(account.second), QString::number(value), {}, {}});
+            data.Around.push_back({QString::number(place.Value), FromUtf8(account.first), FromUtf8(account.second),
+                                   QString::number(value), {}, {}});
           }
         }
       }
       break;
     }
-    default: {
-      const ClubFileContents club = ReadClubFile(tab == 5 ? context_.Files.Local : context_.Files.Network);
-      ok = club.Status == ClubRead::Read;
-      for (int n = 1; ok && n <= 10; ++n) {
-        const std::string& line = club.Lines[n + 5];
-        const QString name = QString::fromStdString(line.empty() ? std::string() : TopTenNameOf(line)).trimmed();
-        if (name.isEmpty() || name.startsWith('#')) continue;
-        const QString score = line.size() >= kTopTenLineLength
-                                  ? QString::fromLatin1(line.substr(20, 6).c_str()).trimmed()
-                                  : QString();
-        page.TopRows.push_back({QString::number(n), name, {}, score, {}, {}});
-      }
+    default:
       break;
-    }
   }
-  ShowNoConnect(page, !ok);
-  Fill(*page.Top, page.TopRows);
-  if (page.Around) Fill(*page.Around, page.AroundRows);
+  return data;
 }
 
-void TFormServerRead::ReadWorld(Page& page, int gid, const std::pair<std::string, std::string>& nickCity) {
-  ClubClient& client = *context_.Client;
-  const WorldRows top = client.ReadWorldTable(gid);
-  for (int i = 1; top.Ok && i <= 10; ++i) {
-    if (top.Rows[i].Nick != "#") page.TopRows.push_back(RowOf(top.Rows[i]));
-  }
-  if (top.Ok && !nickCity.first.empty()) {
-    const WorldRows around = client.ReadWorldAround(gid, nickCity.first, nickCity.second);
-    for (int i = 1; around.Ok && i <= 10 && page.AroundRows.size() < 5; ++i) {
-      if (around.Rows[i].Nick != "#") page.AroundRows.push_back(RowOf(around.Rows[i]));
+}  // namespace
+
+char TFormServerRead::Measure() const { return kMeasures[std::clamp(measure_->currentIndex(), 0, 2)]; }
+
+void TFormServerRead::ReadTab(int tab) {
+  if (tab < 0 || tab >= kTabs) return;
+  if (tab >= kFirstLocalTab) {
+    WorldTopTenTab data;
+    const ClubFileContents club = ReadClubFile(tab == 5 ? context_.Files.Local : context_.Files.Network);
+    data.Ok = club.Status == ClubRead::Read;
+    for (int n = 1; data.Ok && n <= 10; ++n) {
+      const std::string& line = club.Lines[n + 5];
+      const QString name = QString::fromStdString(line.empty() ? std::string() : TopTenNameOf(line)).trimmed();
+      if (name.isEmpty() || name.startsWith('#')) continue;
+      const QString score = line.size() >= kTopTenLineLength
+                                ? QString::fromLatin1(line.substr(20, 6).c_str()).trimmed()
+                                : QString();
+      data.Top.push_back({QString::number(n), name, {}, score, {}, {}});
     }
+    Show(tab, data);
+    return;
   }
-  const NumberResult count = top.Ok ? client.ReadWorldCount(gid) : NumberResult{};
-  const QString label = Look().Word ? Look().Word(WordId::NumberOfGames) : QString("Number of games");
-  page.Count->setText(count.Ok ? label + ": " + QString::number(count.Value) : QString());
-  ShowNoConnect(page, !top.Ok);
+  if (context_.Client == nullptr) {
+    Show(tab, {});
+    return;
+  }
+  const WorldPassport passport = context_.Passport ? context_.Passport() : WorldPassport{};
+  const auto account = context_.Account ? context_.Account() : std::pair<std::string, std::string>{};
+  Show(tab, FetchClubTab(*context_.Client, tab, Measure(), passport, account));
+}
+
+void TFormServerRead::RefreshShownTab() {
+  const int tab = tabs_->currentIndex();
+  if (tab >= kFirstLocalTab || context_.Client == nullptr) {
+    ReadTab(tab);
+    return;
+  }
+  // A club that is slow or gone must not hold the window up: the refresh waits on its own thread,
+  // and the next one is not sent before it is back.
+  if (refreshPending_) return;
+  refreshPending_ = true;
+  const WorldPassport passport = context_.Passport ? context_.Passport() : WorldPassport{};
+  const auto account = context_.Account ? context_.Account() : std::pair<std::string, std::string>{};
+  const char measure = Measure();
+  refresh_.Run<WorldTopTenTab>(
+      context_.Client->Addresses(),
+      [tab, measure, passport, account](ClubClient& client) {
+        return FetchClubTab(client, tab, measure, passport, account);
+      },
+      this,
+      [this, tab](WorldTopTenTab data) {
+        refreshPending_ = false;
+        Show(tab, data);
+      });
+}
+
+void TFormServerRead::Show(int tab, const WorldTopTenTab& data) {
+  Page& page = pages_[static_cast<std::size_t>(tab)];
+  page.TopRows = data.Top;
+  page.AroundRows = data.Around;
+  if (page.Count) {
+    const QString label = Look().Word ? Look().Word(WordId::NumberOfGames) : QString("Number of games");
+    page.Count->setText(data.Count ? label + ": " + QString::number(*data.Count) : QString());
+  }
+  ShowNoConnect(page, !data.Ok);
   Fill(*page.Top, page.TopRows);
-  Fill(*page.Around, page.AroundRows);
+  if (page.Around) Fill(*page.Around, page.AroundRows);
 }
 
 void TFormServerRead::Fill(QTableWidget& table, const std::vector<WorldTopTenRow>& rows) {

@@ -8,8 +8,10 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "net/club/club_background.h"
 #include "net/club/club_client.h"
 #include "records/club_paths.h"
 #include "ui/dialogs/dialog_frame.h"
@@ -36,6 +38,13 @@ struct WorldTopTenRow {
   std::string Sex;      // "M" or "W"; empty: no face
 };
 
+// What one tab shows: its rows, and for the cycle tables the number of games.
+struct WorldTopTenTab {
+  bool Ok = false;
+  std::vector<WorldTopTenRow> Top, Around;
+  std::optional<std::int64_t> Count;
+};
+
 // "World Top Ten": seven tabs, from the account club's rating to the local club files, read again
 // every ten seconds.
 class TFormServerRead : public DialogFrame {
@@ -58,8 +67,12 @@ class TFormServerRead : public DialogFrame {
   QString CountText(int tab) const;
   bool NoConnectShown(int tab) const;
 
-  // Reads the tab's tables again (the ten-second timer reads the tab shown).
+  // Reads the tab's tables and shows them (opening the window, choosing a tab).
   void ReadTab(int tab);
+  // The ten-second timer: the tab shown is read again without holding up the window; its rows
+  // change when the club has answered.
+  void RefreshShownTab();
+  bool RefreshPending() const { return refreshPending_; }
 
  private:
   struct Page {
@@ -72,7 +85,9 @@ class TFormServerRead : public DialogFrame {
   };
   void Fill(QTableWidget& table, const std::vector<WorldTopTenRow>& rows);
   void ShowNoConnect(Page& page, bool shown);
-  void ReadWorld(Page& page, int gid, const std::pair<std::string, std::string>& nickCity);
+  void Show(int tab, const WorldTopTenTab& data);
+  char Measure() const;
+  static constexpr int kFirstLocalTab = 5;
 
   WorldTopTenContext context_;
   QTabWidget* tabs_ = nullptr;
@@ -80,6 +95,8 @@ class TFormServerRead : public DialogFrame {
   TZanCardsButton* passport_ = nullptr;
   std::array<Page, kTabs> pages_;
   QTimer timer_;
+  bool refreshPending_ = false;
+  ClubBackground refresh_;
 };
 
 }  // namespace tavlo
