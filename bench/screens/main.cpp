@@ -1,8 +1,10 @@
 // tavlo-screens DIR: renders review pictures of the program into DIR.
+// tavlo-screens --appstream DIR: only the pictures the AppStream description names.
 #include <QDir>
 #include <QTemporaryFile>
 #include <QApplication>
 #include <cstdio>
+#include <string_view>
 
 #include "library_sheets.h"
 #include "picture_sheets.h"
@@ -14,8 +16,9 @@
 #include "ui/pictures/picture_registry.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tavlo-screens DIR\n");
+  const bool appStream = argc == 3 && std::string_view(argv[1]) == "--appstream";
+  if (argc != 2 && !appStream) {
+    std::fprintf(stderr, "usage: tavlo-screens DIR | tavlo-screens --appstream DIR\n");
     return 2;
   }
   QTemporaryFile config;
@@ -33,10 +36,16 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   tavlo::InstallFontSubstitutes();
-  const QString folder = QString::fromLocal8Bit(argv[1]);
+  const QString folder = QString::fromLocal8Bit(argv[argc - 1]);
   if (!QDir().mkpath(folder)) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    std::fprintf(stderr, "cannot create %s\n", argv[argc - 1]);
     return 1;
+  }
+  if (appStream) {
+    constexpr int kAppStreamPictures = 4;
+    const int written = tavlo::WriteAppStreamShots(folder);
+    std::printf("%d files written to %s\n", written, argv[argc - 1]);
+    return written == kAppStreamPictures ? 0 : 1;
   }
   tavlo::PictureRegistry registry({});
   const int written = tavlo::WritePictureSheets(registry, folder) + tavlo::WriteWindowShots(folder) +

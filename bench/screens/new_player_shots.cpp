@@ -48,7 +48,69 @@ bool PlayToADimmedMove(MainWindow& window) {
   return false;
 }
 
+// Plays the deal to its end (first legal card for the player), which shows the score sheet.
+void PlayToTheEnd(MainWindow& window) {
+  const GameState& s = window.TheGame().State();
+  for (int guard = 0; guard < 400 && s.Turn != turn::kDealScored; ++guard) {
+    const int seat = SeatToPlay(s);
+    if (seat != 0 && window.Flow().PlayerControls(seat)) {
+      int slot = 1;
+      while (!IsLegalPlay(s, seat, slot)) ++slot;
+      window.Flow().OnPlayerCard(seat, slot);
+    } else if (s.DealPhase == 1 || s.Turn == turn::kTrickComplete) {
+      window.Flow().OnStartOrOk();
+    } else {
+      window.Flow().OnTimer1();
+    }
+  }
+}
+
 }  // namespace
+
+int WriteAppStreamShots(const QString& folder) {
+  constexpr int kAverage1 = 3;
+  int written = 0;
+  QTemporaryDir home;
+  if (!home.isValid()) return written;
+  const std::filesystem::path parent = home.path().toStdString();
+  MainWindow window(ProgramPaths{parent, parent / "game"}, 63);
+  window.Notice = [](const QString&, const QString&, const QString&) {};
+  window.AskYesNo = [](const QString&) { return true; };
+  window.show();
+  window.CompleteStart();
+  window.LeaveTitle();
+  window.CurrentSettings().FlyCardsOn = false;
+  window.CurrentSettings().WindowSizeMode = kAverage1;
+  window.ApplyWindowSize();
+  if (window.CurrentSettings().WindowSizeMode != kAverage1) {
+    std::fprintf(stderr, "tavlo-screens: window size %d does not fit the screen\n", kAverage1);
+    std::exit(1);
+  }
+  window.SetLanguage(0);
+  window.ShowMainMenu();
+  if (Save(window, folder + "/menu.png")) ++written;
+  window.ScoreSheetShown = [&](TFormDiscard& sheet) {
+    QTimer::singleShot(0, &sheet, [&sheet, &written, folder] {
+      if (Save(sheet, folder + "/score-sheet.png")) ++written;
+      sheet.accept();
+    });
+  };
+  window.StartSeries(PlayerSlot::NewPlayer, "Anna");
+  if (PlayToADimmedMove(window)) {
+    window.Aids().ShowHint();
+    if (Save(window, folder + "/table.png")) ++written;
+  }
+  PlayToTheEnd(window);
+  window.HelpShown = [&](THelpWindow& help) {
+    QTimer::singleShot(0, &help, [&help, &written, folder] {
+      if (Save(help, folder + "/help.png")) ++written;
+      help.accept();
+    });
+  };
+  window.OpenHelp();
+  window.close();
+  return written;
+}
 
 int WriteNewPlayerShots(const QString& folder) {
   int written = 0;
@@ -87,19 +149,7 @@ int WriteNewPlayerShots(const QString& folder) {
       }
       if (mode == 1) {
         // On to the end of the deal for the score sheet.
-        const GameState& s = window.TheGame().State();
-        while (s.Turn != turn::kDealScored) {
-          const int seat = SeatToPlay(s);
-          if (seat != 0 && window.Flow().PlayerControls(seat)) {
-            int slot = 1;
-            while (!IsLegalPlay(s, seat, slot)) ++slot;
-            window.Flow().OnPlayerCard(seat, slot);
-          } else if (s.Turn == turn::kTrickComplete) {
-            window.Flow().OnStartOrOk();
-          } else {
-            window.Flow().OnTimer1();
-          }
-        }
+        PlayToTheEnd(window);
         window.HelpShown = [&](THelpWindow& help) {
           QTimer::singleShot(0, &help, [&help, &written, folder, lang] {
             if (Save(help, folder + "/newplayer-help-" + lang + ".png")) ++written;
@@ -111,6 +161,28 @@ int WriteNewPlayerShots(const QString& folder) {
       window.AskYesNo = [](const QString&) { return true; };
       window.close();
     }
+  }
+  // The help in the languages that have it beyond the four above.
+  for (int language : {3, 4, 6}) {
+    QTemporaryDir home;
+    if (!home.isValid()) return written;
+    const std::filesystem::path parent = home.path().toStdString();
+    MainWindow window(ProgramPaths{parent, parent / "game"}, 70);
+    window.Notice = [](const QString&, const QString&, const QString&) {};
+    window.AskYesNo = [](const QString&) { return true; };
+    window.show();
+    window.CompleteStart();
+    window.LeaveTitle();
+    window.SetLanguage(language);
+    const QString lang = kLanguageNames[language];
+    window.HelpShown = [&](THelpWindow& help) {
+      QTimer::singleShot(0, &help, [&help, &written, folder, lang] {
+        if (Save(help, folder + "/newplayer-help-" + lang + ".png")) ++written;
+        help.accept();
+      });
+    };
+    window.OpenHelp();
+    window.close();
   }
   return written;
 }

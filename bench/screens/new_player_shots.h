@@ -9,4 +9,9 @@ namespace tavlo {
 // sheet with its side labels and the help window. Returns the number of files.
 int WriteNewPlayerShots(const QString& folder);
 
+// The pictures the AppStream description names, in English at the 990 x 650 size: table.png (the
+// player's move with its cues and the hint), menu.png, score-sheet.png and help.png. Returns the
+// number of files.
+int WriteAppStreamShots(const QString& folder);
+
 }  // namespace tavlo

@@ -83,6 +83,9 @@ class Game {
   // "Show cards at end of game": the kept deck is dealt again face up and the hands
   // are frozen (CardsLeft 0) so that nothing can be played.
   void ShowCardsAtEnd();
+  // Flips ShowAllCards and redraws the three other hands; before play starts the
+  // turned-up trump card is shown again on another seat's dummy hand.
+  void ToggleShowAllCards();
   // The series figures after a deal: SeriesResult and TotalScore.
   void SettleSeriesResult();
   void SetCanExit(bool canExit) { state_.CanExit = canExit; }

@@ -1,6 +1,7 @@
 #include "game/arrange.h"
 #include "game/expects.h"
 #include "game/game.h"
+#include "game/seats.h"
 
 namespace tavlo {
 
@@ -49,6 +50,19 @@ void Game::ShowCardsAtEnd() {
   }
   for (int seat = 1; seat <= 4; ++seat) view_.RedrawHand(seat, true);
   for (int seat = 1; seat <= 4; ++seat) s.CardsLeft[seat] = 0;
+}
+
+void Game::ToggleShowAllCards() {
+  GameState& s = state_;
+  s.ShowAllCards = !s.ShowAllCards;
+  if (!s.GameShown || s.DealPhase == 0) return;
+  for (int seat = 1; seat <= 3; ++seat) {
+    // Frozen hands at the end of a deal are left as they are.
+    if (s.CardsLeft[seat] == 0) continue;
+    view_.RedrawHand(seat, s.DealPhase == 2 && seat == s.Dummy);
+  }
+  // South's own hand keeps its mark; marking it again would invert it back.
+  if (s.DealPhase == 1 && s.Dummy != kSouth) view_.ShowTrumpCard();
 }
 
 void Game::SettleSeriesResult() {

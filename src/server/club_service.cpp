@@ -94,6 +94,7 @@ QByteArray ClubService::ConfigurationText() const {
   if (options_.WorldPaused) text += "WTGamesPause#";
   if (options_.ChatPaused) text += "CTGamesPause#";
   if (!options_.PaymentPage.isEmpty()) text += "PayPath=" + options_.PaymentPage + "#";
+  if (!options_.HelpPage.isEmpty()) text += "HelpPath=" + options_.HelpPage + "#";
   return text.toUtf8();
 }
 

@@ -35,6 +35,7 @@ struct ServiceOptions {
   bool ChatPaused = false;
   bool WorldPaused = false;
   int IdleSeconds = 60;  // a connection silent this long is closed
+  QString HelpPage;              // the program's online help page, opened by the menu's "?" icon
   QString PaymentPage;           // where members pay for Zans; the program adds the amount ("100")
 };
 

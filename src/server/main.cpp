@@ -1,7 +1,7 @@
 // tavlo-club: the club web service of the game, one process without a window.
 //
 //   tavlo-club --listen 127.0.0.1:8080 --data DIR [--database postgresql://...] [--threads N]
-//              [--payment-page URL]
+//              [--payment-page URL] [--help-page URL]
 //
 // The operator's commands work on the same data and end at once, without serving:
 //
@@ -29,6 +29,7 @@
 #include <cstdio>
 
 #include "net/club/account_text.h"
+#include "net/club/service_config.h"
 #include "server/club_service.h"
 #include "server/club_store.h"
 #include "server/password_hash.h"
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
   parser.addOption({"pause-world", "Tell the programs that the world top ten is paused."});
   parser.addOption({"idle-seconds", "Close a connection silent this long (1..3600).", "s", "60"});
   parser.addOption({"threads", "Serving threads, each with its own database connection (1..64).", "n", "4"});
+  parser.addOption({"help-page", "The program's online help page, opened by the menu's help icon.", "url"});
   parser.addOption({"payment-page", "The page where members pay for Zans (the program adds the amount).", "url"});
   parser.addOption({"credit", "Operator: credit Zans to a member, then exit (arguments NICK AMOUNT).", "nick"});
   parser.addOption({"members", "Operator: list the members, then exit."});
@@ -174,6 +176,10 @@ int main(int argc, char** argv) {
   if (!options.PaymentPage.isEmpty() && !options.PaymentPage.startsWith("http://") &&
       !options.PaymentPage.startsWith("https://")) {
     return Fail("--payment-page needs an http:// or https:// address");
+  }
+  options.HelpPage = parser.value("help-page");
+  if (!options.HelpPage.isEmpty() && !tavlo::IsBrowserAddress(options.HelpPage.toStdString())) {
+    return Fail("--help-page needs an http:// or https:// address without blanks");
   }
   // The tournament tables run on this thread with their own database connection.
   tavlo::ClubStore tourStore;

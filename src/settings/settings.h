@@ -42,6 +42,11 @@ struct Settings {
   // The expert computer player in games against the computer; stored as "1" in position 3
   // of the game flags, which the standard player leaves "#".
   bool ExpertComputer = false;
+  // The table's cues for a newcomer: the mark on the plate of the seat to play and the
+  // dimming of cards that may not be played. Stored in positions 4 and 5 of the game flags
+  // as "0" when off; "#" (and anything else) is on, so older files get them on.
+  bool TurnMark = true;
+  bool DimUnplayable = true;
   std::array<std::string, kFontRoleCount> FontFace = {"Comic Sans MS", "Comic Sans MS", "FixedSys", "Courier New"};
   std::array<int, kFontRoleCount> FontScale = {100, 100, 100, 100};  // per cent, 50..150
   std::string ServerAddress = "127.0.0.1";

@@ -60,9 +60,13 @@ std::string GeneralFlags(const Settings& s) {
   return flags;
 }
 
-std::string GameFlags(const RuleOptions& rules, bool expertComputer) {
+std::string GameFlags(const Settings& s) {
+  const RuleOptions& rules = s.Rules;
   std::string flags(6, '#');
-  if (expertComputer) flags[3] = '1';
+  if (s.ExpertComputer) flags[3] = '1';
+  // On is the default and stays "#", so a default file is the same as before these existed.
+  if (!s.TurnMark) flags[4] = '0';
+  if (!s.DimUnplayable) flags[5] = '0';
   flags[0] = Flag(rules.ShowCardsAtEnd);
   flags[1] = Flag(rules.IgnoreFirstSix);
   flags[2] = static_cast<char>('0' + (rules.KoronkiMode >= 0 && rules.KoronkiMode <= 2 ? rules.KoronkiMode : 1));
@@ -125,7 +129,7 @@ std::string FormatSettings(const Settings& s, const ServiceConfiguration& servic
   lines[5] = "<# Decks>";
   lines[6] = TwoDigits(s.BackSet) + (s.BackChange == 1 ? "1" : "0");
   lines[7] = "<# Individual>";
-  lines[8] = GameFlags(s.Rules, s.ExpertComputer);
+  lines[8] = GameFlags(s);
   lines[9] = "<# Fonts>";
   for (int role = 0; role < kFontRoleCount; ++role) {
     lines[10 + role] = ChainLine(s.FontFace[role], defaults.FontFace[role], 2);

@@ -139,6 +139,8 @@ std::optional<Stop> Reader::Cards() {
   if (game.size() > 1 && game[1] == '0') s_.Rules.IgnoreFirstSix = false;
   if (game.size() > 2 && game[2] >= '0' && game[2] <= '2') s_.Rules.KoronkiMode = game[2] - '0';
   s_.ExpertComputer = game.size() > 3 && game[3] == '1';
+  s_.TurnMark = !(game.size() > 4 && game[4] == '0');
+  s_.DimUnplayable = !(game.size() > 5 && game[5] == '0');
   return std::nullopt;
 }
 

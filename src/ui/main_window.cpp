@@ -93,6 +93,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   world_->PlayEffect = [this](const char* effect) { PlayEffect(effect); };
   world_->Notice = [this](const QString& line) { ShowNoticeText(line); };
   world_->OpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+  OpenHelpPage = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
   world_->GameName = [this] { return windowTitle(); };
   world_->Files = files_;
   world_->SaveSettings = [this] { SaveSettingsNow(); };
@@ -184,10 +185,12 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
     popup_->insertAction(speed_, choice);
   }
   connect(turnMark_, &QAction::toggled, this, [this](bool on) {
+    settings_.TurnMark = on;
     aids_->Cues().Choices().TurnMark = on;
     aids_->Cues().ChoicesChanged();
   });
   connect(dimCards_, &QAction::toggled, this, [this](bool on) {
+    settings_.DimUnplayable = on;
     aids_->Cues().Choices().DimUnplayable = on;
     aids_->Cues().ChoicesChanged();
   });
@@ -268,6 +271,10 @@ void MainWindow::CompleteStart() {
   const bool noSettingsYet = !std::filesystem::exists(SettingsPath(paths_));
   const SettingsLoad load = LoadSettings(SettingsPath(paths_), services_);
   settings_ = load.Values;
+  // The table's cues as they were left at the last exit.
+  turnMark_->setChecked(settings_.TurnMark);
+  dimCards_->setChecked(settings_.DimUnplayable);
+  aids_->Cues().Choices() = {settings_.TurnMark, settings_.DimUnplayable};
   // A missing or partly read settings file never reaches the club's configuration text; without
   // it the world top ten and the chat would stay unavailable until the next start.
   if (load.Status != SettingsLoadStatus::Complete) services_.FetchServiceConfiguration(settings_);
@@ -604,7 +611,14 @@ void MainWindow::OpenAbout() {
 void MainWindow::OnMenuIcon(int icon) {
   PlayEffect("WOpenFo");
   switch (static_cast<MenuIcon>(icon)) {
-    case MenuIcon::Help: OpenHelp(); break;
+    case MenuIcon::Help:
+      // The club's online help page when there is one; the program's own document otherwise.
+      if (!services_.HelpPage().empty() && OpenHelpPage) {
+        OpenHelpPage(QString::fromStdString(services_.HelpPage()));
+      } else {
+        OpenHelp();
+      }
+      break;
     case MenuIcon::Tournament: ShowNoticeText(W(WordId::LogInToAccount)); break;
     case MenuIcon::Account:
       if (account_->OpenFromLamp()) {

@@ -163,8 +163,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::function<void(TFormDiscard&)> ScoreSheetShown;
   // Called with the help window before it is shown (tests read and close it).
   std::function<void(THelpWindow&)> HelpShown;
-  // F1, the context menu's "Help" and the menu's "?" icon.
+  // F1, the context menu's "Help", and the menu's "?" icon when the club names no help page.
   void OpenHelp();
+  // Opens the club's online help page in the system browser (tests catch the address).
+  std::function<void(const QString& url)> OpenHelpPage;
   // Called with the LAN waiting window before it is shown (tests drive it).
   std::function<void(TFormWait&)> WaitShown;
   // When set, takes the place of the blocking pauses of network play (tests skip them).

@@ -145,6 +145,9 @@ void MainWindow::ConnectLan() {
   lan_->Busy = [this] { return busy_ || table_->FlightRunning(); };
   lan_->SheetOpen = [this] { return openSheet_ != nullptr; };
   chatPanel_ = new ChatPanel(this, pictures_, fonts_);
+  connect(chatPanel_, &ChatPanel::ShowAllCardsTyped, this, [this] {
+    if (GameShown()) game_->ToggleShowAllCards();
+  });
   connect(chatPanel_, &ChatPanel::Send, this, [this](const QString& text) {
     const int seat = lan_->State().NetRole;
     if (seat < 1) return;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "game/deal_message.h"
 #include "game/game.h"
@@ -242,6 +244,44 @@ TEST(LanDealTest, ClientAwaitingItsFirstDealShowsTheWaitAtTheServersSeat) {
     for (int seat = 1; seat <= 4; ++seat) EXPECT_EQ(CountCards(client.State().Hands[seat]), 0);
     EXPECT_EQ(client.State().Trump, kNoSuit);
   }
+}
+
+TEST_F(DealTest, ShowingAllCardsTurnsTheOtherHandsAndClearsAtANewSeries) {
+  struct Case {
+    int konNo;
+    bool playing;
+    std::vector<std::string> redraws;  // RedrawHand and ShowTrumpCard calls, in order
+  };
+  const Case cases[] = {
+      // Before play the dummy's hand is closed, and the trump card goes back on it.
+      {1, false, {"RedrawHand 1 down", "RedrawHand 2 down", "RedrawHand 3 down", "ShowTrumpCard"}},
+      // South's own dummy hand keeps its trump mark and is not redrawn.
+      {3, false, {"RedrawHand 1 down", "RedrawHand 2 down", "RedrawHand 3 down"}},
+      // Once play has begun the dummy's hand lies face up and the trump card is not drawn again.
+      {2, true, {"RedrawHand 1 down", "RedrawHand 2 down", "RedrawHand 3 up"}},
+      {4, true, {"RedrawHand 1 up", "RedrawHand 2 down", "RedrawHand 3 down"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.konNo);
+    StartAtDeal(c.konNo);
+    if (c.playing) ASSERT_TRUE(game.StartPlay());
+    ASSERT_FALSE(s.ShowAllCards);
+    view.calls.clear();
+    game.ToggleShowAllCards();
+    EXPECT_TRUE(s.ShowAllCards);
+    std::vector<std::string> drawn;
+    for (const std::string& call : view.calls) {
+      if (call.rfind("RedrawHand", 0) == 0 || call == "ShowTrumpCard") drawn.push_back(call);
+    }
+    EXPECT_EQ(drawn, c.redraws);
+    game.ToggleShowAllCards();
+    EXPECT_FALSE(s.ShowAllCards);
+  }
+  game.ToggleShowAllCards();
+  game.ShuffleAndDeal(true);
+  EXPECT_TRUE(s.ShowAllCards) << "kept for the next deal of the series";
+  game.ShuffleAndDeal(false);
+  EXPECT_FALSE(s.ShowAllCards) << "a new series starts with the hands closed";
 }
 
 }  // namespace

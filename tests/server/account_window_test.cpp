@@ -14,6 +14,7 @@
 #include "club_server_fixture.h"
 #include "net/club/account_rating.h"
 #include "net/club/user_file.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/profile_editor.h"
 #include "ui/dialogs/score_sheet.h"
 #include "ui/game_steps.h"
@@ -505,6 +506,30 @@ TEST_F(AccountWindowTest, RefillCopiesTheCommentAndOpensTheClubsPaymentPage) {
     Click(w.ZansRefresh());
     EXPECT_EQ(w.BalanceLabel().text(), "100");
   });
+}
+
+// The menu's "?" icon opens the help page the club names in the system browser; F1 keeps the
+// program's own document, and so does the icon of a club that names no page.
+TEST_F(AccountWindowTest, HelpIconOpensTheClubsHelpPage) {
+  for (const QString& page : {QString("https://help.example/tavlo/"), QString()}) {
+    SCOPED_TRACE(page.toStdString());
+    StopServer();
+    ASSERT_TRUE(StartServer(page.isEmpty() ? QStringList{} : QStringList{"--help-page", page}));
+    StartWindow();
+    StartWindow();
+    QStringList opened;
+    int shown = 0;
+    window->OpenHelpPage = [&](const QString& url) { opened << url; };
+    window->HelpShown = [&](THelpWindow& help) {
+      ++shown;
+      QTimer::singleShot(0, &help, &QDialog::accept);
+    };
+    emit window->Menu().IconClicked(MenuIcon::Help);
+    EXPECT_EQ(opened, page.isEmpty() ? QStringList{} : QStringList{page});
+    EXPECT_EQ(shown, page.isEmpty() ? 1 : 0);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(shown, page.isEmpty() ? 2 : 1);
+  }
 }
 
 TEST_F(AccountWindowTest, AStoppedClubShowsNoConnect) {

@@ -184,6 +184,25 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_EQ(read.Rules.KoronkiMode, 2);
                  },
                  1},
+        EdgeCase{"GameFlagsWithoutTheCuesLeaveThemOn", [](Lines& l) { l[8] = "111"; }, Status::Complete, 0,
+                 [](const Settings& read, const Settings&, const Settings&) {
+                   EXPECT_TRUE(read.TurnMark);
+                   EXPECT_TRUE(read.DimUnplayable);
+                 },
+                 1},
+        EdgeCase{"OnlyAZeroTurnsACueOff", [](Lines& l) { l[8] = "111#0X"; }, Status::Complete, 0,
+                 [](const Settings& read, const Settings&, const Settings&) {
+                   EXPECT_FALSE(read.TurnMark);
+                   EXPECT_TRUE(read.DimUnplayable);
+                   EXPECT_FALSE(read.ExpertComputer);
+                 },
+                 1},
+        EdgeCase{"DimmingOffAlone", [](Lines& l) { l[8] = "111##0"; }, Status::Complete, 0,
+                 [](const Settings& read, const Settings&, const Settings&) {
+                   EXPECT_TRUE(read.TurnMark);
+                   EXPECT_FALSE(read.DimUnplayable);
+                 },
+                 1},
         EdgeCase{"AnythingElseInPositionThreeIsTheStandardPlayer", [](Lines& l) { l[8] = "112E##"; },
                  Status::Complete, 0,
                  [](const Settings& read, const Settings&, const Settings&) { EXPECT_FALSE(read.ExpertComputer); },

@@ -131,6 +131,41 @@ TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalO
   ASSERT_TRUE(
       WaitFor([&] { return client.TheGame().State().DealPhase == 1 && !client.TheGame().Mode().AwaitingDeal; }));
 
+  // The open-hands number typed while the send button has focus turns the other hands face up;
+  // typed into the chat line, after other keys, or across a loss of focus, it does nothing.
+  {
+    ChatPanel& chat = window->Chat();
+    const QImage westClosed = window->Table().Hand(kWest).Canvas().copy();
+    const QString number = QString::number(kShowAllCardsNumber);
+    QTest::keyClicks(&chat.Input(), number);
+    EXPECT_FALSE(s.ShowAllCards);
+    chat.Input().clear();
+    chat.SendButton().setFocus();
+    ASSERT_TRUE(WaitFor([&] { return chat.SendButton().hasFocus(); }));
+    QTest::keyClicks(&chat.SendButton(), "1" + number);
+    EXPECT_FALSE(s.ShowAllCards);
+    chat.Input().setFocus();
+    chat.SendButton().setFocus();
+    ASSERT_TRUE(WaitFor([&] { return chat.SendButton().hasFocus(); }));
+    QTest::keyClicks(&chat.SendButton(), number.left(3));
+    chat.Input().setFocus();
+    chat.SendButton().setFocus();
+    ASSERT_TRUE(WaitFor([&] { return chat.SendButton().hasFocus(); }));
+    QTest::keyClicks(&chat.SendButton(), number.mid(3));
+    EXPECT_FALSE(s.ShowAllCards);
+    QTest::keyClicks(&chat.SendButton(), number);
+    EXPECT_FALSE(s.ShowAllCards) << "the text was not cleared by the focus change";
+    chat.Input().setFocus();
+    chat.SendButton().setFocus();
+    ASSERT_TRUE(WaitFor([&] { return chat.SendButton().hasFocus(); }));
+    QTest::keyClicks(&chat.SendButton(), number);
+    EXPECT_TRUE(s.ShowAllCards);
+    EXPECT_NE(window->Table().Hand(kWest).Canvas(), westClosed);
+    QTest::keyClicks(&chat.SendButton(), number);
+    EXPECT_FALSE(s.ShowAllCards);
+    EXPECT_EQ(window->Table().Hand(kWest).Canvas(), westClosed);
+  }
+
   // Leaving in the middle strikes the member's line, from the network club file only.
   answer = true;
   window->Flow().OnQuit();

@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "game/seats.h"
@@ -295,6 +298,41 @@ TEST_F(WindowTest, TheCuesCanBeTakenOffInTheContextMenu) {
   EXPECT_TRUE(dimmed);
 }
 
+// The cue switches are kept with the settings: what the player took off stays off at the
+// next start, and each switch is kept on its own.
+TEST_F(WindowTest, TheCueSwitchesAreKeptBetweenRuns) {
+  const auto item = [this](WordId w) {
+    for (QAction* a : window->ContextMenu().actions()) {
+      if (a->text() == window->W(w)) return a;
+    }
+    return static_cast<QAction*>(nullptr);
+  };
+  struct Case {
+    bool mark, dim;
+  };
+  for (const Case c : {Case{false, true}, Case{true, false}, Case{false, false}, Case{true, true}}) {
+    SCOPED_TRACE(std::to_string(c.mark) + std::to_string(c.dim));
+    StartWindow();
+    QAction* mark = item(WordId::TurnMarkOption);
+    QAction* dim = item(WordId::DimUnplayableOption);
+    ASSERT_NE(mark, nullptr);
+    ASSERT_NE(dim, nullptr);
+    mark->setChecked(c.mark);
+    dim->setChecked(c.dim);
+    ASSERT_TRUE(window->SaveSettingsNow());
+    window->close();
+    window.reset();
+
+    StartWindow();
+    EXPECT_EQ(item(WordId::TurnMarkOption)->isChecked(), c.mark);
+    EXPECT_EQ(item(WordId::DimUnplayableOption)->isChecked(), c.dim);
+    EXPECT_EQ(window->Aids().Cues().Choices().TurnMark, c.mark);
+    EXPECT_EQ(window->Aids().Cues().Choices().DimUnplayable, c.dim);
+    window->close();
+    window.reset();
+  }
+}
+
 // The keyboard alone plays a deal: Enter presses "To Begin" and "Ok", the arrows move the focus
 // over playable cards only, Enter plays the focused card; Escape opens the context menu.
 TEST_F(WindowTest, KeyboardPlaysADeal) {
@@ -415,9 +453,12 @@ TEST_F(WindowTest, HelpOpensFromF1TheContextMenuAndTheMenuIcon) {
     int language;
     bool translated;
     const char* phrase;  // a term the document explains
+    const char* dummy;   // the document's word for the dummy
   };
-  for (const Case& c : {Case{0, true, "Koronki"}, Case{1, true, "Коронки"}, Case{5, true, "王冠"},
-                        Case{3, false, "Koronki"}}) {
+  for (const Case& c : {Case{0, true, "Koronki", "dummy"}, Case{1, true, "Коронки", "болван"},
+                        Case{5, true, "王冠", "明手"}, Case{3, true, "Honneurs", "mort"},
+                        Case{4, true, "Honores", "muerto"}, Case{6, true, "Onori", "morto"},
+                        Case{9, false, "Koronki", "dummy"}}) {
     window->SetLanguage(c.language);
     const QString helpCaption = window->W(WordId::Help);
     QAction* helpItem = nullptr;
@@ -439,8 +480,7 @@ TEST_F(WindowTest, HelpOpensFromF1TheContextMenuAndTheMenuIcon) {
         EXPECT_EQ(help.Document().Translated, c.translated);
         const QString text = help.Browser().toPlainText();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.phrase))) << text.left(200).toStdString();
-        const char* dummy = c.language == 1 ? "болван" : c.language == 5 ? "明手" : "dummy";
-        EXPECT_TRUE(text.contains(QString::fromUtf8(dummy)));
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.dummy)));
         QTimer::singleShot(0, &help, &QDialog::accept);
       };
       open();
@@ -449,10 +489,46 @@ TEST_F(WindowTest, HelpOpensFromF1TheContextMenuAndTheMenuIcon) {
         EXPECT_TRUE(notices.isEmpty()) << notices.join("/").toStdString();
       } else {
         ASSERT_EQ(notices.size(), 1);
-        EXPECT_TRUE(notices[0].contains("not translated to the French language")) << notices[0].toStdString();
+        EXPECT_TRUE(notices[0].contains("not translated to the Korean language")) << notices[0].toStdString();
       }
     }
   }
+}
+
+// Every translation of the help has the English document's topics (the end of a deal opens at
+// one of them), each named once, and every link of its table of contents leads somewhere.
+TEST(HelpDocumentsTest, EveryTranslationHasEveryTopic) {
+  const auto read = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  };
+  const QRegularExpression idPattern("id=\"([a-z]+)\"");
+  const auto topics = [&](const QString& html) {
+    QStringList ids;
+    for (const QRegularExpressionMatch& m : idPattern.globalMatch(html)) ids << m.captured(1);
+    return ids;
+  };
+  const QStringList english = topics(read(HelpDocumentFor(0).Path));
+  ASSERT_GE(english.size(), 9);
+  int translated = 0;
+  for (int language = 0; language < kLanguageCount; ++language) {
+    const HelpDocument document = HelpDocumentFor(language);
+    SCOPED_TRACE(document.LanguageName.toStdString());
+    const QString html = read(document.Path);
+    ASSERT_FALSE(html.isEmpty());
+    if (!document.Translated) continue;
+    ++translated;
+    EXPECT_EQ(topics(html), english);
+    for (const QString& id : english) EXPECT_TRUE(html.contains("href=\"#" + id + "\"")) << id.toStdString();
+    QTextDocument text;
+    text.setHtml(html);
+    // The worked example's total is the same everywhere.
+    const QString plain = text.toPlainText();
+    const qsizetype sum = plain.indexOf("6 + 3 + 5 + 0 =");
+    ASSERT_GE(sum, 0);
+    EXPECT_TRUE(plain.mid(sum, 40).contains("14"));
+  }
+  EXPECT_EQ(translated, 7) << "English, Russian, German, French, Spanish, Chinese and Italian";
 }
 
 // A newcomer's first start opens at the largest size the (1920 x 1200) screen holds; once a

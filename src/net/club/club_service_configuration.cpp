@@ -10,6 +10,7 @@ ClubServiceConfiguration::ClubServiceConfiguration(ClubAddresses addresses)
 void ClubServiceConfiguration::FetchServiceConfiguration(Settings& settings) {
   chatAvailable_ = false;
   worldTopTenAvailable_ = false;
+  helpPage_.clear();
   if (client_->Addresses().Configuration.empty()) {
     // No club: addresses a settings file kept from an earlier club are not used.
     settings.WorldTopTenAddress.clear();
@@ -20,6 +21,7 @@ void ClubServiceConfiguration::FetchServiceConfiguration(Settings& settings) {
   if (!config) return;
   chatAvailable_ = config->ChatAvailable;
   paymentPage_ = config->PaymentAddress;
+  helpPage_ = config->HelpAddress;
   worldTopTenAvailable_ = config->WorldTopTenAvailable;
   if (config->WorldTopTenAvailable) settings.WorldTopTenAddress = config->WorldTopTenAddress;
   if (!config->StatisticsAddress.empty()) settings.StatisticsAddress = config->StatisticsAddress;

@@ -23,6 +23,8 @@ class ClubServiceConfiguration final : public ServiceConfiguration {
   bool WorldTopTenAvailable() const { return worldTopTenAvailable_; }
   // The club's payment page for Zans; empty when the club names none.
   const std::string& PaymentPage() const { return paymentPage_; }
+  // The program's online help page; empty without a club or when the club names none.
+  const std::string& HelpPage() const { return helpPage_; }
   // The requests, with the addresses the configuration settled on.
   ClubClient& Client() { return *client_; }
 
@@ -31,6 +33,7 @@ class ClubServiceConfiguration final : public ServiceConfiguration {
   bool chatAvailable_ = false;
   bool worldTopTenAvailable_ = false;
   std::string paymentPage_;
+  std::string helpPage_;
 };
 
 }  // namespace tavlo

@@ -19,6 +19,22 @@ std::optional<std::string> KeyValue(std::string_view text, std::string_view key)
 
 }  // namespace
 
+bool IsBrowserAddress(std::string_view address) {
+  std::string_view rest;
+  if (address.starts_with("http://")) {
+    rest = address.substr(7);
+  } else if (address.starts_with("https://")) {
+    rest = address.substr(8);
+  } else {
+    return false;
+  }
+  if (rest.empty() || rest.front() == '/' || address.size() > 1000) return false;
+  for (const char c : address) {
+    if (c <= ' ' || c >= 0x7f) return false;
+  }
+  return true;
+}
+
 ServiceConfig ParseServiceConfig(std::string_view text) {
   ServiceConfig config;
   config.ChatAvailable = text.find("CTGamesPause") == text.npos;
@@ -29,6 +45,8 @@ ServiceConfig ParseServiceConfig(std::string_view text) {
   config.StatisticsAddress = KeyValue(text, "StatPath").value_or("");
   config.AccountAddress = KeyValue(text, "AccPath").value_or("");
   config.PaymentAddress = KeyValue(text, "PayPath").value_or("");
+  config.HelpAddress = KeyValue(text, "HelpPath").value_or("");
+  if (!IsBrowserAddress(config.HelpAddress)) config.HelpAddress.clear();
   return config;
 }
 

@@ -12,9 +12,15 @@ struct ServiceConfig {
   bool WorldTopTenAvailable = false;                                  // an address and no "WTGamesPause"
   std::string WorldTopTenAddress, StatisticsAddress, AccountAddress;  // empty when not given
   std::string PaymentAddress;  // "PayPath": the club's payment page for Zans; empty when not given
+  // "HelpPath": the program's online help page; empty when not given or not a plain http(s) address.
+  std::string HelpAddress;
 };
 
 ServiceConfig ParseServiceConfig(std::string_view text);
+
+// An address the program may hand to the system browser: http:// or https:// followed by a host,
+// printable ASCII only and no blanks.
+bool IsBrowserAddress(std::string_view address);
 
 // The number of the latest news item: the 5 characters after "ZanNews"; 0 when absent or not a
 // number.

@@ -1,6 +1,8 @@
 #include "ui/table/chat_panel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -39,7 +41,9 @@ ChatPanel::ChatPanel(QWidget* form, PictureRegistry& pictures, const FontRoles& 
   input_->setMaxLength(kChatInputLength);
   send_ = new QPushButton(">", form);
   send_->setObjectName("BitBtn1");
-  send_->setFocusPolicy(Qt::NoFocus);
+  // Clicking the button gives it focus, so that the keys typed after it are collected.
+  send_->setFocusPolicy(Qt::ClickFocus);
+  send_->installEventFilter(this);
   connect(input_, &QLineEdit::returnPressed, this, &ChatPanel::OnSend);
   connect(send_, &QPushButton::clicked, this, &ChatPanel::OnSend);
   SetVisible(false);
@@ -131,6 +135,31 @@ void ChatPanel::Redraw() {
   }
   p.end();
   memo_->Refresh();
+}
+
+bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != send_) return false;
+  switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+      typed_.clear();
+      break;
+    case QEvent::KeyPress: {
+      const QString text = static_cast<QKeyEvent*>(event)->text();
+      // Only printable keys count.
+      if (text.isEmpty() || !text.at(0).isPrint()) break;
+      typed_ += text;
+      bool number = false;
+      if (typed_.trimmed().toInt(&number) == kShowAllCardsNumber && number) {
+        typed_.clear();
+        emit ShowAllCardsTyped();
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return false;
 }
 
 void ChatPanel::OnSend() {

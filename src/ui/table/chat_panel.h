@@ -18,6 +18,10 @@ class PictureRegistry;
 
 // The chat under the table of a network game: the last four lines, each in the colour of
 // the seat that wrote it (ImageMemo), the one-line input (ChatInput) and its send button.
+// The number that, typed while the send button has focus, turns the other hands face up
+// (or down again).
+inline constexpr int kShowAllCardsNumber = 73519;
+
 class ChatPanel : public QObject {
   Q_OBJECT
 
@@ -41,6 +45,11 @@ class ChatPanel : public QObject {
  signals:
   // Enter or the send button with text: the line to send (the box is emptied).
   void Send(const QString& text);
+  // The send button had focus while the open-hands number was typed.
+  void ShowAllCardsTyped();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Redraw();
@@ -55,6 +64,7 @@ class ChatPanel : public QObject {
   QLineEdit* input_ = nullptr;
   QPushButton* send_ = nullptr;
   std::array<QString, 4> rows_;  // with colour code
+  QString typed_;                // keys typed while the send button has focus
 };
 
 }  // namespace tavlo

@@ -176,10 +176,38 @@ TEST(ServiceConfiguration, KeysPausesAndNews) {
   EXPECT_FALSE(paused.ChatAvailable);
   EXPECT_FALSE(ParseServiceConfig("").WorldTopTenAvailable);
 
+  EXPECT_EQ(config.HelpAddress, "") << "no help page named";
+
   EXPECT_EQ(ParseNewsNumber("<p>ZanNews00042</p>"), 42);
   EXPECT_EQ(ParseNewsNumber("ZanNews   7 "), 7);
   EXPECT_EQ(ParseNewsNumber("ZanNewsabcde"), 0);
   EXPECT_EQ(ParseNewsNumber("nothing"), 0);
+}
+
+// The help page goes to the system browser, so only a plain web address is taken from the club.
+TEST(ServiceConfiguration, HelpPageIsTakenOnlyAsAPlainWebAddress) {
+  struct Case {
+    const char* text;
+    const char* help;
+  };
+  const Case cases[] = {
+      {"StatPath=http://h/st.php#HelpPath=https://h/help/en.html#", "https://h/help/en.html"},
+      {"HelpPath=http://127.0.0.1:8080/help?lang=2#PayPath=https://p/#", "http://127.0.0.1:8080/help?lang=2"},
+      {"HelpPath=https://h/help\r\n", "https://h/help"},  // the text's last value, line end trimmed
+      {"HelpPath=#", ""},
+      {"HelpPath=file:///etc/passwd#", ""},
+      {"HelpPath=javascript:alert(1)#", ""},
+      {"HelpPath=https://#", ""},
+      {"HelpPath=https:///path#", ""},
+      {"HelpPath=https://h/a b#", ""},
+      {"HelpPath=https://h/\x01#", ""},
+      {"HelpPath=https://h/\xd0\xb0#", ""},
+      {"HelpPath", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ParseServiceConfig(c.text).HelpAddress, c.help);
+  }
 }
 
 }  // namespace
