@@ -118,7 +118,7 @@ TEST(ChooseCard, WrongKnowledgeOfAHiddenSeatStillEndsInALegalCard) {
   EXPECT_EQ(player.DirectDeals(), static_cast<int>(view.progress.size()));
 }
 
-// The choice as it is specified: every sample dealt and searched on its own, nothing reused.
+// The plain way to choose: every sample dealt and searched on its own, nothing reused.
 int ChoiceSearchingEverySample(const GameState& state, int seat, std::uint64_t seed) {
   Random rng(seed);
   Searcher searcher{RuleOptions{}};
