@@ -89,6 +89,14 @@ int WriteAppStreamShots(const QString& folder) {
   window.SetLanguage(0);
   window.ShowMainMenu();
   if (Save(window, folder + "/menu.png")) ++written;
+  // From the menu the help opens at its beginning, with the table of contents.
+  window.HelpShown = [&](THelpWindow& help) {
+    QTimer::singleShot(0, &help, [&help, &written, folder] {
+      if (Save(help, folder + "/help.png")) ++written;
+      help.accept();
+    });
+  };
+  window.OpenHelp();
   window.ScoreSheetShown = [&](TFormDiscard& sheet) {
     QTimer::singleShot(0, &sheet, [&sheet, &written, folder] {
       if (Save(sheet, folder + "/score-sheet.png")) ++written;
@@ -101,13 +109,6 @@ int WriteAppStreamShots(const QString& folder) {
     if (Save(window, folder + "/table.png")) ++written;
   }
   PlayToTheEnd(window);
-  window.HelpShown = [&](THelpWindow& help) {
-    QTimer::singleShot(0, &help, [&help, &written, folder] {
-      if (Save(help, folder + "/help.png")) ++written;
-      help.accept();
-    });
-  };
-  window.OpenHelp();
   window.close();
   return written;
 }

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/seats.h"
 #include "game/trick.h"
 #include "lang/word_table.h"
 #include "net/lan/lan_state.h"
@@ -135,6 +136,10 @@ TEST_F(LanWindowTest, AMultiplayerSeriesUsesTheNetworkClubFileAndLeavesTheLocalO
   // typed into the chat line, after other keys, or across a loss of focus, it does nothing.
   {
     ChatPanel& chat = window->Chat();
+    // Focus moves only inside the active window.
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); }));
     const QImage westClosed = window->Table().Hand(kWest).Canvas().copy();
     const QString number = QString::number(kShowAllCardsNumber);
     QTest::keyClicks(&chat.Input(), number);
