@@ -299,7 +299,10 @@ TEST_F(TourWindowTest, TheOwnClockWarnsRunsOutAndTellsTheOthers) {
       false, 60000));
   EXPECT_FALSE(window->Table().TurnTimer(kSouth).isHidden()) << "the own clock is drawn";
   Shoot(*window, "tour-clock");
-  for (int k = 0; k < 40 && window->Tour().Playing(); ++k) window->Tour().OnSecond();
+  for (int k = 0; k < 40 && window->Tour().Playing(); ++k) {
+    window->Tour().OnSecond();
+    if (window->Tour().Clock().MoveClock() == 5) Shoot(*window, "tour-clock-last-seconds");
+  }
   EXPECT_FALSE(window->Tour().Playing());
   // 25 down to 8 warn with one sound, 7 down to 1 with the other; the 26th second ends it
   // (the window's own timer may have taken the first seconds).
