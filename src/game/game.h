@@ -91,6 +91,9 @@ class Game {
   void SetCanExit(bool canExit) { state_.CanExit = canExit; }
   // The table is left for the menu.
   void LeaveTable() { state_.GameShown = false; }
+  // A network table that ends before its last deal (a player left, a clock ran out, the
+  // connection dropped): nothing more is played, and only "Exit to menu" is left.
+  void EndTableEarly();
   // A rated club game was abandoned: the account is signed in but not in rated play.
   void LeaveRatedPlay() { mode_.AccountState = 2; }
 

@@ -18,6 +18,14 @@ void Game::SetExitButton(bool enabled) {
   view_.SetExitButton(enabled);
 }
 
+void Game::EndTableEarly() {
+  if (!state_.GameShown) return;
+  state_.Turn = turn::kDealScored;
+  state_.CanExit = true;
+  EnableStartButton(false);
+  SetExitButton(true);
+}
+
 void Game::SetTimer1(int intervalMs, bool running) {
   controls_.TimerInterval = intervalMs;
   controls_.TimerRunning = running;

@@ -262,7 +262,10 @@ void TourTable::RestartClock() {
 void TourTable::OnClockTick() {
   if (!referee_ || ended_ || clockPlace_ == 0) return;
   if (--secondsLeft_ > 0) return;
-  EndEarly(clockPlace_, tour::TimeOutFrame(clockPlace_));
+  // The late place is told as well: its program learns it lost on time, not that the line broke.
+  const std::string frame = tour::TimeOutFrame(clockPlace_);
+  SendTo(clockPlace_, frame);
+  EndEarly(clockPlace_, frame);
 }
 
 void TourTable::EndEarly(int place, const std::string& frame) {

@@ -46,6 +46,7 @@
 #include "ui/world/world_play.h"
 #include "ui/pictures/library_files.h"
 #include "ui/table/table_screen.h"
+#include "ui/tour/tour_play.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
@@ -127,6 +128,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
   table_ = new TableScreen(this, pictures_, game_->State(), fonts_, [this](WordId w) { return W(w); });
   table_->SetDeck(&deck_, &backs_);
   ConnectLan();
+  ConnectTournament();
   connect(menu_, &MainMenu::ClubRowClicked, this, &MainWindow::OnClubRow);
   connect(menu_, &MainMenu::NewPlayerClicked, this, &MainWindow::OnNewPlayer);
   connect(menu_, &MainMenu::ExitClicked, this, &QWidget::close);

@@ -26,6 +26,7 @@
 #include "ui/layout/scale.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/pictures/picture_sources.h"
+#include "ui/tour/tour_game_entry.h"
 #include "ui/widgets/font_roles.h"
 
 class QMenu;
@@ -44,6 +45,7 @@ class TFormWait;
 class THelpWindow;
 class TableScreen;
 class TitleScreen;
+class TourPlay;
 
 // The running values of the player a series starts for: club members from the club file,
 // a new player with the name the dialog was given.
@@ -52,13 +54,17 @@ class DialogPlayerRecords : public PlayerRecords {
   DialogPlayerRecords(ClubPlayerRecords& club, const std::string& newPlayerName)
       : club_(club), newPlayerName_(newPlayerName) {}
   PlayerValues LoadPlayer(PlayerSlot slot, bool networkClub) override {
+    if (slot == PlayerSlot::Tournament && tournament_) return *tournament_;
     if (slot == PlayerSlot::NewPlayer) return PlayerValues{newPlayerName_, 0.0, 0, 0, 0};
     if (slot == PlayerSlot::ClubAccount && account_ != nullptr) return account_->LoadPlayer(slot, networkClub);
     return club_.LoadPlayer(slot, networkClub);
   }
   void SetAccount(PlayerRecords* account) { account_ = account; }
+  // The tournament player the lobby seated: nick and tournament values.
+  void SetTournamentPlayer(std::optional<PlayerValues> values) { tournament_ = std::move(values); }
 
  private:
+  std::optional<PlayerValues> tournament_;
   ClubPlayerRecords& club_;
   PlayerRecords* account_ = nullptr;
   const std::string& newPlayerName_;
@@ -70,7 +76,7 @@ class DialogPlayerRecords : public PlayerRecords {
 class LibraryDownloader;
 class WorldPlay;
 
-class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
+class MainWindow : public QWidget, public TableBoundary, public ThinkingView, public TourGameEntry {
   Q_OBJECT
 
  public:
@@ -130,6 +136,10 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   ClubServiceConfiguration& Services() { return services_; }
   QTimer& Timer1() { return timer1_; }
   lan::LanSession& Lan() { return *lan_; }
+  // The tournament table this window plays at.
+  TourPlay& Tour() { return *tour_; }
+  // Messages with a title of their own ("You won!"); tests read them.
+  std::function<void(const QString& title, const QString& text)> TitledMessage;
   ChatPanel& Chat() { return *chatPanel_; }
   // Whose-turn cues, keyboard play and the hint at the table.
   PlayerAids& Aids() { return *aids_; }
@@ -208,6 +218,11 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   void EndTournamentTable() override;
   void ShowTournamentWindow() override;
 
+  // --- TourGameEntry ---
+  void StartTournamentGame(const TourGameSeat& seat) override;
+  void LeaveTournamentSeat() override;
+  int TournamentLink() const override;
+
   // --- ThinkingView ---
   void BeginThinking() override;
   void ShowProgress(int percent) override;
@@ -253,6 +268,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   bool OpenLanTable(TFormPassword& dialog);
   // The LAN session's few signals: chat, the closing score sheet, an interruption.
   void ConnectLan();
+  // The tournament table's few needs of the window: clocks, sounds, messages, chat, names.
+  void ConnectTournament();
   void OnCentreReleased(QPoint position, Qt::MouseButton button);
   FontRoles Fonts() const;
   QColor FormColour() const;
@@ -296,6 +313,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView {
   std::optional<std::pair<int, int>> pendingCard_;  // seat and slot that came while a modal window was up
   std::unique_ptr<FlowController> flow_;
   std::unique_ptr<lan::LanSession> lan_;
+  std::unique_ptr<TourPlay> tour_;
   ChatPanel* chatPanel_ = nullptr;
   TFormDiscard* openSheet_ = nullptr;  // the score sheet while it is on the screen
 

@@ -15,6 +15,7 @@
 #include "ui/dialogs/score_sheet.h"
 #include "ui/dialogs/wait_window.h"
 #include "ui/main_window.h"
+#include "ui/tour/tour_play.h"
 #include "ui/widgets/program_cursors.h"
 #include "ui/main_window_dialogs.h"
 #include "ui/table/table_screen.h"
@@ -189,6 +190,11 @@ void MainWindow::FinishSeries(std::int32_t seriesResult, int seriesKon) {
   series.MemberName = memberName_;
   series.PasswordDigits = passwordDigits_;
   series.ClubNoWrite = clubNoWrite_;
+  if (series.Tournament) {
+    series.TournamentPlace = tour_->Seat().Place;
+    series.TournamentResult = seriesResult;
+    series.TournamentRating = tour_->Seat().Own.Rating;
+  }
   WindowSeriesEvents events(*this, [this](const QString& text) { ShowNoticeText(text); }, settings_.LanguageIndex);
   SystemHistoryClock clock;
   game_->LeaveTable();

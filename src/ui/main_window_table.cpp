@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QThread>
 
 #include "game/seats.h"
@@ -22,6 +23,7 @@
 #include "ui/world/world_play.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/table_screen.h"
+#include "ui/tour/tour_play.h"
 #include "ui/widgets/click_effect.h"
 #include "ui/widgets/zan_button.h"
 
@@ -107,13 +109,17 @@ void MainWindow::DealOver() {}
 void MainWindow::DealReady() {
   const GameState& s = game_->State();
   if (game_->Mode().NetGame) chatPanel_->SetInputEnabled(lan_->Active());
+  tour_->DealReady();
   table_->Centre().setToolTip(W(WordId::Game) + ": " + QString::number(s.KonNo) + " / " +
                               (game_->Mode().Tournament ? "4" : "40"));
   update();
   recorder_->Start(settings_);
 }
 
-void MainWindow::EndOfDealShown() { recorder_->FinishDeal(); }
+void MainWindow::EndOfDealShown() {
+  recorder_->FinishDeal();
+  tour_->DealShown();
+}
 
 void MainWindow::PlayEffect(std::string_view name) {
   if (!sounds_ || !settings_.SoundOn) return;
@@ -132,10 +138,20 @@ void MainWindow::SaluteAt(QPoint globalPos, bool forCards) {
   if (Salute && (forCards ? settings_.SaluteCards : settings_.SaluteButtons)) Salute(globalPos);
 }
 
-void MainWindow::SendFrame(std::string_view frame) { lan_->Send(frame); }
+void MainWindow::SendFrame(std::string_view frame) {
+  if (game_->Mode().Tournament) {
+    tour_->SendFrame(frame);
+  } else {
+    lan_->Send(frame);
+  }
+}
 
 void MainWindow::CloseConnections() {
-  lan_->Close();
+  if (game_->Mode().Tournament) {
+    tour_->Close();
+  } else {
+    lan_->Close();
+  }
   chatPanel_->SetInputEnabled(false);
 }
 
@@ -149,6 +165,10 @@ void MainWindow::ConnectLan() {
     if (GameShown()) game_->ToggleShowAllCards();
   });
   connect(chatPanel_, &ChatPanel::Send, this, [this](const QString& text) {
+    if (game_->Mode().Tournament) {
+      tour_->SendChat(text);
+      return;
+    }
     const int seat = lan_->State().NetRole;
     if (seat < 1) return;
     lan_->SendChat(Utf8ToCp1251(text.toStdString()));
@@ -187,8 +207,70 @@ void MainWindow::ShowMenu() {
   timer1_.start(20);
 }
 
-void MainWindow::EndTournamentTable() {}
-void MainWindow::ShowTournamentWindow() {}
+void MainWindow::ConnectTournament() {
+  TourPlay::Window window;
+  window.DrawTurnTimer = [this](int seat, int seconds) { table_->DrawTurnTimer(seat, seconds); };
+  window.PlayEffect = [this](std::string_view name) { PlayEffect(name); };
+  window.Message = [this](const QString& title, const QString& text) {
+    // Shown once the frame or tick that ended the game is done with.
+    QTimer::singleShot(0, this, [this, title, text] {
+      if (TitledMessage) {
+        TitledMessage(title, text);
+      } else {
+        QMessageBox::information(this, title, text);
+      }
+    });
+  };
+  window.Notice = [this](const QString& text) {
+    QTimer::singleShot(0, this, [this, text] { ShowNoticeText(text); });
+  };
+  window.ChatLine = [this](int place, const QString& line) { chatPanel_->AddTableChatLine(QString::number(place) + line); };
+  window.ChatInput = [this](bool enabled) { chatPanel_->SetInputEnabled(enabled); };
+  window.MenuShown = [this] { return menuShown_; };
+  window.Word = [this](WordId w) { return W(w); };
+  window.ReadSeat = [this](int table, int seat) { return services_.Client().ReadSeat(table, seat); };
+  window.RedrawPlates = [this] {
+    const GameState& s = game_->State();
+    for (int seat = 1; seat <= 4; ++seat) table_->DrawSeatPlate(seat, seat == s.Dummy, seat == s.Leader);
+  };
+  tour_ = std::make_unique<TourPlay>(*game_, *flow_, std::move(window));
+  tour_->Began = [this] {
+    chatPanel_->SetVisible(true);
+    if (TournamentGameBegan) TournamentGameBegan();
+  };
+  tour_->Failed = [this] {
+    if (TournamentConnectionFailed) TournamentConnectionFailed();
+  };
+  TourConnection& connection = tour_->Connection();
+  connection.Busy = [this] { return busy_ || table_->FlightRunning(); };
+  connection.SheetOpen = [this] { return openSheet_ != nullptr; };
+  connect(&connection, &TourConnection::CloseScoreSheet, this, [this] {
+    if (openSheet_) openSheet_->done(QDialog::Accepted);
+  });
+}
+
+void MainWindow::StartTournamentGame(const TourGameSeat& seat) {
+  if (GameShown()) return;
+  playerRecords_.SetTournamentPlayer(PlayerValues{Cp1251ToUtf8(seat.Own.Nick), static_cast<double>(seat.Own.Rating),
+                                                  seat.Own.Kon, seat.Own.Score, seat.Own.Score});
+  memberName_ = Cp1251ToUtf8(seat.Own.Nick);
+  TableMode mode = game_->Mode();
+  mode.AccountState = account_->Session().AccountState();
+  game_->SetMode(mode);
+  tour_->Start(seat);
+  chatPanel_->Clear();
+  chatPanel_->SetInputEnabled(false);
+}
+
+void MainWindow::LeaveTournamentSeat() { tour_->LeaveSeat(); }
+
+int MainWindow::TournamentLink() const { return tour_->Link(); }
+
+void MainWindow::EndTournamentTable() { tour_->Leave(); }
+
+void MainWindow::ShowTournamentWindow() {
+  if (OpenTournamentLobby) OpenTournamentLobby();
+}
 
 void MainWindow::BeginThinking() {
   busy_ = true;

@@ -75,18 +75,21 @@ bool HeadlessTourPlayer::Step() {
 void HeadlessTourPlayer::NoteDeal() {
   const GameState& s = game_.State();
   if (s.Turn != turn::kDealScored) return;
+  dealLines_.push_back(TourDealLine(s, game_.Mode().NetRole, scoreBefore_));
+  scoreBefore_ = s.GameScore;
+}
+
+std::string TourDealLine(const GameState& s, int place, const OneBased<std::int32_t, 2>& scoreBefore) {
   // Side 2 is this program's side: for places 3 and 4 that is West-East in place 1's seats.
-  const int place = game_.Mode().NetRole;
   const bool swapped = place == 3 || place == 4;
   const int westEast = swapped ? 2 : 1;
   const int northSouth = swapped ? 1 : 2;
   char line[200];
   std::snprintf(line, sizeof line, "deal %d: dummy %s, trump %s, tricks W-E %d N-S %d, points W-E %+d N-S %+d",
                 s.SeriesKon, kCompass[CompassOfLocalSeat(s.Dummy, place)], SuitLabel(s.Trump).c_str(),
-                s.SideTricks[westEast], s.SideTricks[northSouth], s.GameScore[westEast] - scoreBefore_[westEast],
-                s.GameScore[northSouth] - scoreBefore_[northSouth]);
-  dealLines_.emplace_back(line);
-  scoreBefore_ = s.GameScore;
+                s.SideTricks[westEast], s.SideTricks[northSouth], s.GameScore[westEast] - scoreBefore[westEast],
+                s.GameScore[northSouth] - scoreBefore[northSouth]);
+  return line;
 }
 
 std::int32_t HeadlessTourPlayer::PlaceOneResult() const {

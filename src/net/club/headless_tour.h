@@ -13,6 +13,11 @@
 
 namespace tavlo {
 
+// One line for a scored deal as `place` saw it, written in place 1's seats so that every program
+// of the table writes the same: dummy, trump, tricks and the deal's points of both pairs.
+// `scoreBefore` is the game score before the deal.
+std::string TourDealLine(const GameState& s, int place, const OneBased<std::int32_t, 2>& scoreBefore);
+
 // One tournament player's program without a window: its game, flow controller and table
 // connection, the computer player in the human's place and place 1's buttons pressed as soon
 // as they are enabled. Tests and tools seat four of them through the lobby requests.

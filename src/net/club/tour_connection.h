@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QString>
 #include <QTcpSocket>
+#include <QTimer>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <string_view>
 
 #include "game/flow.h"
@@ -37,9 +40,18 @@ class TourConnection : public QObject {
   // Place 1 leaves a finished game with its result.
   void SendResult(std::int32_t placeOneResult);
   void Close();
+  // The game is over for this program (its own clock ran out): a close is no news any more.
+  void MarkFinished() { link_ = Finished; }
 
   int TourLink() const { return link_; }
   int Place() const { return place_; }
+  bool Connected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+
+  // A window sets these: while it is busy (a pause, a flying card) nothing is acted on, and while
+  // a deal waits for its score sheet or the sheet is open, only the sheet's closing and chat are.
+  // What may not be acted on yet waits, in order, and is tried again shortly.
+  std::function<bool()> Busy;
+  std::function<bool()> SheetOpen;
 
  signals:
   void GameEnded();            // 'e'
@@ -48,16 +60,24 @@ class TourConnection : public QObject {
   void ChatReceived(int place, const QString& line);
   void ConnectionLost();    // closed during the game
   void ConnectionFailed();  // the table could not be reached (`NoGameFound`)
+  void CloseScoreSheet();   // place 1 closed its score sheet ("hclos"), or a place left with it open
+  void FrameHandled();      // a frame from the table was acted on
 
  private:
   void OnReadyRead();
   void OnClosed();
+  void Pump();
+  bool MayHandleNow(const std::string& frame);
   bool Handle(const std::string& frame);
 
   QTcpSocket socket_;
   lan::MessageCutter cutter_;
   Game* game_ = nullptr;
   FlowController* flow_ = nullptr;
+  std::deque<std::string> pending_;
+  QTimer retry_;
+  bool pumping_ = false;
+  bool closedMeanwhile_ = false;  // the connection closed while frames still waited
   int place_ = 0;
   int link_ = Idle;
 };

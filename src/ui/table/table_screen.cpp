@@ -59,6 +59,8 @@ TableScreen::TableScreen(QWidget* form, PictureRegistry& pictures, const GameSta
   for (int seat = 1; seat <= 4; ++seat) {
     hands_[static_cast<std::size_t>(seat)] = new PictureBox(form);
     plates_[static_cast<std::size_t>(seat)] = new PictureBox(form);
+    timers_[static_cast<std::size_t>(seat)] = new PictureBox(form);
+    timers_[static_cast<std::size_t>(seat)]->hide();
     PictureBox* hand = hands_[static_cast<std::size_t>(seat)];
     connect(hand, &PictureBox::MouseReleased, this, [this, seat](QMouseEvent* e) {
       emit HandReleased(seat, SlotUnder(seat, qRound(e->position().x())), e->button());
@@ -107,7 +109,13 @@ QPoint TableScreen::SpotInCentre(int seat) const {
 void TableScreen::ShowGameTable() {
   for (int seat = 1; seat <= 4; ++seat) {
     hands_[static_cast<std::size_t>(seat)]->Place(HandGeometry(seat));
-    plates_[static_cast<std::size_t>(seat)]->Place(Place(kPlateRects[seat]));
+    const QRect plate = Place(kPlateRects[seat]);
+    plates_[static_cast<std::size_t>(seat)]->Place(plate);
+    // The move clocks stand beside the plates, East's on the left of its plate.
+    const int side = plate.height();
+    const int x = seat == kEast ? plate.x() - layout_.ScaleLen(10) - layout_.ScaleLen(20)
+                                : plate.x() + plate.width() + layout_.ScaleLen(10);
+    timers_[static_cast<std::size_t>(seat)]->Place(QRect(x, plate.y(), side, side));
   }
   for (int side = 1; side <= 2; ++side) boards_[static_cast<std::size_t>(side)]->Place(Place(kBoardRects[side]));
   centre_->Place(Place(kTableCentre));
@@ -140,7 +148,7 @@ void TableScreen::ShowGameTable() {
 void TableScreen::HideGameTable() {
   for (QWidget* w : std::initializer_list<QWidget*>{hands_[1], hands_[2], hands_[3], hands_[4], plates_[1], plates_[2],
                                                      plates_[3], plates_[4], boards_[1], boards_[2], centre_, info_,
-                                                     button7_, button8_}) {
+                                                     button7_, button8_, timers_[1], timers_[2], timers_[3], timers_[4]}) {
     w->hide();
   }
   shown_ = false;
@@ -313,6 +321,23 @@ void TableScreen::DrawSeatPlate(int seat, bool isDummy, bool leadsTrick) {
 }
 
 void TableScreen::RedrawPlateName(int seat) { DrawSeatPlate(seat, false, false); }
+
+void TableScreen::DrawTurnTimer(int seat, int seconds) {
+  if (seat < 1 || seat > 4) return;
+  PictureBox& square = *timers_[static_cast<std::size_t>(seat)];
+  square.PaintBackground(background_ ? *background_ : QImage());
+  if (seconds >= 0) {
+    QPainter p(&square.Canvas());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool plenty = seconds >= 8;
+    p.drawImage(QRect(QPoint(0, 0), square.size()), pictures_.Picture(plenty ? "GTimerY" : "GTimerR", square.size()));
+    p.setFont(fonts_.Font(FontRole::Serif, layout_.ScaleLen(18), true));
+    p.setPen(plenty ? QColor(0xFF, 0, 0) : QColor(0xFF, 0xFF, 0));
+    p.drawText(QRect(QPoint(0, 0), square.size()), Qt::AlignCenter, QString::number(seconds));
+  }
+  if (shown_) square.show();
+  square.Refresh();
+}
 
 void TableScreen::CardToTable(int seat, int slot, TCardCode card, bool faceUp) {
   PictureBox& hand = Hand(seat);

@@ -87,6 +87,9 @@ class TableScreen : public QObject {
   bool FlightRunning() const { return flightRunning_; }
   // Called after every step of a flight (review tools take a picture mid-flight).
   std::function<void(int step)> FlightStepped;
+  // The move clock of online play beside a seat's plate: `seconds` on its square, -1 clears it.
+  void DrawTurnTimer(int seat, int seconds);
+  PictureBox& TurnTimer(int seat) { return *timers_[static_cast<std::size_t>(seat)]; }
   // The local player's name changed: the plate is drawn again without marks.
   void RedrawPlateName(int seat);
 
@@ -138,6 +141,7 @@ class TableScreen : public QObject {
 
   std::array<PictureBox*, 5> hands_{};
   std::array<PictureBox*, 5> plates_{};
+  std::array<PictureBox*, 5> timers_{};
   std::array<PictureBox*, 3> boards_{};
   PictureBox* centre_ = nullptr;
   PictureBox* info_ = nullptr;
