@@ -125,6 +125,10 @@ QStringList Overflows(QWidget& root) {
       if (r->sizeHint().width() > r->width()) found << r->text();
     }
   }
+  if (auto* frame = qobject_cast<DialogFrame*>(&root); frame && frame->Design() == DialogDesign::GrayAristocratic) {
+    const int need = QFontMetrics(frame->TitleFont()).horizontalAdvance(frame->TitleText());
+    if (need > frame->TitleBox().width()) found << frame->TitleText();
+  }
   return found;
 }
 
