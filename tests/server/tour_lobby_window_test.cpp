@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include "club_server_fixture.h"
@@ -16,6 +18,7 @@
 #include "ui/account/account_play.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
+#include "ui/pictures/picture_registry.h"
 #include "ui/tour/tour_lobby.h"
 #include "ui/widgets/zan_button.h"
 #include "ui/world/world_play.h"
@@ -475,6 +478,57 @@ TEST_F(TourLobbyWindowTest, CaptionsFitInEveryLanguage) {
       ASSERT_EQ(w.TourTable(), 0);
     }));
   }
+}
+
+
+// A club that takes the connection and never answers: every poll ends at its deadline, the
+// window's events keep running meanwhile, and the timers never start a second poll inside one.
+TEST(TourLobbySilentClubTest, PollsEndAtTheirDeadlineWithoutStallingOrPilingUp) {
+  QTcpServer silent;
+  ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+  std::vector<QTcpSocket*> held;
+  int accepted = 0;
+  QObject::connect(&silent, &QTcpServer::newConnection, [&] {
+    while (QTcpSocket* socket = silent.nextPendingConnection()) {
+      held.push_back(socket);
+      ++accepted;
+    }
+  });
+  ClubClient client(ClubAddressesFor("http://127.0.0.1:" + std::to_string(silent.serverPort())), 1000);
+  PictureRegistry pictures({});
+  DialogLook look;
+  look.Word = [](WordId w) {
+    const std::string_view text = Word(w, 0);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  };
+  TourLobbyContext context;
+  context.Client = &client;
+  context.Account = [] {
+    TZanUser user;
+    user.Nick = "Ann";
+    return user;
+  };
+  int ticks = 0;
+  QTimer beat;
+  QObject::connect(&beat, &QTimer::timeout, [&] { ++ticks; });
+  beat.start(20);
+  TFTour4 lobby(pictures, look, context, nullptr);
+  lobby.show();
+  EXPECT_GT(ticks, 0) << "the window's events ran while it waited";
+  lobby.RefreshTimer().setInterval(10);
+  lobby.RefreshTimer().start();
+  lobby.WatchTimer().setInterval(10);
+  const int before = accepted;
+  lobby.RefreshTables();
+  // The tables and the server's state: two requests, however often the timers fired meanwhile.
+  EXPECT_GE(accepted - before, 1);
+  EXPECT_LE(accepted - before, 2) << "a timer started another poll inside the one running";
+  EXPECT_EQ(lobby.WelcomeText(), "No Connect");
+  EXPECT_EQ(lobby.PanelValue(2), "No Connect");
+  EXPECT_EQ(lobby.SeatButton(1, 1).text(), "Server Off");
+  EXPECT_FALSE(lobby.ServerOn());
+  lobby.RefreshTimer().stop();
+  for (QTcpSocket* socket : held) socket->abort();
 }
 
 }  // namespace
