@@ -431,7 +431,11 @@ void TFTour4::WatchTick() {
 
 void TFTour4::OpenTopTen() {
   if (busy_) return;
-  TFormTourTop10 window(Pictures(), look_, context_.Client, own_, this);
+  // The top ten has no card-style pictures: it shows in the aristocratic grey for itself, without
+  // the fallback that would switch every dialog of the program to grey.
+  DialogLook look = look_;
+  if (look.Design == DialogDesign::Purple) look.Design = DialogDesign::GrayAristocratic;
+  TFormTourTop10 window(Pictures(), look, context_.Client, own_, this);
   if (context_.TopTenShown) context_.TopTenShown(window);
   window.exec();
 }
