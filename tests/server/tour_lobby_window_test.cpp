@@ -150,6 +150,21 @@ TEST_F(TourLobbyWindowTest, WithoutAnAccountTheIconAsksToLogIn) {
   EXPECT_EQ(notices_, QStringList{"Log in to your account!"});
 }
 
+TEST_F(TourLobbyWindowTest, TheGameSideOpensTheLobbyAgainAfterAGame) {
+  ASSERT_TRUE(StartServer(kTables));
+  StartWindow();
+  TourGameEntry& entry = window_->Lobby().Entry();
+  ASSERT_TRUE(entry.OpenTournamentLobby);
+  bool shown = false;
+  window_->Lobby().LobbyShown = [&](TFTour4& w) {
+    shown = true;
+    EXPECT_EQ(w.TourTable(), 0);
+    QTimer::singleShot(0, &w, [&w] { w.close(); });
+  };
+  entry.OpenTournamentLobby();
+  EXPECT_TRUE(shown);
+}
+
 TEST_F(TourLobbyWindowTest, ShowsTheTablesTheSeatsAndThePlayersFigures) {
   ASSERT_TRUE(StartServer(kTables));
   Seat(2, 1, "Bob", "10.0.0.2");

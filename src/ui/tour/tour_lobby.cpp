@@ -21,7 +21,14 @@ void TourSeatLink::StartTournamentGame(const TourGameSeat& seat) {
 void TourSeatLink::LeaveTournamentSeat() { connection_.LeaveSeat(); }
 
 TourLobby::TourLobby(ClubClient& client, PictureRegistry& pictures, std::function<DialogLook&()> look, QWidget* owner)
-    : QObject(nullptr), client_(client), pictures_(pictures), look_(std::move(look)), owner_(owner) {}
+    : QObject(nullptr), client_(client), pictures_(pictures), look_(std::move(look)), owner_(owner) {
+  SetEntry(nullptr);
+}
+
+void TourLobby::SetEntry(TourGameEntry* entry) {
+  entry_ = entry;
+  Entry().OpenTournamentLobby = [this] { Open(); };
+}
 
 void TourLobby::Open() {
   DialogLook& look = look_();

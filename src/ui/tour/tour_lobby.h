@@ -47,8 +47,9 @@ class TourLobby : public QObject {
   std::function<void(TFTour4&)> LobbyShown;
   std::function<void(TFormTourTop10&)> TopTenShown;
 
-  // The game side the lobby hands a seat to; the own seat link when none is set.
-  void SetEntry(TourGameEntry* entry) { entry_ = entry; }
+  // The game side the lobby hands a seat to; the own seat link when none is set. The game side
+  // opens the lobby again through it when the player leaves a finished game.
+  void SetEntry(TourGameEntry* entry);
   TourGameEntry& Entry() { return entry_ ? *entry_ : link_; }
   TourSeatLink& SeatLink() { return link_; }
 
