@@ -43,6 +43,7 @@
 #include "ui/menu/title_screen.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/chat_panel.h"
+#include "ui/tour/tour_lobby.h"
 #include "ui/world/world_play.h"
 #include "ui/pictures/library_files.h"
 #include "ui/table/table_screen.h"
@@ -103,6 +104,11 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
     if (!session.SignedInNow()) return {};
     return {session.User().Nick, session.User().City};
   };
+  tourLobby_ = std::make_unique<TourLobby>(services_.Client(), pictures_, [this]() -> DialogLook& { return Look(); }, this);
+  tourLobby_->SignedIn = [this] { return account_->Session().SignedInNow(); };
+  tourLobby_->Account = [this] { return account_->Session().User(); };
+  tourLobby_->PlayEffect = [this](const char* effect) { PlayEffect(effect); };
+  tourLobby_->Notice = [this](const QString& line) { ShowNoticeText(line); };
 
   const std::uint64_t gameSeed = seed.value_or(Random::ClockSeed());
   game_ = std::make_unique<Game>(*this, playerRecords_, gameSeed);
@@ -621,7 +627,7 @@ void MainWindow::OnMenuIcon(int icon) {
         OpenHelp();
       }
       break;
-    case MenuIcon::Tournament: ShowNoticeText(W(WordId::LogInToAccount)); break;
+    case MenuIcon::Tournament: tourLobby_->Open(); break;
     case MenuIcon::Account:
       if (account_->OpenFromLamp()) {
         ShowMainMenu();

@@ -75,6 +75,7 @@ class DialogPlayerRecords : public PlayerRecords {
 // is the game's screen, speakers and records (the boundary the game core talks to).
 class LibraryDownloader;
 class WorldPlay;
+class TourLobby;
 
 class MainWindow : public QWidget, public TableBoundary, public ThinkingView, public TourGameEntry {
   Q_OBJECT
@@ -147,6 +148,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView, pu
   AccountPlay& Account() { return *account_; }
   // The club's chat and news: the chat window and the marks on the menu.
   WorldPlay& World() { return *world_; }
+  TourLobby& Lobby() { return *tourLobby_; }
 
   QString W(WordId word) const;
   // The look every dialog of the program wears now (design, fonts, buttons, language).
@@ -284,6 +286,7 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView, pu
   ClubServiceConfiguration services_;  // the club: TAVLO_CLUB, or none
   std::unique_ptr<AccountPlay> account_;
   std::unique_ptr<WorldPlay> world_;
+  std::unique_ptr<TourLobby> tourLobby_;
   PictureRegistry pictures_;
   FontRoles fonts_;
   DialogLook look_;
