@@ -104,7 +104,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
     if (!session.SignedInNow()) return {};
     return {session.User().Nick, session.User().City};
   };
-  tourLobby_ = std::make_unique<TourLobby>(services_.Client(), pictures_, [this]() -> DialogLook& { return Look(); }, this);
+  tourLobby_ = std::make_unique<TourLobby>(services_.Client(), pictures_, [this]() -> DialogLook& { return Look(); }, *this, this);
   tourLobby_->SignedIn = [this] { return account_->Session().SignedInNow(); };
   tourLobby_->Account = [this] { return account_->Session().User(); };
   tourLobby_->PlayEffect = [this](const char* effect) { PlayEffect(effect); };

@@ -209,7 +209,7 @@ TEST_F(TourLobbyWindowTest, TakingAndLeavingASeatThroughClicks) {
   StartWindow();
   const TourTables tables = Client().ReadTables();
   ASSERT_TRUE(tables.Ok);
-  TourSeatLink& link = window_->Lobby().SeatLink();
+  const TourPlay& link = window_->Tour();
   ASSERT_TRUE(WithLobby([&](TFTour4& w) {
     Click(w.SeatButton(3, 1));
     EXPECT_EQ(w.TourTable(), 3);
@@ -229,7 +229,7 @@ TEST_F(TourLobbyWindowTest, TakingAndLeavingASeatThroughClicks) {
     EXPECT_EQ(link.Seat().Host.toStdString(), tables.Rows[3].IP);
     EXPECT_EQ(link.Seat().Port, tables.Rows[3].Port);
     EXPECT_EQ(link.Seat().Own.Nick, "Ann");
-    EXPECT_TRUE(WaitFor([&] { return link.TournamentLink() == TourConnection::Joined; }));
+    EXPECT_TRUE(WaitFor([&] { return link.Link() == TourConnection::Joined; }));
     // Escape does not close the lobby while the seat is held.
     w.reject();
     EXPECT_TRUE(w.isVisible());
@@ -238,7 +238,7 @@ TEST_F(TourLobbyWindowTest, TakingAndLeavingASeatThroughClicks) {
     Click(w.SeatButton(3, 1));
     EXPECT_EQ(w.TourTable(), 0);
     EXPECT_EQ(NickAt(3, 1), "X");
-    EXPECT_EQ(link.TournamentLink(), TourConnection::Idle);
+    EXPECT_EQ(link.Link(), TourConnection::Idle);
     EXPECT_EQ(w.SeatButton(3, 1).text(), "Take the place of");
     EXPECT_TRUE(w.SeatButton(3, 1).isEnabled());
     EXPECT_TRUE(w.OkButton().isEnabled());
@@ -384,7 +384,7 @@ TEST_F(TourLobbyWindowTest, ASeatHeldWhenTheClubGoesAwayIsGivenUp) {
     StopServer();
     w.RefreshTables();
     EXPECT_EQ(w.TourTable(), 0);
-    EXPECT_NE(window_->Lobby().SeatLink().TournamentLink(), TourConnection::Joined);
+    EXPECT_NE(window_->Tour().Link(), TourConnection::Joined);
     EXPECT_TRUE(w.OkButton().isEnabled()) << "the lobby can be closed again";
   }));
 }

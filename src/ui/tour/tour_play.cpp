@@ -39,6 +39,11 @@ TourPlay::~TourPlay() {
 
 void TourPlay::Start(const TourGameSeat& seat) {
   seat_ = seat;
+  if (seat.Host.isEmpty() || seat.Port == 0) {
+    // The lobby named no address for the table: the same as a table that cannot be reached.
+    if (Failed) Failed();
+    return;
+  }
   TableMode mode;
   mode.Tournament = true;
   mode.TournamentFirstPlace = seat.Place == 1;
