@@ -212,7 +212,7 @@ MainWindow::MainWindow(ProgramPaths paths, std::optional<std::uint64_t> seed)
 
   AskYesNo = [this](const QString& question) { return AskInLanguage(question); };
   Notice = [this](const QString& a, const QString& b, const QString& c) {
-    ShowNotice(pictures_, this, ScreenText(a), ScreenText(b), c);
+    ShowNotice(pictures_, NoticeParent(), ScreenText(a), ScreenText(b), c);
   };
   setWindowTitle(FromUtf8(Language(settings_.LanguageIndex).ProductName));
   ConnectDialogs();
@@ -253,6 +253,14 @@ DialogLook& MainWindow::Look() {
     ShowNoticeText(W(WordId::CantFindFile) + " " + kDesignLibrary);
   };
   return look_;
+}
+
+QWidget* MainWindow::NoticeParent() {
+  // A notice or question raised while a modal window of ours is open (the account window, say)
+  // belongs to that window: made for the main window it may be stacked under the modal one,
+  // where it can neither be seen nor be answered.
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : this;
 }
 
 void MainWindow::ShowNoticeText(const QString& line1, const QString& line2, const QString& link) {
@@ -509,7 +517,7 @@ void MainWindow::FillClubList() {
 
 bool MainWindow::AskInLanguage(const QString& question) {
   // The buttons speak the player's language, whatever the desktop's is.
-  QMessageBox box(QMessageBox::Question, windowTitle(), ScreenText(question), QMessageBox::NoButton, this);
+  QMessageBox box(QMessageBox::Question, windowTitle(), ScreenText(question), QMessageBox::NoButton, NoticeParent());
   QPushButton* yes = box.addButton(W(WordId::QuestionYes), QMessageBox::YesRole);
   QPushButton* no = box.addButton(W(WordId::MenuNo), QMessageBox::NoRole);
   box.setDefaultButton(no);

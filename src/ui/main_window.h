@@ -98,6 +98,8 @@ class MainWindow : public QWidget, public TableBoundary, public ThinkingView, pu
   std::function<void(const QString& line1, const QString& line2, const QString& link)> Notice;
   // The program's own Yes / No question box, in the current language (AskYesNo's default).
   bool AskInLanguage(const QString& question);
+  // The window that notices and questions are shown over: the open modal window, else this one.
+  QWidget* NoticeParent();
   // The sound subsystem, when there is one.
   void SetSoundEffects(SoundEffects* sounds) { sounds_ = sounds; }
   SoundEffects* Sounds() const { return sounds_; }

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -596,6 +598,27 @@ TEST_F(AccountWindowTest, CountryListsAndProfileRowsInEveryLanguage) {
       if (language == 1) Shoot(w, "account-russian");
     });
   }
+}
+
+// A question or notice raised while the account window is open stands over the account window
+// (made for the main window, a window manager may stack it under the modal window, unseen and
+// unanswerable); with no window open it belongs to the main window.
+TEST_F(AccountWindowTest, QuestionsAndNoticesStandOverTheOpenAccountWindow) {
+  StartWindow();
+  EXPECT_EQ(window->NoticeParent(), window.get());
+  WithAccountWindow([&](TFAcc1& w) {
+    EXPECT_EQ(window->NoticeParent(), &w);
+    QWidget* questionParent = nullptr;
+    QTimer::singleShot(0, &w, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      questionParent = box->parentWidget();
+      box->reject();
+    });
+    EXPECT_FALSE(window->AskInLanguage("Repeat?"));
+    EXPECT_EQ(questionParent, &w);
+  });
+  EXPECT_EQ(window->NoticeParent(), window.get());
 }
 
 // Every dialog design: the tabs stand below the header and everything lies inside the window.
