@@ -282,7 +282,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::CompleteStart() {
-  if (started_ || clubCheckFailed_) return;
+  // Fetching the club's configuration waits in an event loop, where the first paint's own call
+  // of this function would otherwise run the whole start a second time.
+  if (started_ || clubCheckFailed_ || property("startBegun").toBool()) return;
+  setProperty("startBegun", true);
   firstPaintDone_ = true;
   const bool noSettingsYet = !std::filesystem::exists(SettingsPath(paths_));
   const SettingsLoad load = LoadSettings(SettingsPath(paths_), services_);

@@ -303,7 +303,6 @@ TEST(HistoryPlayerNameTest, SeatsFromTheOwnSeatDown) {
   }
 }
 
-
 struct StatsCase {
   const char* what;
   std::int32_t result;

@@ -21,8 +21,8 @@
 #include "ui/dialogs/end_game_window.h"
 #include "ui/dialogs/password_dialog.h"
 #include "ui/layout/scale.h"
-#include "ui/menu/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/menu/main_menu.h"
 #include "ui/widgets/zan_button.h"
 #include "ui/window_waits.h"
 #include "ui/world/world_play.h"
@@ -348,9 +348,8 @@ TEST_F(WorldBackgroundTest, ACycleEndedWithoutAnAccountGoesToTheWorldTableAndThe
   WriteAlice(window_->Files().Local);
 
   // Alice sits down for the last deal of her cycle.
-  OnDialog<TFormPassword>(window_.get(), [](TFormPassword& dialog) {
-    QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
-  });
+  OnDialog<TFormPassword>(window_.get(),
+                          [](TFormPassword& dialog) { QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton); });
   window_->Menu().ClubRowClicked(1);
   ASSERT_TRUE(window_->GameShown());
   ASSERT_TRUE(WaitUntil([this] { return window_->TheGame().State().KonNo == 40; }));

@@ -17,7 +17,7 @@ TEST(SettingsFormat, DefaultsMakeTheExact35Lines) {
   FakeServices services;
   const std::string expected =
       "<# General>\r\n"
-      "011110141RL010020000\r\n"
+      "011110141##010020000\r\n"
       "<# Cards>\r\n"
       "0\r\n"
       "<# Decks>\r\n"

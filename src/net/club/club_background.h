@@ -29,21 +29,21 @@ class ClubBackground : public QObject {
            std::function<void(Result)> done) {
     QPointer<QObject> receiver(context);
     QPointer<ClubBackground> self(this);
-    QThread* thread = QThread::create([this, addresses = std::move(addresses), work = std::move(work), receiver,
-                                       done = std::move(done)]() mutable {
-      auto result = std::make_shared<Result>([&] {
-        ClubClient client(addresses);
-        return work(client);
-      }());
-      // `this` waits for this thread before it goes, so posting to it is safe; the receiver is
-      // looked at only on its own thread.
-      QMetaObject::invokeMethod(
-          this,
-          [receiver, done = std::move(done), result] {
-            if (receiver) done(std::move(*result));
-          },
-          Qt::QueuedConnection);
-    });
+    QThread* thread = QThread::create(
+        [this, addresses = std::move(addresses), work = std::move(work), receiver, done = std::move(done)]() mutable {
+          auto result = std::make_shared<Result>([&] {
+            ClubClient client(addresses);
+            return work(client);
+          }());
+          // `this` waits for this thread before it goes, so posting to it is safe; the receiver is
+          // looked at only on its own thread.
+          QMetaObject::invokeMethod(
+              this,
+              [receiver, done = std::move(done), result] {
+                if (receiver) done(std::move(*result));
+              },
+              Qt::QueuedConnection);
+        });
     threads_.push_back(thread);
     connect(thread, &QThread::finished, this, [this, thread] { Forget(thread); });
     thread->start();

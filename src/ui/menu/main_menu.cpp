@@ -1,10 +1,9 @@
 #include "ui/menu/main_menu.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/pictures/picture_registry.h"
 #include "ui/table/picture_box.h"
@@ -340,10 +339,9 @@ std::optional<QRect> MainMenu::IndicatorShelf() const {
 }
 
 WordId MainMenu::StatisticsPageWord(int page) {
-  static constexpr WordId kWords[kStatisticsPages] = {WordId::NumberOfStarts, WordId::NumberOfUniqueStarts,
-                                                      WordId::Likes,          WordId::GamesWithPc,
-                                                      WordId::CyclesWithPc,   WordId::GamesNet,
-                                                      WordId::GamesOnline};
+  static constexpr WordId kWords[kStatisticsPages] = {
+      WordId::NumberOfStarts, WordId::NumberOfUniqueStarts, WordId::Likes, WordId::GamesWithPc, WordId::CyclesWithPc,
+      WordId::GamesNet,       WordId::GamesOnline};
   return kWords[(std::clamp(page, 1, kStatisticsPages) - 1)];
 }
 

@@ -33,9 +33,7 @@ class PassportValidator : public QValidator {
   }
 };
 
-int Judge(const QString& text, std::size_t limit) {
-  return JudgeWorldText(Utf8ToCp1251(text.toStdString()), limit);
-}
+int Judge(const QString& text, std::size_t limit) { return JudgeWorldText(Utf8ToCp1251(text.toStdString()), limit); }
 
 }  // namespace
 
@@ -47,8 +45,7 @@ bool PassportCharacter(QChar c) {
   return (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
 }
 
-TFormServerInfo::TFormServerInfo(PictureRegistry& pictures, DialogLook& look, WorldPassport passport,
-                                 QWidget* parent)
+TFormServerInfo::TFormServerInfo(PictureRegistry& pictures, DialogLook& look, WorldPassport passport, QWidget* parent)
     : DialogFrame(pictures, look, PassportPictures(), parent), passport_(std::move(passport)) {
   setObjectName("FormServerInfo");
   auto word = [&look](WordId w) { return look.Word ? look.Word(w) : QString(); };
@@ -109,7 +106,8 @@ TFormServerInfo::TFormServerInfo(PictureRegistry& pictures, DialogLook& look, Wo
     passport_.City = text.toStdString();
     UpdateOk();
   });
-  connect(sex_, &QComboBox::activated, this, [this](int index) { passport_.Sex = index == 1 ? "W" : "M"; });
+  connect(sex_, &QComboBox::activated, this,
+          [this](int index) { passport_.Sex = std::string(index == 1 ? "W" : "M"); });
   connect(region_, &QComboBox::activated, this, [this](int index) {
     passport_.Country = CountryCodeWithRegion(passport_.Country, index + 1);
     FillCountries();

@@ -56,9 +56,10 @@ TFStat::TFStat(PictureRegistry& pictures, DialogLook& look, StatisticsContext co
   StyleButton(*like_);
   like_->SetHeightSB(THeightSB::D30);
   like_->setText(word(WordId::ILikeThisGame));
-  like_->setGeometry(10, y, kWidth / 2 - 15, 30);
+  // The like's caption is the longer one in most languages.
+  like_->setGeometry(10, y, kWidth - 150, 30);
   OkButton().SetHeightSB(THeightSB::D30);
-  OkButton().setGeometry(kWidth / 2 + 5, y, kWidth / 2 - 15, 30);
+  OkButton().setGeometry(kWidth - 130, y, 120, 30);
   setFixedSize(kWidth, y + 40);
   connect(like_, &QAbstractButton::clicked, this, [this] { Like(); });
   stats_ = context_.Client ? context_.Client->ReadGlobalStats() : std::nullopt;

@@ -145,14 +145,22 @@ void WorldPlay::OpenStatistics() {
 
 std::int64_t StatisticsFigure(const TZanStat& stat, int page) {
   switch (page) {
-    case 1: return stat.Stat1;
-    case 2: return stat.Stat2;
-    case 3: return stat.Stat3;
-    case 4: return stat.StatX[1];
-    case 5: return stat.StatX[2];
-    case 6: return stat.StatX[5];
-    case 7: return stat.StatX[6];
-    default: return 0;
+    case 1:
+      return stat.Stat1;
+    case 2:
+      return stat.Stat2;
+    case 3:
+      return stat.Stat3;
+    case 4:
+      return stat.StatX[1];
+    case 5:
+      return stat.StatX[2];
+    case 6:
+      return stat.StatX[5];
+    case 7:
+      return stat.StatX[6];
+    default:
+      return 0;
   }
 }
 
