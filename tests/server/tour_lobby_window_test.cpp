@@ -20,6 +20,7 @@
 #include "ui/menu/main_menu.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/tour/tour_lobby.h"
+#include "ui/tour/tour_play.h"
 #include "ui/widgets/zan_button.h"
 #include "ui/world/world_play.h"
 
