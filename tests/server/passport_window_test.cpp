@@ -3,6 +3,7 @@
 #include "ui/world/passport_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -160,6 +161,33 @@ TEST_F(PassportWindowTest, RegionResetsTheCountryAndOkKeepsThePassport) {
   EXPECT_EQ(s.WorldCity, "Boston");
   EXPECT_EQ(s.WorldCountry, "3-034");
   EXPECT_EQ(s.WorldSex, "M");
+}
+
+// The country list speaks the interface's language (Russian names in Russian, English elsewhere),
+// every name fits its box, and what is stored stays the language-free code.
+TEST_F(PassportWindowTest, CountryNamesFollowTheLanguageAndTheCodeStaysTheSame) {
+  ASSERT_TRUE(StartServer());
+  StartWindow();
+  for (const auto& [language, norway] : {std::pair{0, "Norway"}, std::pair{1, "Норвегия"}, std::pair{2, "Norway"}}) {
+    window_->CurrentSettings().LanguageIndex = language;
+    EXPECT_TRUE(WithPassport([&](TFormServerInfo& w) {
+      QComboBox& countries = w.CountryChoice();
+      EXPECT_EQ(countries.currentText(), QString::fromUtf8(norway)) << language;
+      for (int region = 0; region < 6; ++region) {
+        w.RegionChoice().setCurrentIndex(region);
+        emit w.RegionChoice().activated(region);
+        for (int k = 1; k < countries.count(); ++k) {
+          const int need = countries.fontMetrics().horizontalAdvance(countries.itemText(k)) + 14 + 36;
+          EXPECT_LE(need, countries.width()) << countries.itemText(k).toStdString() << " in language " << language;
+        }
+      }
+      w.RegionChoice().setCurrentIndex(0);
+      emit w.RegionChoice().activated(0);
+      countries.setCurrentIndex(35);
+      emit countries.activated(35);
+      EXPECT_EQ(w.Passport().Country, "1-035") << language;
+    }));
+  }
 }
 
 TEST_F(PassportWindowTest, TheWorldWindowsOpenItFromTheirPassportButtons) {

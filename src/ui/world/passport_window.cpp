@@ -15,7 +15,7 @@
 namespace tavlo {
 namespace {
 
-constexpr int kWidth = 420;
+constexpr int kWidth = 440;
 constexpr int kRowHeight = 30;
 
 DialogPictures PassportPictures() { return WorldDialogPictures("TopTen", "GCap430", WordId::MyPassport); }
@@ -126,7 +126,8 @@ void TFormServerInfo::FillCountries() {
   country_->clear();
   for (const Country& c : CountriesOf(region)) {
     const QImage flag = CountryFlag(QString::fromLatin1(c.Iso));
-    country_->addItem(flag.isNull() ? QIcon() : QIcon(QPixmap::fromImage(flag)), QString::fromUtf8(c.Name));
+    country_->addItem(flag.isNull() ? QIcon() : QIcon(QPixmap::fromImage(flag)),
+                      QString::fromUtf8(ShownCountryName(c, Look().LanguageIndex)));
   }
   country_->setCurrentIndex(index);
 }
