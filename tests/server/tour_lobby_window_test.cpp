@@ -13,8 +13,10 @@
 #include <QTimer>
 
 #include "club_server_fixture.h"
+#include "game/seats.h"
 #include "lang/languages.h"
 #include "net/club/headless_tour.h"
+#include "net/club/tour_clock.h"
 #include "ui/account/account_play.h"
 #include "ui/main_window.h"
 #include "ui/menu/main_menu.h"
@@ -374,6 +376,49 @@ TEST_F(TourLobbyWindowTest, ServerOffAndAClubThatIsGone) {
     EXPECT_EQ(w.SeatButton(4, 4).text(), "Server Off");
     EXPECT_TRUE(w.OkButton().isEnabled());
   }));
+}
+
+// The whole way in: a seat taken in the lobby, three more players sit down at the table, the table
+// deals, and the lobby gives way to the main window's game with the four players' names.
+TEST_F(TourLobbyWindowTest, ASeatTakenInTheLobbyBecomesTheWindowsGameWhenTheTableFills) {
+  ASSERT_TRUE(StartServer(kTables));
+  StartWindow();
+  const char* const others[] = {"Bob", "Cid", "Dora"};
+  std::vector<std::unique_ptr<HeadlessTourPlayer>> players;
+  bool lobbyGaveWay = false;
+  window_->Lobby().LobbyShown = [&](TFTour4& w) {
+    w.RefreshTimer().stop();
+    QTimer::singleShot(0, &w, [&] {
+      Click(w.SeatButton(5, 1));
+      EXPECT_EQ(w.TourTable(), 5);
+      EXPECT_TRUE(WaitFor([&] { return window_->Tour().Link() == TourConnection::Joined; }));
+      for (int place = 2; place <= 4; ++place) {
+        players.push_back(std::make_unique<HeadlessTourPlayer>(others[place - 2], place, 40 + place));
+        EXPECT_TRUE(players.back()->TakeSeat(Client(), 5, place)) << others[place - 2];
+      }
+      // The others play their part; the window only waits for its deal.
+      QDeadlineTimer deadline(60000);
+      while (w.isVisible() && !deadline.hasExpired()) {
+        bool acted = false;
+        for (auto& p : players) acted = p->Step() || acted;
+        QCoreApplication::processEvents(acted ? QEventLoop::AllEvents : QEventLoop::WaitForMoreEvents, 20);
+      }
+      lobbyGaveWay = !w.isVisible();
+      if (w.isVisible()) w.close();
+    });
+  };
+  emit window_->Menu().IconClicked(MenuIcon::Tournament);
+  window_->Lobby().LobbyShown = nullptr;
+  ASSERT_TRUE(lobbyGaveWay) << "the table never dealt to the window";
+  EXPECT_TRUE(window_->GameShown());
+  EXPECT_TRUE(window_->Tour().Playing());
+  EXPECT_EQ(window_->Tour().Seat().Table, 5);
+  EXPECT_EQ(window_->Tour().Seat().Place, 1);
+  const auto& names = window_->TheGame().State().SeatNames;
+  EXPECT_EQ(names[kSouth], "Ann");
+  EXPECT_EQ(names[TourSeatOfPlace(2, 1)], "Bob");
+  EXPECT_EQ(names[TourSeatOfPlace(3, 1)], "Cid");
+  EXPECT_EQ(names[TourSeatOfPlace(4, 1)], "Dora");
 }
 
 TEST_F(TourLobbyWindowTest, ASeatHeldWhenTheClubGoesAwayIsGivenUp) {
