@@ -383,6 +383,13 @@ TEST_F(TourWindowTest, TheFirstDealKeepsEveryPlayersPictureAndThePlatesShowIt) {
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(&plate, &leave);
   EXPECT_FALSE(shown->isVisible());
+  // Cid's plate shows the built-in picture she was given.
+  QWidget& cidPlate = window->Table().Plate(TourSeatOfPlace(3, 1));
+  QCoreApplication::sendEvent(&cidPlate, &enter);
+  ASSERT_TRUE(shown->isVisible());
+  EXPECT_EQ(shown->Picture(), female.scaled(100, 100, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  Shoot(*window, "tour_photo_hint_default");
+  QCoreApplication::sendEvent(&cidPlate, &leave);
 
   // Once the table is left, the plates have no pictures to show.
   window->Tour().Close();
