@@ -23,11 +23,18 @@
 #include "ui/world/world_play.h"
 #include "ui/recording/game_recorder.h"
 #include "ui/table/table_screen.h"
+#include "ui/tour/tour_photos.h"
 #include "ui/tour/tour_play.h"
+#include "ui/widgets/hint_balloon.h"
 #include "ui/widgets/click_effect.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo {
+namespace {
+
+constexpr int kTourPhotoHintSize = 100;  // the plates' picture hint, in pixels
+
+}  // namespace
 
 void MainWindow::PrepareTable() {
   recorder_->UsePlainBackground(settings_);
@@ -228,7 +235,10 @@ void MainWindow::ConnectTournament() {
   window.ChatInput = [this](bool enabled) { chatPanel_->SetInputEnabled(enabled); };
   window.MenuShown = [this] { return menuShown_; };
   window.Word = [this](WordId w) { return W(w); };
-  window.ReadSeat = [this](int table, int seat) { return services_.Client().ReadSeat(table, seat); };
+  window.Addresses = [this] { return services_.Client().Addresses(); };
+  window.StorePhoto = [this](const std::string& nick, char sex, const std::optional<QImage>& photo) {
+    StoreTourPhoto(files_.History, nick, photo, pictures_.Picture(sex == 'M' ? "GAcNoM" : "GAcNoF"));
+  };
   window.RedrawPlates = [this] {
     const GameState& s = game_->State();
     for (int seat = 1; seat <= 4; ++seat) table_->DrawSeatPlate(seat, seat == s.Dummy, seat == s.Leader);
@@ -241,6 +251,14 @@ void MainWindow::ConnectTournament() {
   tour_->Failed = [this] {
     if (TournamentConnectionFailed) TournamentConnectionFailed();
   };
+  // While a tournament runs, a name plate shows the player's picture kept at this deal.
+  auto* photoHint = new HintBalloon(fonts_, this);
+  for (int seat = 1; seat <= 4; ++seat) {
+    AttachPictureHint(&table_->Plate(seat), photoHint, [this, seat] {
+      if (!game_->Mode().Tournament || !GameShown()) return QImage();
+      return StoredTourPhoto(files_.History, tour_->Names()[seat], kTourPhotoHintSize);
+    });
+  }
   TourConnection& connection = tour_->Connection();
   connection.Busy = [this] { return busy_ || table_->FlightRunning(); };
   connection.SheetOpen = [this] { return openSheet_ != nullptr; };

@@ -14,6 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/table/table_screen.h"
 #include "ui/tour/tour_play.h"
+#include "ui/widgets/hint_balloon.h"
 #include "ui/widgets/zan_button.h"
 
 namespace tavlo::testing {
@@ -94,6 +95,7 @@ class TourWindowTest : public ClubServerTest {
       }
       players_.push_back(
           std::make_unique<HeadlessTourPlayer>(kNicks[place], place * 3, 70 + static_cast<std::uint64_t>(place)));
+      players_.back()->Sex = sexes_[place];
       ASSERT_TRUE(players_.back()->TakeSeat(Client(), table, place)) << kNicks[place];
     }
   }
@@ -169,6 +171,7 @@ class TourWindowTest : public ClubServerTest {
   QStringList messages;
   std::vector<std::unique_ptr<HeadlessTourPlayer>> players_;
   bool left_[5] = {};
+  char sexes_[5] = {'M', 'M', 'M', 'M', 'M'};
   int place_ = 0;
   std::vector<std::string> dealLines_;
   OneBased<std::int32_t, 2> scoreBefore_{};
@@ -315,6 +318,84 @@ TEST_F(TourWindowTest, TheOwnClockWarnsRunsOutAndTellsTheOthers) {
   ASSERT_TRUE(Run([&] { return OthersEnded(); }, false, 20000));
   for (int place : {1, 3, 4}) EXPECT_EQ(Player(place).LeftPlace(), 2) << kNicks[place];
   EXPECT_TRUE(window->Table().ExitButton().isEnabled());
+}
+
+}  // namespace
+}  // namespace tavlo::testing
+
+namespace tavlo::testing {
+namespace {
+
+// The pictures of the players kept in the history folder at the first deal, and the plates' hint.
+TEST_F(TourWindowTest, TheFirstDealKeepsEveryPlayersPictureAndThePlatesShowIt) {
+  ASSERT_TRUE(StartClub());
+  CreateUser("Bob");
+  const QByteArray jpeg = TestJpeg(200, 250);
+  ASSERT_TRUE(Client().UploadPhoto("Bob", "pass1", std::string(jpeg.constData(), static_cast<std::size_t>(jpeg.size()))));
+  StartWindow();
+  sexes_[3] = 'W';
+  SeatTable(7, 1);
+  const std::filesystem::path history = window->Files().History;
+  const auto file = [&](int place) { return history / (std::string(kNicks[place]) + ".bmp"); };
+  const auto allKept = [&] {
+    for (int place = 1; place <= 4; ++place) {
+      if (!std::filesystem::exists(file(place))) return false;
+    }
+    return window->Tour().ReadingsRunning() == 0;
+  };
+  ASSERT_TRUE(Run([&] { return began_ && allKept(); }, true, 60000)) << "the pictures were not kept";
+
+  // The names came with the readings.
+  for (int place = 2; place <= 4; ++place) {
+    EXPECT_EQ(window->Tour().Names()[TourSeatOfPlace(place, 1)], kNicks[place]);
+  }
+  const auto load = [](const std::filesystem::path& path) {
+    QImage image;
+    EXPECT_TRUE(image.load(QString::fromStdString(path.string()), "BMP")) << path;
+    return image.convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage bob = load(file(2));
+  ASSERT_EQ(bob.size(), QSize(200, 250)) << "Bob's uploaded photo";
+  const QColor middle(bob.pixel(100, 125));
+  EXPECT_LT(std::abs(middle.red() - QColor(Qt::darkCyan).red()) + std::abs(middle.green() - QColor(Qt::darkCyan).green()) +
+                std::abs(middle.blue() - QColor(Qt::darkCyan).blue()),
+            24);
+  const QImage male = window->Pictures().Picture("GAcNoM").convertToFormat(QImage::Format_RGB32);
+  const QImage female = window->Pictures().Picture("GAcNoF").convertToFormat(QImage::Format_RGB32);
+  ASSERT_NE(male, female);
+  EXPECT_EQ(load(file(1)), male) << "the own picture, no photo";
+  EXPECT_EQ(load(file(3)), female) << "Cid has no photo";
+  EXPECT_EQ(load(file(4)), male) << "Dora has no photo and sits as 'M'";
+
+  // Pointing at Bob's plate shows his picture at size 100; leaving hides it.
+  QWidget& plate = window->Table().Plate(TourSeatOfPlace(2, 1));
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), plate.mapToGlobal(QPointF(5, 5)));
+  QCoreApplication::sendEvent(&plate, &enter);
+  HintBalloon* shown = nullptr;
+  for (HintBalloon* balloon : window->findChildren<HintBalloon*>()) {
+    if (balloon->isVisible() && !balloon->Picture().isNull()) shown = balloon;
+  }
+  ASSERT_NE(shown, nullptr) << "no picture balloon over the plate";
+  EXPECT_EQ(shown->Picture().size(), QSize(80, 100));
+  const QColor hinted(shown->Picture().pixel(40, 50));
+  EXPECT_LT(std::abs(hinted.green() - middle.green()) + std::abs(hinted.blue() - middle.blue()), 24);
+  Shoot(*window, "tour_photo_hint");
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&plate, &leave);
+  EXPECT_FALSE(shown->isVisible());
+  // Cid's plate shows the built-in picture she was given.
+  QWidget& cidPlate = window->Table().Plate(TourSeatOfPlace(3, 1));
+  QCoreApplication::sendEvent(&cidPlate, &enter);
+  ASSERT_TRUE(shown->isVisible());
+  EXPECT_EQ(shown->Picture(), female.scaled(100, 100, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  Shoot(*window, "tour_photo_hint_default");
+  QCoreApplication::sendEvent(&cidPlate, &leave);
+
+  // Once the table is left, the plates have no pictures to show.
+  window->Tour().Close();
+  window->TheGame().SetMode(TableMode{});
+  QCoreApplication::sendEvent(&plate, &enter);
+  EXPECT_FALSE(shown->isVisible());
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ HeadlessTourPlayer::HeadlessTourPlayer(std::string nick, std::int32_t tourGames,
 bool HeadlessTourPlayer::TakeSeat(ClubClient& club, int table, int seat, quint16 viaPort) {
   const TourTables tables = club.ReadTables();
   if (!tables.Ok || tables.Rows[table].Port <= 1) return false;
-  const TZanClient me{nick_, 0, 0, 0, "Russia", "Moscow", 'M', "127.0.0.1"};
+  const TZanClient me{nick_, 0, 0, 0, "Russia", "Moscow", Sex, "127.0.0.1"};
   if (club.SetSeat(table, seat, 1, me) != 0) return false;
   TableMode mode;
   mode.Tournament = true;

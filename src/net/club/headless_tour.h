@@ -31,6 +31,8 @@ class HeadlessTourPlayer : public QObject, public QuietBoundary {
   // Takes seat `seat` of `table` in the lobby and connects to the table (or to `viaPort` on
   // 127.0.0.1, a relay in front of it); false when the lobby refused the seat or has no table address.
   bool TakeSeat(ClubClient& club, int table, int seat, quint16 viaPort = 0);
+  // The sex the seat record gives the player ('M' or 'W').
+  char Sex = 'M';
   // Takes the one step that is due (a card, a button, a tick); false when nothing is.
   bool Step();
 

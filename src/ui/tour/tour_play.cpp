@@ -60,6 +60,8 @@ void TourPlay::Start(const TourGameSeat& seat) {
   resultShown_ = false;
   clock_ = TourMoveClock();
   drawnSeat_ = 0;
+  // Answers to the readings of an earlier table are no longer wanted.
+  for (int place = 1; place <= 4; ++place) placeReading_[place] = reading_ + 1;
   connection_.Open(seat.Host, seat.Port, seat.Place);
 }
 
@@ -90,14 +92,42 @@ void TourPlay::DealReady() {
 }
 
 void TourPlay::ReadNames() {
-  // Whoever sits at the table now: a place the lobby does not answer for keeps the name it had.
-  for (int place = 1; place <= 4; ++place) {
-    if (place == seat_.Place || !window_.ReadSeat) continue;
-    const std::optional<TZanClient> other = window_.ReadSeat(seat_.Table, place);
-    if (other && other->Nick != "X") names_[TourSeatOfPlace(place, seat_.Place)] = Cp1251ToUtf8(other->Nick);
-  }
+  // Whoever sits at the table now, and their photos, read away from the window's thread; the
+  // plates show the names as they come. A place the lobby does not answer for keeps its name.
   game_.SetSeatNames(names_);
   if (window_.RedrawPlates) window_.RedrawPlates();
+  if (!window_.Addresses) return;
+  const int reading = ++reading_;
+  const ClubAddresses addresses = window_.Addresses();
+  for (int place = 1; place <= 4; ++place) {
+    std::function<SeatReading(ClubClient&)> work;
+    if (place == seat_.Place) {
+      work = [own = seat_.Own](ClubClient& club) { return SeatReading{own, club.FetchPhoto(own.Nick)}; };
+    } else {
+      work = [table = seat_.Table, place](ClubClient& club) {
+        SeatReading answer{club.ReadSeat(table, place), std::nullopt};
+        if (answer.Seat && answer.Seat->Nick != "X") answer.Photo = club.FetchPhoto(answer.Seat->Nick);
+        return answer;
+      };
+    }
+    polls_.Run<SeatReading>(addresses, std::move(work), this,
+                            [this, place, reading](SeatReading answer) { SeatRead(place, reading, answer); });
+  }
+}
+
+void TourPlay::SeatRead(int place, int reading, const SeatReading& answer) {
+  // An answer from an earlier deal that comes after a later one changes nothing.
+  if (reading < placeReading_[place] || !game_.Mode().Tournament) return;
+  placeReading_[place] = reading;
+  if (!answer.Seat || answer.Seat->Nick == "X" || answer.Seat->Nick.empty()) return;
+  const std::string nick = Cp1251ToUtf8(answer.Seat->Nick);
+  const int seat = TourSeatOfPlace(place, seat_.Place);
+  if (seat != 0 && place != seat_.Place && names_[seat] != nick) {
+    names_[seat] = nick;
+    game_.SetSeatNames(names_);
+    if (window_.RedrawPlates) window_.RedrawPlates();
+  }
+  if (window_.StorePhoto) window_.StorePhoto(nick, answer.Seat->Sex, answer.Photo);
 }
 
 QString TourPlay::NameOfPlace(int place) const {

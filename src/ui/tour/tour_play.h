@@ -10,6 +10,7 @@
 #include "game/flow.h"
 #include "game/game.h"
 #include "lang/word_ids.h"
+#include "net/club/club_background.h"
 #include "net/club/tour_clock.h"
 #include "net/club/tour_connection.h"
 #include "ui/tour/tour_game_entry.h"
@@ -33,8 +34,10 @@ class TourPlay : public QObject {
     std::function<void(bool enabled)> ChatInput;
     std::function<bool()> MenuShown;
     std::function<QString(WordId)> Word;
-    // The lobby's seat record of a place (the nick of whoever sits there), when it answers.
-    std::function<std::optional<TZanClient>(int table, int seat)> ReadSeat;
+    // The club's addresses: the seats and photos are read from there away from the window's thread.
+    std::function<ClubAddresses()> Addresses;
+    // Keeps a player's picture for the plates' hints: the photo, or the built-in one by sex.
+    std::function<void(const std::string& nickUtf8, char sex, const std::optional<QImage>& photo)> StorePhoto;
     // The plates are drawn again with the names the game now has.
     std::function<void()> RedrawPlates;
   };
@@ -54,6 +57,8 @@ class TourPlay : public QObject {
   const TourMoveClock& Clock() const { return clock_; }
   // The players' nicks as the screen seats show them (UTF-8), the own one at South.
   const OneBased<std::string, 4>& Names() const { return names_; }
+  // Seat and photo readings still on their way.
+  int ReadingsRunning() const { return polls_.Running(); }
 
   // The game's own frames (moves, buttons, "bnext"), from the table boundary.
   void SendFrame(std::string_view frame);
@@ -87,6 +92,11 @@ class TourPlay : public QObject {
   void FinishIfEnded();
   void ClearClocks();
   void ReadNames();
+  struct SeatReading {
+    std::optional<TZanClient> Seat;
+    std::optional<QImage> Photo;
+  };
+  void SeatRead(int place, int reading, const SeatReading& answer);
   QString NameOfPlace(int place) const;
   QString W(WordId word) const { return window_.Word ? window_.Word(word) : QString(); }
 
@@ -103,6 +113,9 @@ class TourPlay : public QObject {
   bool ended_ = false;        // the table said the game has ended ('e')
   bool resultShown_ = false;
   int drawnSeat_ = 0;         // the square that shows a clock now
+  int reading_ = 0;           // the deal's reading of the seats, counted
+  OneBased<int, 4> placeReading_{};  // the newest reading each place has taken
+  ClubBackground polls_;      // last: its jobs end before the rest goes
 };
 
 }  // namespace tavlo

@@ -18,11 +18,17 @@ class HintFilter : public QObject {
  public:
   HintFilter(QWidget* control, HintBalloon* balloon, std::function<std::pair<QString, QString>()> content)
       : QObject(control), control_(control), balloon_(balloon), content_(std::move(content)) {}
+  HintFilter(QWidget* control, HintBalloon* balloon, std::function<QImage()> picture)
+      : QObject(control), control_(control), balloon_(balloon), picture_(std::move(picture)) {}
 
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Enter) {
-      const auto [title, text] = content_();
-      balloon_->ShowFor(control_, title, text);
+      if (picture_) {
+        balloon_->ShowPictureFor(control_, picture_());
+      } else {
+        const auto [title, text] = content_();
+        balloon_->ShowFor(control_, title, text);
+      }
     } else if (event->type() == QEvent::Leave || event->type() == QEvent::Hide ||
                event->type() == QEvent::MouseButtonPress) {
       balloon_->HideHint();
@@ -34,6 +40,7 @@ class HintFilter : public QObject {
   QWidget* control_;
   HintBalloon* balloon_;
   std::function<std::pair<QString, QString>()> content_;
+  std::function<QImage()> picture_;
 };
 
 }  // namespace
@@ -52,12 +59,28 @@ void HintBalloon::ShowFor(QWidget* control, const QString& title, const QString&
   }
   title_ = title;
   text_ = text;
+  picture_ = QImage();
   control_ = control;
   QFont titleFont = fonts_.Font(FontRole::Decor, 12, true);
   QFont textFont = fonts_.Font(FontRole::Decor, 12);
   const QFontMetrics tm(titleFont), xm(textFont);
-  const int width = std::max(tm.horizontalAdvance(title), xm.horizontalAdvance(text)) + 2 * kPad;
-  const int height = tm.height() + xm.height() + 2 * kPad + kArrow;
+  Place(control, std::max(tm.horizontalAdvance(title), xm.horizontalAdvance(text)) + 2 * kPad,
+        tm.height() + xm.height() + 2 * kPad + kArrow);
+}
+
+void HintBalloon::ShowPictureFor(QWidget* control, const QImage& picture) {
+  if (picture.isNull()) {
+    HideHint();
+    return;
+  }
+  title_.clear();
+  text_.clear();
+  picture_ = picture;
+  control_ = control;
+  Place(control, picture.width() + 2 * kPad, picture.height() + 2 * kPad + kArrow);
+}
+
+void HintBalloon::Place(QWidget* control, int width, int height) {
   // Point at the control from below it, or from above when there is no room below.
   const QRect target = control->geometry();
   pointsUp_ = target.bottom() + height < parentWidget()->height();
@@ -99,6 +122,10 @@ void HintBalloon::paintEvent(QPaintEvent*) {
   p.drawPath(path);
   const QFont titleFont = fonts_.Font(FontRole::Decor, 12, true);
   const QFont textFont = fonts_.Font(FontRole::Decor, 12);
+  if (!picture_.isNull()) {
+    p.drawImage(QPoint((width() - picture_.width()) / 2, static_cast<int>(body.top()) + kPad), picture_);
+    return;
+  }
   p.setFont(titleFont);
   p.setPen(FromBgrColour(0x000080));
   const int top = static_cast<int>(body.top()) + kPad / 2;
@@ -111,6 +138,14 @@ void HintBalloon::paintEvent(QPaintEvent*) {
 
 void AttachHint(QWidget* control, HintBalloon* balloon, std::function<std::pair<QString, QString>()> content) {
   control->installEventFilter(new HintFilter(control, balloon, std::move(content)));
+}
+
+}  // namespace tavlo
+
+namespace tavlo {
+
+void AttachPictureHint(QWidget* control, HintBalloon* balloon, std::function<QImage()> picture) {
+  control->installEventFilter(new HintFilter(control, balloon, std::move(picture)));
 }
 
 }  // namespace tavlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -21,16 +22,22 @@ class HintBalloon : public QWidget {
 
   // Shows the hint for `control`; an empty title and text hide it.
   void ShowFor(QWidget* control, const QString& title, const QString& text);
+  // Shows a picture for `control` instead of a text; a null picture hides the hint.
+  void ShowPictureFor(QWidget* control, const QImage& picture);
   void HideHint();
   QString Title() const { return title_; }
   QString Text() const { return text_; }
+  QImage Picture() const { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void Place(QWidget* control, int width, int height);
+
   const FontRoles& fonts_;
   QString title_, text_;
+  QImage picture_;
   QPointer<QWidget> control_;
   QTimer hideTimer_;
   bool pointsUp_ = false;
@@ -38,5 +45,7 @@ class HintBalloon : public QWidget {
 
 // Attaches a hint to a control: the balloon shows while the mouse is over it.
 void AttachHint(QWidget* control, HintBalloon* balloon, std::function<std::pair<QString, QString>()> content);
+// Attaches a picture hint: the balloon shows the picture while the mouse is over the control.
+void AttachPictureHint(QWidget* control, HintBalloon* balloon, std::function<QImage()> picture);
 
 }  // namespace tavlo
