@@ -352,6 +352,10 @@ TEST_F(TourLobbyWindowTest, ATableThatCannotBeReachedGivesTheSeatBack) {
     EXPECT_EQ(NickAt(9, 2), "X");
     EXPECT_EQ(NickAt(9, 3), "X");
     EXPECT_TRUE(w.SeatButton(9, 2).isEnabled());
+    EXPECT_EQ(window_->Tour().Link(), TourConnection::Idle) << "the table's connection went with the seat";
+    w.WatchTick();
+    // The end of a connection already given up is not a second failure.
+    window_->Lobby().Entry().TournamentConnectionFailed();
     w.WatchTick();
     EXPECT_EQ(notices_.size(), 1) << "told once";
   }));

@@ -109,7 +109,10 @@ TFTour4::TFTour4(PictureRegistry& pictures, DialogLook& look, TourLobbyContext c
 
   // Opening: no seat, no connection; the own figures and the tables are read at once.
   if (context_.Entry) {
-    context_.Entry->TournamentConnectionFailed = [this] { noGameFound_ = true; };
+    // Only a seat still held can be lost; a connection given up already has nothing more to say.
+    context_.Entry->TournamentConnectionFailed = [this] {
+      if (tourTable_ != 0) noGameFound_ = true;
+    };
     context_.Entry->TournamentGameBegan = [this] {
       gameBegan_ = true;
       refreshTimer_.stop();
@@ -426,6 +429,12 @@ void TFTour4::WatchTick() {
     ClearSeats(tourTable_, tourSeat_, kSeats);
   }
   Unseat();
+  // A connection that got through after all is closed with the seat, so that its end cannot
+  // come back later as a second failure.
+  if (context_.Entry) {
+    const int link = context_.Entry->TournamentLink();
+    if (link == 1 || link == 2) context_.Entry->LeaveTournamentSeat();
+  }
   RefreshTables();
 }
 
