@@ -418,7 +418,12 @@ TEST_F(TourLobbyWindowTest, ASeatTakenInTheLobbyBecomesTheWindowsGameWhenTheTabl
   EXPECT_TRUE(window_->Tour().Playing());
   EXPECT_EQ(window_->Tour().Seat().Table, 5);
   EXPECT_EQ(window_->Tour().Seat().Place, 1);
+  // The others' names are read from the club in the background and reach the plates a moment later.
   const auto& names = window_->TheGame().State().SeatNames;
+  EXPECT_TRUE(WaitFor([&] {
+    return !names[TourSeatOfPlace(2, 1)].empty() && !names[TourSeatOfPlace(3, 1)].empty() &&
+           !names[TourSeatOfPlace(4, 1)].empty();
+  }));
   EXPECT_EQ(names[kSouth], "Ann");
   EXPECT_EQ(names[TourSeatOfPlace(2, 1)], "Bob");
   EXPECT_EQ(names[TourSeatOfPlace(3, 1)], "Cid");
