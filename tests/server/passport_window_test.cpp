@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "club_server_fixture.h"
+#include "club_window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/widgets/zan_button.h"
 #include "ui/window_waits.h"
@@ -28,34 +28,12 @@ void Type(QLineEdit& box, const QString& text) {
   }
 }
 
-class PassportWindowTest : public ClubServerTest {
+class PassportWindowTest : public ClubWindowTest {
  protected:
-  void TearDown() override {
-    if (window_) {
-      window_->AskYesNo = [](const QString&) { return true; };
-      window_->close();
-      window_.reset();
-    }
-    ClubServerTest::TearDown();
-  }
-
+  // The main window on the menu with a passport the world windows accept.
   void StartWindow() {
-    qputenv("TAVLO_CLUB", QByteArray::fromStdString(Base()));
-    const std::filesystem::path parent = home_.path().toStdString();
-    window_ = std::make_unique<MainWindow>(ProgramPaths{parent, parent / "game"}, 7);
-    window_->SetShippedLibraries(std::nullopt);
-    window_->Notice = [this](const QString& a, const QString&, const QString&) { notices_ << a; };
-    window_->AskYesNo = [](const QString&) { return true; };
-    window_->show();
-    window_->CompleteStart();
-    window_->LeaveTitle();
-    ASSERT_TRUE(window_->MenuShown());
-    window_->World().WatchTimer().stop();
-    Settings& s = window_->CurrentSettings();
-    s.WorldName = "Eve";
-    s.WorldCity = "Oslo";
-    s.WorldCountry = "1-035";
-    s.WorldSex = "W";
+    ClubWindowTest::StartWindow();
+    SetPassport();
   }
 
   // Opens the passport window from the main window and runs `steps` in it.
@@ -73,9 +51,6 @@ class PassportWindowTest : public ClubServerTest {
     return ran;
   }
 
-  QTemporaryDir home_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList notices_;
 };
 
 TEST_F(PassportWindowTest, TypingKeepsOnlyPassportCharactersAndOkFollowsBothBoxes) {

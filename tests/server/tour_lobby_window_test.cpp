@@ -12,7 +12,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include "club_server_fixture.h"
+#include "club_window_fixture.h"
 #include "game/seats.h"
 #include "lang/languages.h"
 #include "net/club/headless_tour.h"
@@ -31,31 +31,13 @@ namespace {
 
 const QStringList kTables = {"--tour-tables", "--tour-host", "127.0.0.1", "--tour-base-port", "0"};
 
-class TourLobbyWindowTest : public ClubServerTest {
+class TourLobbyWindowTest : public ClubWindowTest {
  protected:
-  void TearDown() override {
-    if (window_) {
-      window_->AskYesNo = [](const QString&) { return true; };
-      window_->close();
-      window_.reset();
-    }
-    ClubServerTest::TearDown();
-  }
-
   // The main window on the menu with "Ann" signed in to her account.
   void StartWindow(int language = 0) {
     CreateUser("Ann");
-    qputenv("TAVLO_CLUB", QByteArray::fromStdString(Base()));
-    const std::filesystem::path parent = home_.path().toStdString();
-    window_ = std::make_unique<MainWindow>(ProgramPaths{parent, parent / "game"}, 7);
-    window_->SetShippedLibraries(std::nullopt);
-    window_->Notice = [this](const QString& a, const QString&, const QString&) { notices_ << a; };
-    window_->AskYesNo = [](const QString&) { return true; };
-    window_->show();
-    window_->CompleteStart();
-    window_->LeaveTitle();
-    ASSERT_TRUE(window_->MenuShown());
-    window_->World().WatchTimer().stop();
+    ClubWindowTest::StartWindow();
+    if (HasFatalFailure()) return;
     window_->SetLanguage(language);
     AccountSession& session = window_->Account().Session();
     session.User().Nick = "Ann";
@@ -109,9 +91,6 @@ class TourLobbyWindowTest : public ClubServerTest {
   }
   QString W(WordId w) const { return window_->W(w); }
 
-  QTemporaryDir home_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList notices_;
 };
 
 // Captions that do not fit their boxes, measured in the fonts they are drawn with.

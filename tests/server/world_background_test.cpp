@@ -12,7 +12,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "club_server_fixture.h"
+#include "club_window_fixture.h"
 #include "records/club_file.h"
 #include "records/club_install.h"
 #include "records/club_paths.h"
@@ -73,49 +73,11 @@ bool TypingGetsThrough(QWidget* parent, const std::function<bool()>& stillWaitin
   return typed && waiting;
 }
 
-class WorldBackgroundTest : public ClubServerTest {
+class WorldBackgroundTest : public ClubWindowTest {
  protected:
-  void TearDown() override {
-    CloseWindow();
-    ClubServerTest::TearDown();
-  }
-
-  void StartWindow() {
-    qputenv("TAVLO_CLUB", QByteArray::fromStdString(Base()));
-    const std::filesystem::path parent = home_.path().toStdString();
-    window_ = std::make_unique<MainWindow>(ProgramPaths{parent, parent / "game"}, 7);
-    window_->SetShippedLibraries(std::nullopt);
-    window_->Notice = [this](const QString& a, const QString&, const QString&) { notices_ << a; };
-    window_->AskYesNo = [](const QString&) { return true; };
-    window_->show();
-    window_->CompleteStart();
-    window_->LeaveTitle();
-    ASSERT_TRUE(window_->MenuShown());
-    window_->World().WatchTimer().stop();
-  }
-
-  void CloseWindow() {
-    if (!window_) return;
-    window_->AskYesNo = [](const QString&) { return true; };
-    window_->close();
-    window_.reset();
-  }
-
-  void SetPassport(const std::string& nick) {
-    Settings& s = window_->CurrentSettings();
-    s.WorldName = nick;
-    s.WorldCity = "Oslo";
-    s.WorldCountry = "1-035";
-    s.WorldSex = "W";
-  }
-
   bool BackgroundDone() {
     return WaitUntil([this] { return window_->World().BackgroundRunning() == 0; });
   }
-
-  QTemporaryDir home_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList notices_;
 };
 
 TEST_F(WorldBackgroundTest, PollsOfAClubThatNeverAnswersLeaveTheWindowWorking) {

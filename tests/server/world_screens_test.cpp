@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "club_server_fixture.h"
+#include "club_window_fixture.h"
 #include "lang/languages.h"
 #include "ui/main_window.h"
 #include "ui/widgets/zan_button.h"
@@ -40,17 +40,8 @@ QStringList CutCaptions(QWidget& window) {
   return cut;
 }
 
-class WorldScreensTest : public ClubServerTest {
+class WorldScreensTest : public ClubWindowTest {
  protected:
-  void TearDown() override {
-    if (window_) {
-      window_->AskYesNo = [](const QString&) { return true; };
-      window_->close();
-      window_.reset();
-    }
-    ClubServerTest::TearDown();
-  }
-
   void Row(int gid, const std::string& nick, const std::string& country, std::int64_t score, const char* sex,
            const std::string& text = "#") {
     TZanRecord row;
@@ -75,8 +66,6 @@ class WorldScreensTest : public ClubServerTest {
     EXPECT_TRUE(widget.grab().save(folder + "/" + name + ".png"));
   }
 
-  QTemporaryDir home_;
-  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(WorldScreensTest, EveryCaptionOfTheWorldWindowsFitsInEveryLanguage) {
@@ -89,23 +78,9 @@ TEST_F(WorldScreensTest, EveryCaptionOfTheWorldWindowsFitsInEveryLanguage) {
   Row(kChatTable, "Eve", "1-035", 2, "W", "good_game!");
   ASSERT_TRUE(Client().SendLike("Zoe"));
 
-  qputenv("TAVLO_CLUB", QByteArray::fromStdString(Base()));
-  const std::filesystem::path parent = home_.path().toStdString();
-  window_ = std::make_unique<MainWindow>(ProgramPaths{parent, parent / "game"}, 7);
-  window_->SetShippedLibraries(std::nullopt);
-  QStringList notices;
-  window_->Notice = [&](const QString& a, const QString&, const QString&) { notices << a; };
-  window_->show();
-  window_->CompleteStart();
-  window_->LeaveTitle();
-  ASSERT_TRUE(window_->MenuShown());
+  StartWindow();
+  SetPassport();
   WorldPlay& world = window_->World();
-  world.WatchTimer().stop();
-  Settings& s = window_->CurrentSettings();
-  s.WorldName = "Eve";
-  s.WorldCity = "Oslo";
-  s.WorldCountry = "1-035";
-  s.WorldSex = "W";
 
   for (int language = 0; language < kLanguageCount; ++language) {
     SCOPED_TRACE(language);
@@ -173,7 +148,7 @@ TEST_F(WorldScreensTest, EveryCaptionOfTheWorldWindowsFitsInEveryLanguage) {
   world.ResultShown = nullptr;
   world.StatisticsShown = nullptr;
   world.PassportShown = nullptr;
-  EXPECT_TRUE(notices.isEmpty()) << notices.join(";").toStdString();
+  EXPECT_TRUE(notices_.isEmpty()) << notices_.join(";").toStdString();
 }
 
 }  // namespace

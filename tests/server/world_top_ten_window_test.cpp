@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "club_server_fixture.h"
+#include "club_window_fixture.h"
 #include "ui/main_window.h"
 #include "ui/widgets/zan_button.h"
 #include <QTest>
@@ -14,34 +14,12 @@
 namespace tavlo::testing {
 namespace {
 
-class WorldTopTenWindowTest : public ClubServerTest {
+class WorldTopTenWindowTest : public ClubWindowTest {
  protected:
-  void TearDown() override {
-    if (window_) {
-      window_->AskYesNo = [](const QString&) { return true; };
-      window_->close();
-      window_.reset();
-    }
-    ClubServerTest::TearDown();
-  }
-
+  // The main window on the menu with a passport the world windows accept.
   void StartWindow() {
-    qputenv("TAVLO_CLUB", QByteArray::fromStdString(Base()));
-    const std::filesystem::path parent = home_.path().toStdString();
-    window_ = std::make_unique<MainWindow>(ProgramPaths{parent, parent / "game"}, 7);
-    window_->SetShippedLibraries(std::nullopt);
-    window_->Notice = [this](const QString& a, const QString&, const QString&) { notices_ << a; };
-    window_->AskYesNo = [](const QString&) { return true; };
-    window_->show();
-    window_->CompleteStart();
-    window_->LeaveTitle();
-    ASSERT_TRUE(window_->MenuShown());
-    window_->World().WatchTimer().stop();
-    Settings& s = window_->CurrentSettings();
-    s.WorldName = "Eve";
-    s.WorldCity = "Oslo";
-    s.WorldCountry = "1-035";
-    s.WorldSex = "W";
+    ClubWindowTest::StartWindow();
+    SetPassport();
   }
 
   bool WithWindow(const std::function<void(TFormServerRead&)>& steps) {
@@ -80,9 +58,6 @@ class WorldTopTenWindowTest : public ClubServerTest {
     ASSERT_TRUE(Client().SubmitWorldRow(row, pw).Ok) << nick;
   }
 
-  QTemporaryDir home_;
-  std::unique_ptr<MainWindow> window_;
-  QStringList notices_;
 };
 
 TEST_F(WorldTopTenWindowTest, EveryTabShowsItsTableAndNoConnectOnceTheClubIsGone) {
