@@ -2,10 +2,9 @@
 
 #include <QPainter>
 
-#include "net/club/countries.h"
-#include "ui/account/country_flags.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/player_marks.h"
 
 namespace tavlo {
 namespace {
@@ -61,36 +60,6 @@ DialogPictures TopTenPictures() {
   p.RibbonOverlay = "GFormTopTenL";
   p.Title = WordId::OnlineTopTen;
   return p;
-}
-
-// The tournament keeps a country as the account has it: a passport code or a country's name.
-QPixmap FlagFor(const std::string& country) {
-  const Country* c = nullptr;
-  if (const auto code = ParseCountryCode(country)) {
-    const auto list = CountriesOf(code->first);
-    if (code->second >= 0 && static_cast<std::size_t>(code->second) < list.size()) {
-      c = &list[static_cast<std::size_t>(code->second)];
-    }
-  } else {
-    c = CountryNamed(country);
-  }
-  if (c == nullptr) return {};
-  const QImage flag = CountryFlag(QString::fromLatin1(c->Iso));
-  return flag.isNull() ? QPixmap() : QPixmap::fromImage(flag.scaledToHeight(14, Qt::SmoothTransformation));
-}
-
-QPixmap FaceFor(const std::string& sex) {
-  QImage image(14, 14, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(60, 40, 20), 1));
-  p.setBrush(sex == "W" ? QColor(0xF4, 0xA0, 0xC0) : QColor(0x90, 0xB8, 0xF0));
-  p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
-  p.setBrush(QColor(40, 30, 20));
-  p.drawEllipse(QRectF(4, 4.5, 2, 2));
-  p.drawEllipse(QRectF(8, 4.5, 2, 2));
-  return QPixmap::fromImage(image);
 }
 
 // The measure chosen last in the top ten window, for as long as the program runs.
@@ -535,8 +504,8 @@ void TFormTourTop10::Read() {
     auto& cell = cells_[r];
     const Row* row = r < rows_.size() ? &rows_[r] : nullptr;
     cell[0]->setText(row ? row->Place + "." : QString());
-    cell[1]->setPixmap(row ? FlagFor(row->Country) : QPixmap());
-    cell[2]->setPixmap(row ? FaceFor(row->Sex) : QPixmap());
+    cell[1]->setPixmap(row ? PlayerFlag(row->Country) : QPixmap());
+    cell[2]->setPixmap(row ? PlayerFace(row->Sex) : QPixmap());
     cell[3]->setText(row ? row->Nick : QString());
     cell[4]->setText(row ? row->City : QString());
     cell[5]->setText(row ? row->Value : QString());

@@ -1,14 +1,12 @@
 #include "ui/world/chat_window.h"
 
 #include <QDateTime>
-#include <QPainter>
 #include <QVBoxLayout>
 
-#include "net/club/countries.h"
 #include "net/club/world_passport.h"
-#include "ui/account/country_flags.h"
 #include "ui/pictures/picture_registry.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/player_marks.h"
 #include "ui/world/world_dialog.h"
 
 namespace tavlo {
@@ -20,31 +18,6 @@ constexpr int kSlotHeight = 40;
 DialogPictures ChatPictures() { return WorldDialogPictures("Chat", "GCap550", WordId::ZanGamesChat); }
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// A small face for the sender: blue for a man, rose for a woman.
-QPixmap Face(const std::string& sex) {
-  QImage image(14, 14, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(60, 40, 20), 1));
-  p.setBrush(sex == "W" ? QColor(0xF4, 0xA0, 0xC0) : QColor(0x90, 0xB8, 0xF0));
-  p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
-  p.setBrush(QColor(40, 30, 20));
-  p.drawEllipse(QRectF(4, 4.5, 2, 2));
-  p.drawEllipse(QRectF(8, 4.5, 2, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawArc(QRectF(4, 6, 6, 4), 200 * 16, 140 * 16);
-  return QPixmap::fromImage(image);
-}
-
-QPixmap FlagOf(const std::string& code) {
-  const auto parsed = ParseCountryCode(code);
-  if (!parsed) return {};
-  const Country& country = CountriesOf(parsed->first)[static_cast<std::size_t>(parsed->second)];
-  const QImage flag = CountryFlag(QString::fromLatin1(country.Iso));
-  return flag.isNull() ? QPixmap() : QPixmap::fromImage(flag);
-}
 
 }  // namespace
 
@@ -153,8 +126,8 @@ bool TFormChat::ShowMessages() {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TZanRecord& r = *rows[i];
     Slot& s = slots_[i];
-    s.Flag->setPixmap(FlagOf(r.Country));
-    s.Face->setPixmap(Face(r.R07));
+    s.Flag->setPixmap(PlayerFlag(r.Country));
+    s.Face->setPixmap(PlayerFace(r.R07));
     s.Head->setText(QString::number(r.Score) + ".  " + FromUtf8(r.Nick) + " (" + FromUtf8(ChatShownText(r.City)) +
                     ")   " + FromUtf8(ChatShownText(r.R09)) + "   v" + FromUtf8(r.R08));
     s.Text->setText(FromUtf8(ChatShownText(r.R10)));

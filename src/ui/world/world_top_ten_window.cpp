@@ -1,14 +1,12 @@
 #include "ui/world/world_top_ten_window.h"
 
 #include <QHeaderView>
-#include <QPainter>
 #include <QVBoxLayout>
 
-#include "net/club/countries.h"
 #include "records/club_file.h"
 #include "records/member_line.h"
-#include "ui/account/country_flags.h"
 #include "ui/widgets/zan_button.h"
+#include "ui/world/player_marks.h"
 #include "ui/world/world_dialog.h"
 
 namespace tavlo {
@@ -32,34 +30,6 @@ QString FromUtf8(const std::string& text) {
 }
 
 QString Shown(const std::string& text) { return text == "#" ? QString() : FromUtf8(text).replace('_', ' '); }
-
-// A passport code ("1-035") or a country's short or full name, as the tables hold them.
-QPixmap FlagFor(const std::string& country) {
-  const Country* c = nullptr;
-  if (const auto code = ParseCountryCode(country)) {
-    c = &CountriesOf(code->first)[static_cast<std::size_t>(code->second)];
-  } else {
-    c = CountryNamed(country);
-  }
-  if (c == nullptr) return {};
-  const QImage flag = CountryFlag(QString::fromLatin1(c->Iso));
-  return flag.isNull() ? QPixmap() : QPixmap::fromImage(flag);
-}
-
-QPixmap FaceFor(const std::string& sex) {
-  if (sex.empty()) return {};
-  QImage image(14, 14, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(60, 40, 20), 1));
-  p.setBrush(sex == "W" ? QColor(0xF4, 0xA0, 0xC0) : QColor(0x90, 0xB8, 0xF0));
-  p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
-  p.setBrush(QColor(40, 30, 20));
-  p.drawEllipse(QRectF(4, 4.5, 2, 2));
-  p.drawEllipse(QRectF(8, 4.5, 2, 2));
-  return QPixmap::fromImage(image);
-}
 
 WorldTopTenRow RowOf(const TZanRecord& r) {
   return {QString::number(r.Place), Shown(r.Nick), Shown(r.City), QString::number(r.Score), r.Country, r.R07};
@@ -309,10 +279,10 @@ void TFormServerRead::Fill(QTableWidget& table, const std::vector<WorldTopTenRow
     };
     text(0, r.Place + ".", Qt::AlignRight);
     auto* flag = new QTableWidgetItem;
-    flag->setData(Qt::DecorationRole, FlagFor(r.Country));
+    flag->setData(Qt::DecorationRole, PlayerFlag(r.Country));
     table.setItem(row, 1, flag);
     auto* face = new QTableWidgetItem;
-    face->setData(Qt::DecorationRole, FaceFor(r.Sex));
+    face->setData(Qt::DecorationRole, PlayerFace(r.Sex));
     table.setItem(row, 2, face);
     text(3, r.Nick, Qt::AlignLeft);
     text(4, r.City, Qt::AlignLeft);
