@@ -28,7 +28,6 @@ class ClubBackground : public QObject {
   void Run(ClubAddresses addresses, std::function<Result(ClubClient&)> work, QObject* context,
            std::function<void(Result)> done) {
     QPointer<QObject> receiver(context);
-    QPointer<ClubBackground> self(this);
     QThread* thread = QThread::create(
         [this, addresses = std::move(addresses), work = std::move(work), receiver, done = std::move(done)]() mutable {
           auto result = std::make_shared<Result>([&] {
